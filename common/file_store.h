@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// How a text file is stored on disk.
+enum class TextEncoding {
+    Utf8WithBom,  // EF BB BF, then UTF-8
+    Windows1252,  // no byte-order mark
+};
+
+struct TextFile {
+    QString text;
+    TextEncoding encoding = TextEncoding::Windows1252;
+};
+
+// All I/O of whole files. Reads never fail loudly: a missing or unreadable
+// file gives nothing and an error text. Writes go to a temporary file beside
+// the target, which is then renamed over it, so a reader never sees half a
+// file and a failed write leaves the old file whole.
+namespace FileStore {
+
+std::optional<QByteArray> ReadBytes(const QString& path, QString* error = nullptr);
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Detects a UTF-8 byte-order mark; without one the file is Windows-1252.
+std::optional<TextFile> ReadText(const QString& path, QString* error = nullptr);
+// Reads UTF-8 whether or not a byte-order mark leads.
+std::optional<QString> ReadUtf8(const QString& path, QString* error = nullptr);
+
+QByteArray EncodeText(const QString& text, TextEncoding encoding);
+// Text that Windows-1252 cannot carry is written as UTF-8 with byte-order
+// mark instead, so that nothing is lost. The encoding actually used is
+// returned through `used`.
+bool WriteText(const QString& path, const QString& text, TextEncoding encoding,
+               QString* error = nullptr, TextEncoding* used = nullptr);
+
+// Copies a file into place through a temporary name in the target folder.
+bool CopyFile(const QString& from, const QString& to, QString* error = nullptr);
+
+bool Exists(const QString& path);
+
+} // namespace FileStore

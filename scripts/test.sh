@@ -1,0 +1,7 @@
+#!/bin/sh
+# Installs the dependencies, builds and runs every test headless.
+set -e
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+scripts/build.sh
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
