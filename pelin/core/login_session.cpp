@@ -143,6 +143,7 @@ LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QS
     readEmployee(record);
     loadPersonalSettings();
     state_.activityList = ReadPlainList(baseDataPath(kActivityFile));
+    state_.filteredActivities = FilteredActivityList(state_.activityList, state_.filterPool);
     loadMonths();
     readTargets();
     if (!state_.dailyTargetDefined)
@@ -183,7 +184,7 @@ void LoginSession::loadPersonalSettings()
     const QString fileName = PersonalSettings::FileName(state_.personnelNumber);
     transfer_->download(state_.personalFolder, fileName, false);
     state_.personalSettings = ReadPlainList(QDir(state_.personalFolder).filePath(fileName));
-    state_.filterPool = PersonalSettings::FilterPool(state_.personalSettings);
+    state_.filterPool = FilterPool::FromSettingValue(state_.personalSettings.value(u"projfilter"));
 }
 
 void LoginSession::loadMonths()

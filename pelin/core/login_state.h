@@ -2,9 +2,8 @@
 
 #include "common/employee_file_records.h"
 #include "common/string_list.h"
+#include "pelin/core/filter_pool.h"
 #include "pelin/core/month_list.h"
-
-#include <QStringList>
 
 // Everything PELIN holds about the logged-in employee; empty while nobody is
 // logged in.
@@ -33,7 +32,8 @@ struct LoginState {
     StringList employeeFile;
     StringList activityList;
     StringList personalSettings;
-    QStringList filterPool;
+    FilterPool filterPool;
+    StringList filteredActivities;
     MonthList currentMonth;
     MonthList previousMonth;
 };

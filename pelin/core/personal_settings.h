@@ -1,17 +1,11 @@
 #pragma once
 
-#include "common/string_list.h"
+#include <QString>
 
-#include <QStringList>
-
-// The employee's personal settings file and the filter pool kept in it.
+// The employee's personal settings file; its "projfilter" is the filter pool.
 namespace PersonalSettings {
 
 // "d%.14s.kvd"
 QString FileName(const QString& personnelNumber);
-
-// The value of "projfilter" cut to 300 characters, split at every "#" into
-// entries of at most 14 characters.
-QStringList FilterPool(const StringList& settings);
 
 } // namespace PersonalSettings

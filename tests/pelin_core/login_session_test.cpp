@@ -155,8 +155,9 @@ TEST_P(LoginTest, LogsInAndReadsEverythingOfTheEmployee)
     EXPECT_EQ(state.masterNumberLength, 4);
     EXPECT_EQ(state.caption4, u"Homeoffice"_s);
     EXPECT_EQ(state.caption5, u"Verwaltung"_s);
-    EXPECT_EQ(state.filterPool, QStringList({ u"P100"_s, u"ABCDEFGHIJKLMN"_s, u"P2"_s }));
+    EXPECT_EQ(state.filterPool.entries(), QStringList({ u"ABCDEFGHIJKLMN"_s, u"P100"_s, u"P2"_s }));
     EXPECT_EQ(state.activityList.lines(), QStringList({ u"P100=Projekt"_s, u"Pause=Pause"_s }));
+    EXPECT_EQ(state.filteredActivities.lines(), QStringList({ u"P100=Projekt"_s }));
     EXPECT_EQ(state.currentMonth.readDay(1).record->remark, u"Erster"_s);
     EXPECT_EQ(state.previousMonth.readDay(28).record->remark, u"Letzter"_s);
     if (mode() == Mode::Ftp) {

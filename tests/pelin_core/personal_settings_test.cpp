@@ -6,13 +6,9 @@
 
 using namespace Qt::StringLiterals;
 
-TEST(PersonalSettings, FileNameAndFilterPool)
+TEST(PersonalSettings, FileName)
 {
     EXPECT_EQ(PersonalSettings::FileName(u"4711"_s), u"d4711.kvd"_s);
-    const StringList settings({ u"x=1"_s, u"projfilter=P100#ABCDEFGHIJKLMN#P2#"_s });
-    EXPECT_EQ(
-        PersonalSettings::FilterPool(settings), QStringList({ u"P100"_s, u"ABCDEFGHIJKLMN"_s, u"P2"_s }));
-    EXPECT_TRUE(PersonalSettings::FilterPool(StringList()).isEmpty());
 }
 
 TEST(UpdateNumber, SortableFormAndComparison)
