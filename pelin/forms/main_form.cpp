@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/messenger.h"
 #include "common/ui/about_form.h"
+#include "pelin/core/login_session.h"
 #include "pelin/core/pelin_startup.h"
 #include "pelin/core/pelin_version.h"
 #include "pelin/core/style_setting.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,6 +63,7 @@ void TMainForm::buildMenus()
     QMenu* file = menuBar()->addMenu(u"&Datei"_s);
     QAction* login = file->addAction(u"&An- / Abmelden"_s);
     login->setObjectName(u"MenuAnmelden"_s);
+    connect(login, &QAction::triggered, this, &TMainForm::LoginBtnClick);
     file->addSeparator();
     QAction* close = file->addAction(u"&Beenden"_s);
     close->setObjectName(u"MenuClose"_s);
@@ -103,6 +106,9 @@ QWidget* TMainForm::buildLoginPanel()
     kennwortEdit_->setEchoMode(QLineEdit::Password);
     loginBtn_ = new QPushButton(u"Anmelden"_s, panel);
     loginBtn_->setObjectName(u"LoginBtn"_s);
+    connect(loginBtn_, &QPushButton::clicked, this, &TMainForm::LoginBtnClick);
+    connect(anmeldeNameEdit_, &QLineEdit::returnPressed, this, &TMainForm::LoginBtnClick);
+    connect(kennwortEdit_, &QLineEdit::returnPressed, this, &TMainForm::LoginBtnClick);
     ampelSBtn_ = new QToolButton(panel);
     ampelSBtn_->setObjectName(u"AmpelSBtn"_s);
     ampelSBtn_->setAutoRaise(true);
@@ -120,12 +126,12 @@ QWidget* TMainForm::buildLoginPanel()
     hilfeImage_->setCursor(Qt::PointingHandCursor);
     hilfeImage_->installEventFilter(this);
 
-    auto* employee = new QLabel(panel);
-    employee->setObjectName(u"MitarbeiterLabel"_s);
-    auto* number = new QLabel(panel);
-    number->setObjectName(u"PersNrLabel"_s);
-    auto* degree = new QLabel(panel);
-    degree->setObjectName(u"BGradLabel"_s);
+    mitarbeiterLabel_ = new QLabel(panel);
+    mitarbeiterLabel_->setObjectName(u"MitarbeiterLabel"_s);
+    persNrLabel_ = new QLabel(panel);
+    persNrLabel_->setObjectName(u"PersNrLabel"_s);
+    bGradLabel_ = new QLabel(panel);
+    bGradLabel_->setObjectName(u"BGradLabel"_s);
 
     auto* beendenBtn = new QPushButton(u"Beenden"_s, panel);
     beendenBtn->setObjectName(u"BeendenBtn"_s);
@@ -139,7 +145,7 @@ QWidget* TMainForm::buildLoginPanel()
     status->addWidget(hilfeImage_);
     auto* layout = new QVBoxLayout(panel);
     for (QWidget* w : std::initializer_list<QWidget*> { staticText12_, anmeldeNameEdit_, staticText3_,
-             kennwortEdit_, loginBtn_, employee, number, degree })
+             kennwortEdit_, loginBtn_, mitarbeiterLabel_, persNrLabel_, bGradLabel_ })
         layout->addWidget(w);
     layout->addLayout(status);
     layout->addStretch();
@@ -178,6 +184,7 @@ void TMainForm::FormShow()
     }
     landLabel_->setText(u"/ "_s + CountryLetter(config_->countryCode));
     prepareLoginFields();
+    createLoginSession();
     onlineImage_->setVisible(!config_->lanMode);
     if (const auto hint = PelinStartup::ProgramFolderHint(*config_, env_.executableFolder, startedByKorav_))
         env_.messenger.show(*hint);
@@ -193,6 +200,69 @@ void TMainForm::prepareLoginFields()
     anmeldeNameEdit_->setEchoMode(directory ? QLineEdit::Normal : QLineEdit::Password);
     staticText3_->setVisible(directory);
     kennwortEdit_->setVisible(directory);
+}
+
+void TMainForm::createLoginSession()
+{
+    loginSession_
+        = std::make_unique<LoginSession>(LoginSettingsFrom(*config_, env_.executableFolder, startedByKorav_),
+            UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, env_.clock, env_.codec,
+            [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
+    loginSession_->transfer().setOnlineObserver([this](bool online) { showOnline(online); });
+}
+
+void TMainForm::LoginBtnClick()
+{
+    if (!loginSession_)
+        return;
+    if (loginSession_->state().loggedIn) {
+        loginSession_->logout();
+        showLoggedOut();
+        anmeldeNameEdit_->setFocus();
+        return;
+    }
+    const LoginSession::Result result = loginSession_->login(anmeldeNameEdit_->text(), kennwortEdit_->text());
+    if (result.loggedIn) {
+        showLoggedIn();
+        return;
+    }
+    if (result.clearField)
+        anmeldeNameEdit_->clear();
+    if (result.focusField)
+        anmeldeNameEdit_->setFocus();
+}
+
+void TMainForm::showLoggedIn()
+{
+    const LoginState& state = loginSession_->state();
+    for (QLineEdit* field : { anmeldeNameEdit_, kennwortEdit_ }) {
+        field->clear();
+        field->setEnabled(false);
+    }
+    loginBtn_->setText(u"Abmelden"_s);
+    ampelSBtn_->setEnabled(true);
+    mitarbeiterLabel_->setText(u"  "_s + state.name + u"  "_s);
+    persNrLabel_->setText(state.personnelNumber + u" /"_s);
+    bGradLabel_->setText(u" "_s + state.degree + u"%"_s);
+}
+
+void TMainForm::showLoggedOut()
+{
+    for (QLineEdit* field : { anmeldeNameEdit_, kennwortEdit_ }) {
+        field->clear();
+        field->setEnabled(true);
+    }
+    loginBtn_->setText(u"Anmelden"_s);
+    ampelSBtn_->setEnabled(false);
+    for (QLabel* label : { mitarbeiterLabel_, persNrLabel_, bGradLabel_ })
+        label->clear();
+}
+
+void TMainForm::showOnline(bool online)
+{
+    onlineImage_->setText(Transfer::OnlineHint(online));
+    onlineImage_->setToolTip(Transfer::OnlineHint(online));
+    onlineImage_->repaint();
 }
 
 void TMainForm::endProgram()

@@ -6,6 +6,7 @@
 #include "pelin/forms/pelin_environment.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -15,6 +16,7 @@ class QPushButton;
 class QToolButton;
 class TTutorialForm;
 class TAboutForm;
+class LoginSession;
 
 // PELIN's main window: log-in fields, day sheet, calendar and month values.
 class TMainForm : public QMainWindow {
@@ -35,6 +37,11 @@ public:
     // log-in fields. Called by showEvent; tests call it directly.
     void FormShow();
 
+    // Logs in while nobody is logged in, else logs out.
+    void LoginBtnClick();
+    // Nothing until the configuration has been read.
+    LoginSession* loginSession() const { return loginSession_.get(); }
+
     void SubMenuStilWindowsClick();
     void SubMenuStilGrauClick();
     void MonOffenLabelSecretClick();
@@ -54,6 +61,10 @@ private:
     void prepareLoginFields();
     void switchStyle(VisualStyle style);
     void endProgram();
+    void createLoginSession();
+    void showLoggedIn();
+    void showLoggedOut();
+    void showOnline(bool online);
     void MenuInfoClick();
     void MenuHilfeInhaltClick();
 
@@ -73,6 +84,9 @@ private:
     QPushButton* loginBtn_ = nullptr;
     QToolButton* ampelSBtn_ = nullptr;
     QLabel* onlineImage_ = nullptr;
+    QLabel* mitarbeiterLabel_ = nullptr;
+    QLabel* persNrLabel_ = nullptr;
+    QLabel* bGradLabel_ = nullptr;
     QLabel* landLabel_ = nullptr;
     QLabel* monOffenLabel_ = nullptr;
     QLabel* hilfeImage_ = nullptr;
@@ -80,4 +94,5 @@ private:
     QAction* subMenuStilGrau_ = nullptr;
     TTutorialForm* tutorialForm_ = nullptr;
     TAboutForm* aboutForm_ = nullptr;
+    std::unique_ptr<LoginSession> loginSession_;
 };

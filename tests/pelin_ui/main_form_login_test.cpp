@@ -1,0 +1,87 @@
+#include "common/clock.h"
+#include "common/data_file_codec.h"
+#include "pelin/core/login_session.h"
+#include "pelin/forms/main_form.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/scripted_messenger.h"
+#include "tests/support/temp_folder.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// PELIN in LAN mode with a time folder that holds one employee.
+struct PelinLogin : ::testing::Test {
+    TempFolder root;
+    ScriptedMessenger messenger;
+    DataFileCodec codec { CodecProgram::Pelin, messenger, [](int) {} };
+    FixedClock clock { QDate(2023, 3, 15) };
+    QSettings settings { root.path(u"settings.ini"_s), QSettings::IniFormat };
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override
+    {
+        for (const auto* folder : { u"prog", u"zeit", u"docs", u"desk" })
+            QDir(root.path()).mkpath(QStringView(folder).toString());
+        save(u"prog/pelin.cfg"_s,
+            { u"LAN_aktiv=1"_s, u"progordner="_s + root.path(u"prog"_s),
+                u"zeitordner="_s + root.path(u"zeit"_s), u"LDAP_aktiv=0"_s, u"dbversion=161020"_s });
+        save(u"zeit/dama.kvd"_s, { u"sommer=4711#Erika Muster#80#"_s, u"msz4711=10800"_s });
+        root.write(u"zeit/dprojekte.kvd"_s, "P100=Projekt\r\n");
+        PelinEnvironment env { messenger, codec, clock, settings, root.path(u"prog"_s), root.path(u"docs"_s),
+            root.path(u"desk"_s), { u"pelin"_s } };
+        form = std::make_unique<TMainForm>(env, VisualStyle::System);
+        form->FormShow();
+    }
+
+    void save(const QString& name, QStringList lines)
+    {
+        StringList list(std::move(lines));
+        DataFileCodec korav(CodecProgram::Korav, messenger, [](int) {});
+        ASSERT_TRUE(korav.SaveDataFile(root.path(name), list));
+    }
+
+    template <typename T> T* child(const QString& name) { return form->findChild<T*>(name); }
+    QString text(const QString& label) { return child<QLabel>(label)->text(); }
+};
+
+} // namespace
+
+TEST_F(PelinLogin, LoginButtonLogsInAndOut)
+{
+    ASSERT_TRUE(messenger.all.isEmpty()) << messenger.all.join(u'|').toStdString();
+    child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"sommer"_s);
+    child<QPushButton>(u"LoginBtn"_s)->click();
+
+    EXPECT_TRUE(form->loginSession()->state().loggedIn);
+    EXPECT_EQ(child<QPushButton>(u"LoginBtn"_s)->text(), u"Abmelden"_s);
+    EXPECT_EQ(text(u"MitarbeiterLabel"_s), u"  Erika Muster  "_s);
+    EXPECT_EQ(text(u"PersNrLabel"_s), u"4711 /"_s);
+    EXPECT_EQ(text(u"BGradLabel"_s), u" 80%"_s);
+    EXPECT_FALSE(child<QLineEdit>(u"AnmeldeNameEdit"_s)->isEnabled());
+    EXPECT_TRUE(child<QToolButton>(u"AmpelSBtn"_s)->isEnabled());
+
+    child<QPushButton>(u"LoginBtn"_s)->click();
+    EXPECT_FALSE(form->loginSession()->state().loggedIn);
+    EXPECT_EQ(child<QPushButton>(u"LoginBtn"_s)->text(), u"Anmelden"_s);
+    EXPECT_EQ(text(u"MitarbeiterLabel"_s), QString());
+    EXPECT_TRUE(child<QLineEdit>(u"AnmeldeNameEdit"_s)->isEnabled());
+    EXPECT_TRUE(messenger.questions.isEmpty());
+}
+
+TEST_F(PelinLogin, WrongPasswordClearsTheField)
+{
+    child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"Sommer"_s);
+    child<QPushButton>(u"LoginBtn"_s)->click();
+    EXPECT_EQ(messenger.messages, QStringList({ u"Passwort ist falsch"_s }));
+    EXPECT_EQ(child<QLineEdit>(u"AnmeldeNameEdit"_s)->text(), QString());
+    EXPECT_EQ(child<QPushButton>(u"LoginBtn"_s)->text(), u"Anmelden"_s);
+}
