@@ -1,6 +1,7 @@
 #include "pelin/forms/main_form.h"
 
 #include "common/clock.h"
+#include "common/holiday_calendar.h"
 #include "common/messenger.h"
 #include "common/ui/about_form.h"
 #include "pelin/core/pelin_startup.h"
@@ -176,7 +177,7 @@ void TMainForm::FormShow()
         endProgram();
         return;
     }
-    landLabel_->setText(u"/ "_s + CountryLetter(config_->countryCode));
+    landLabel_->setText(u"/ "_s + CountryLetter(HolidaySettings::CountryFromLandcode(config_->countryCode)));
     prepareLoginFields();
     onlineImage_->setVisible(!config_->lanMode);
     if (const auto hint = PelinStartup::ProgramFolderHint(*config_, env_.executableFolder, startedByKorav_))
