@@ -1,6 +1,5 @@
 #include "pelin/core/login_session.h"
 
-#include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/directory_login.h"
 #include "common/employment_degree.h"
@@ -41,15 +40,14 @@ StringList ReadPlainList(const QString& path)
 
 } // namespace
 
-LoginSession::LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger,
-    const Clock& clock, DataFileCodec& codec, Transfer::Wait wait)
+LoginSession::LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
+    DataFileCodec& codec, Transfer::Wait wait)
     : settings_(std::move(settings)),
       folders_(std::move(folders)),
       messenger_(messenger),
-      clock_(clock),
       codec_(codec),
       transfer_(MakeTransfer(settings_, messenger, std::move(wait))),
-      startDate_(clock.today())
+      startDate_(startDate)
 {
 }
 

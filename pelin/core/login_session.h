@@ -4,11 +4,11 @@
 #include "pelin/core/login_settings.h"
 #include "pelin/core/login_state.h"
 
+#include <QDate>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class Clock;
 class DataFileCodec;
 class Messenger;
 
@@ -23,7 +23,9 @@ public:
         bool focusField = false;
     };
 
-    LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, const Clock& clock,
+    // `startDate` is the day the main window was created: it fixes the current
+    // and the previous month for the whole run.
+    LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
         DataFileCodec& codec, Transfer::Wait wait);
     ~LoginSession();
 
@@ -61,7 +63,6 @@ private:
     LoginSettings settings_;
     UserFolders folders_;
     Messenger& messenger_;
-    const Clock& clock_;
     DataFileCodec& codec_;
     std::unique_ptr<Transfer> transfer_;
     QDate startDate_;

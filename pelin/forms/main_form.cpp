@@ -206,8 +206,8 @@ void TMainForm::createLoginSession()
 {
     loginSession_
         = std::make_unique<LoginSession>(LoginSettingsFrom(*config_, env_.executableFolder, startedByKorav_),
-            UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, env_.clock, env_.codec,
-            [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
+            UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, dates_.today,
+            env_.codec, [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
     loginSession_->transfer().setOnlineObserver([this](bool online) { showOnline(online); });
 }
 

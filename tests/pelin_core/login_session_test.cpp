@@ -1,4 +1,3 @@
-#include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "pelin/core/login_session.h"
 #include "tests/support/ftp_server.h"
@@ -79,7 +78,7 @@ protected:
     {
         if (!session_) {
             session_ = std::make_unique<LoginSession>(
-                settings, folders, messenger, clock, codec, [this](int ms) { waits.append(ms); });
+                settings, folders, messenger, kToday, codec, [this](int ms) { waits.append(ms); });
         }
         return *session_;
     }
@@ -110,7 +109,6 @@ protected:
     LoginSettings settings;
     UserFolders folders { root.path(u"docs"_s), root.path(u"desktop"_s) };
     ScriptedMessenger messenger;
-    FixedClock clock { QDateTime(kToday, QTime(9, 0)) };
     DataFileCodec codec { CodecProgram::Pelin, messenger };
     QList<int> waits;
     std::unique_ptr<LoginSession> session_;
