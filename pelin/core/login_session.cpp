@@ -181,7 +181,9 @@ void LoginSession::loadPersonalSettings()
 {
     const QString fileName = PersonalSettings::FileName(state_.personnelNumber);
     transfer_->download(state_.personalFolder, fileName, false);
-    state_.personalSettings = ReadPlainList(QDir(state_.personalFolder).filePath(fileName));
+    const std::optional<TextFile> file = FileStore::ReadText(QDir(state_.personalFolder).filePath(fileName));
+    state_.personalSettings = file ? StringList::FromText(file->text) : StringList();
+    state_.personalSettingsEncoding = file ? file->encoding : TextEncoding::Windows1252;
     state_.filterPool = FilterPool::FromSettingValue(state_.personalSettings.value(u"projfilter"));
 }
 

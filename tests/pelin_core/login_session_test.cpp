@@ -68,7 +68,7 @@ protected:
         settings.folders = FolderSettings { root.path(u"lan/zeit"_s), root.path(u"lan/prog"_s), {}, false };
         provideEmployees(kEmployees + QStringList { kUpdateNumber });
         putCentral(u"dprojekte.kvd"_s, "\xEF\xBB\xBFP100=Projekt\r\nPause=Pause\r\n");
-        putCentral(u"d4711.kvd"_s, "projfilter=P100#ABCDEFGHIJKLMN#P2#\r\n");
+        putCentral(u"d4711.kvd"_s, "\xEF\xBB\xBFprojfilter=P100#ABCDEFGHIJKLMN#P2#\r\n");
         root.write(u"docs/pelin/pelinlok.cfg"_s, kUpdateNumber.toUtf8() + "\r\n");
     }
 
@@ -156,6 +156,7 @@ TEST_P(LoginTest, LogsInAndReadsEverythingOfTheEmployee)
     EXPECT_EQ(state.filterPool.entries(), QStringList({ u"ABCDEFGHIJKLMN"_s, u"P100"_s, u"P2"_s }));
     EXPECT_EQ(state.activityList.lines(), QStringList({ u"P100=Projekt"_s, u"Pause=Pause"_s }));
     EXPECT_EQ(state.filteredActivities.lines(), QStringList({ u"P100=Projekt"_s }));
+    EXPECT_EQ(state.personalSettingsEncoding, TextEncoding::Utf8WithBom);
     EXPECT_EQ(state.currentMonth.readDay(1).record->remark, u"Erster"_s);
     EXPECT_EQ(state.previousMonth.readDay(28).record->remark, u"Letzter"_s);
     if (mode() == Mode::Ftp) {
@@ -196,7 +197,7 @@ TEST_P(LoginTest, RecordedMonthArrivesByteForByteAfterTheSaveQuestion)
         QByteArray("az202303064711=2023031507301615----------------Messe\r\n"
                    "pz202303064711=2023031500400P100####\r\n"));
     EXPECT_EQ(central(kPrevious), QByteArray());
-    EXPECT_EQ(central(u"d4711.kvd"_s), QByteArray("projfilter=P100#ABCDEFGHIJKLMN#P2#\r\n"));
+    EXPECT_EQ(central(u"d4711.kvd"_s), QByteArray("\xEF\xBB\xBFprojfilter=P100#ABCDEFGHIJKLMN#P2#\r\n"));
     EXPECT_FALSE(session().transfer().online());
 }
 
