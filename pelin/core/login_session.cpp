@@ -2,12 +2,12 @@
 
 #include "common/data_file_codec.h"
 #include "common/directory_login.h"
-#include "common/employment_degree.h"
 #include "common/file_store.h"
 #include "common/folder_transfer.h"
 #include "common/ftp_transfer.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
+#include "common/working_time.h"
 #include "pelin/core/personal_settings.h"
 #include "pelin/core/update_number.h"
 
