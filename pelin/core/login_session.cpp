@@ -80,43 +80,55 @@ LoginSession::Result LoginSession::login(const QString& loginText, const QString
 
 LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QString& password)
 {
-    const Result focus { false, false, true };
-    const Result clearAndFocus { false, true, true };
     if (loginText.isEmpty()) {
         messenger_.show(settings_.directoryMode ? u"Bitte LDAP - Anmeldename und - Kennwort eingeben"_s
                                                 : u"Bitte Kennwort eingeben"_s);
-        return focus;
+        return { false, false, true };
     }
     if (settings_.directoryMode && !CheckDirectoryLogin(settings_.directory, loginText, password, messenger_))
         return {};
     if (const std::optional<Result> refused = preparePersonalFolder())
         return *refused;
+    if (const std::optional<Result> refused = fetchBaseData())
+        return *refused;
+    if (const std::optional<Result> refused = findEmployee(loginText))
+        return *refused;
+    loadEmployeeData();
+    return { true, true, false };
+}
 
-    // A failed connection or employee file ends the log-in here: every later
-    // step would only fail again, or work on an outdated employee file.
+// A failed connection or employee file ends the log-in here: every later
+// step would only fail again, or work on an outdated employee file.
+std::optional<LoginSession::Result> LoginSession::fetchBaseData()
+{
     if (!transfer_->connect()) {
         fail(u"Verbindung konnte nicht hergestellt werden!"_s);
-        return {};
+        return Result {};
     }
     if (!transfer_->download(state_.personalFolder, kEmployeeFile, true)) {
         fail(u"Mitarbeiter-Datei konnte nicht heruntergeladen werden!"_s);
-        return {};
+        return Result {};
     }
     state_.employeeFile.clear();
     if (!FileStore::Exists(baseDataPath(kEmployeeFile))) {
         fail(u"Keine Mitarbeiterdaten gefunden!"_s, !settings_.lanMode);
-        return {};
+        return Result {};
     }
     codec_.LoadDataFile(baseDataPath(kEmployeeFile), state_.employeeFile);
     if (!settings_.lanMode && !versionAccepted()) {
         fail(u"Mit dieser PELIN-Version können Zeitdaten nicht mehr bearbeitet werden."_s);
-        return { false, true, false };
+        return Result { false, true, false };
     }
     if (!transfer_->download(state_.personalFolder, kActivityFile, true)) {
         fail({});
-        return {};
+        return Result {};
     }
+    return std::nullopt;
+}
 
+std::optional<LoginSession::Result> LoginSession::findEmployee(const QString& loginText)
+{
+    const Result clearAndFocus { false, true, true };
     const qsizetype line = EmployeeFile::FindLoginLine(state_.employeeFile, loginText.left(12));
     if (line < 0) {
         fail(u"Passwort ist falsch"_s);
@@ -130,15 +142,19 @@ LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QS
         return clearAndFocus;
     case EmployeeFile::LoginRecord::Status::NumberTooLong:
         fail(u"Personalnummer ist zu lang, max. 12 Zeichen sind möglich."_s);
-        return {};
+        return Result {};
     case EmployeeFile::LoginRecord::Status::Malformed:
         fail(u"Datensatz Personalnummer/Mitarbeitername ist nicht korrekt!"_s);
-        return {};
+        return Result {};
     case EmployeeFile::LoginRecord::Status::Ok:
         break;
     }
-
     readEmployee(record);
+    return std::nullopt;
+}
+
+void LoginSession::loadEmployeeData()
+{
     loadPersonalSettings();
     state_.activityList = ReadPlainList(baseDataPath(kActivityFile));
     state_.filteredActivities = FilteredActivityList(state_.activityList, state_.filterPool);
@@ -147,7 +163,6 @@ LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QS
     if (!state_.dailyTargetDefined)
         messenger_.show(u"Es ist keine tägliche Soll-Arbeitszeit definiert!\n\nErsatzweise wird mit einer "
                         "täglichen Arbeitszeit von 8 Stunden gerechnet"_s);
-    return { true, true, false };
 }
 
 std::optional<LoginSession::Result> LoginSession::preparePersonalFolder()

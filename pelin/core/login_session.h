@@ -44,8 +44,12 @@ public:
 
 private:
     Result loginSteps(const QString& loginText, const QString& password);
-    // Nothing when the personal folder is ready, else how the log-in ends.
+    // The steps of the log-in: nothing when the step succeeded, else how the
+    // log-in ends.
     std::optional<Result> preparePersonalFolder();
+    std::optional<Result> fetchBaseData();
+    std::optional<Result> findEmployee(const QString& loginText);
+    void loadEmployeeData();
     void fail(const QString& text, bool disconnect = true);
     QString baseDataPath(const QString& fileName) const;
     bool versionAccepted();
