@@ -309,11 +309,16 @@ void LoginSession::setUpdateFileTime(const QString& path)
         messenger_.show(u"Dateizeit von lokaler ZIP-Datei konnte nicht geändert werden! (SetFileTime)"_s);
 }
 
-void LoginSession::logout()
+void LoginSession::offerSave()
 {
-    if ((state_.dataChanged || state_.filterChanged)
+    if (state_.loggedIn && (state_.dataChanged || state_.filterChanged)
         && messenger_.ask(u"Änderungen speichern ?"_s) == kAnswerYes)
         saveAndUpload();
+}
+
+void LoginSession::logout()
+{
+    offerSave();
     if (!settings_.lanMode)
         transfer_->disconnect();
     reset();

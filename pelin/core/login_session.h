@@ -39,6 +39,8 @@ public:
     Result login(const QString& loginText, const QString& password);
     // Asks to save when something changed, then forgets the employee.
     void logout();
+    // At program end: asks to save when something changed.
+    void offerSave();
     bool saveAndUpload();
     void reset();
 

@@ -359,6 +359,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
             VisualStyleName(activeStyle_, QString::fromUtf16(StyleSetting::kGreyName)), env_.messenger);
         styleChanged_ = false;
     }
+    if (loginSession_)
+        loginSession_->offerSave();
     event->accept();
 }
 

@@ -89,6 +89,21 @@ TEST_F(PelinLogin, LoginButtonLogsInAndOut)
     EXPECT_TRUE(messenger.questions.isEmpty());
 }
 
+TEST_F(PelinLogin, ClosingOffersToSaveChanges)
+{
+    child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"sommer"_s);
+    child<QPushButton>(u"LoginBtn"_s)->click();
+    ASSERT_TRUE(form->loginSession()->state().loggedIn);
+    form->close();
+    EXPECT_TRUE(messenger.questions.isEmpty());
+
+    form->loginSession()->state().dataChanged = true;
+    messenger.answerNext(kAnswerYes);
+    form->close();
+    EXPECT_EQ(messenger.questions, QStringList({ u"Änderungen speichern ?"_s }));
+    EXPECT_TRUE(root.exists(u"zeit/az2023034711.kvd"_s));
+}
+
 TEST_F(PelinLogin, WrongPasswordClearsTheField)
 {
     child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"Sommer"_s);
