@@ -18,8 +18,8 @@ public:
 
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(QDateTime now) : now_(std::move(now)) {}
-    explicit FixedClock(QDate day) : now_(day.startOfDay()) {}
+    explicit FixedClock(QDateTime now) : now_(std::move(now)) { }
+    explicit FixedClock(QDate day) : now_(day.startOfDay()) { }
     QDateTime now() const override { return now_; }
     void set(QDateTime now) { now_ = std::move(now); }
 

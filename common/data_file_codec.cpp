@@ -15,9 +15,15 @@ constexpr int kRetryWaitMs = 1000;
 constexpr int kCodingNumberLimit = 56;
 constexpr int kHeaderLength = 7;
 
-QString ShortFileName(const QString& path) { return QFileInfo(path).fileName().left(30); }
+QString ShortFileName(const QString& path)
+{
+    return QFileInfo(path).fileName().left(30);
+}
 
-QString TwoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QChar(u'0')); }
+QString TwoDigits(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QChar(u'0'));
+}
 
 } // namespace
 
@@ -25,17 +31,18 @@ namespace DataFileFormat {
 
 const QString& CodecAlphabet()
 {
-    static const QString alphabet =
-        u"qW5(hR2)zM8-cT0.uG7_kB3xY9aN1vE6mJ4bQsAfLtDiZoKgUrCyPeHnXjSwFlVpIdO"_s;
+    static const QString alphabet = u"qW5(hR2)zM8-cT0.uG7_kB3xY9aN1vE6mJ4bQsAfLtDiZoKgUrCyPeHnXjSwFlVpIdO"_s;
     return alphabet;
 }
 
-QString HeaderLine(int codingNumber) { return u"-CR"_s + TwoDigits(codingNumber) + u"P-"_s; }
+QString HeaderLine(int codingNumber)
+{
+    return u"-CR"_s + TwoDigits(codingNumber) + u"P-"_s;
+}
 
 bool LooksLikeHeader(QStringView firstLine)
 {
-    return firstLine.size() >= kHeaderLength && firstLine.startsWith(u"-CR")
-        && firstLine.mid(5, 2) == u"P-";
+    return firstLine.size() >= kHeaderLength && firstLine.startsWith(u"-CR") && firstLine.mid(5, 2) == u"P-";
 }
 
 QString Scramble(QStringView text, int codingNumber)
@@ -75,8 +82,7 @@ QChar FirstUnscramblableChar(QStringView text)
 {
     for (const QChar c : text) {
         const auto complement = char16_t(~c.unicode());
-        if (QChar::isSurrogate(complement) || complement == u'\r' || complement == u'\n'
-            || complement == 0)
+        if (QChar::isSurrogate(complement) || complement == u'\r' || complement == u'\n' || complement == 0)
             return c;
     }
     return {};
@@ -116,7 +122,7 @@ void DataFileCodec::LoadDataFile(const QString& path, StringList& list)
     }
     if (!text) {
         messenger_.show(message(u"Zugriffsfehler\n\nDatei %1 konnte nicht gelesen werden [Err15a]",
-                                u"Zugriffsfehler\n\nDatei %1 konnte nicht gelesen werden [Err15a]  ")
+            u"Zugriffsfehler\n\nDatei %1 konnte nicht gelesen werden [Err15a]  ")
                             .arg(ShortFileName(path)));
         return;
     }
@@ -139,9 +145,10 @@ void DataFileCodec::LoadDataFile(const QString& path, StringList& list)
     if (TwoDigits(codingNumber_) != headerDigits) {
         if (headerDigits != u"10") {
             list.clear();
-            messenger_.show(message(
-                u"Die Termindaten sind verschlüsselt und können\nvon dieser Programmversion nicht eingelesen werden!",
-                u"Die Termindaten sind verschlüsselt und können  \nvon dieser Programmversion nicht eingelesen werden !  "));
+            messenger_.show(message(u"Die Termindaten sind verschlüsselt und können\nvon dieser "
+                                    u"Programmversion nicht eingelesen werden!",
+                u"Die Termindaten sind verschlüsselt und können  \nvon dieser Programmversion nicht "
+                u"eingelesen werden !  "));
             return;
         }
         codingNumber_ = 10;
@@ -162,7 +169,7 @@ bool DataFileCodec::SaveDataFile(const QString& path, StringList& list)
         messenger_.show(
             u"Datei %1 kann nicht gespeichert werden:\ndas Zeichen \"%2\" (U+%3) kann in dieser Datei nicht gespeichert werden.  "_s
                 .arg(QFileInfo(path).fileName(), QString(bad),
-                     QStringLiteral("%1").arg(int(bad.unicode()), 4, 16, QChar(u'0')).toUpper()));
+                    QStringLiteral("%1").arg(int(bad.unicode()), 4, 16, QChar(u'0')).toUpper()));
         return false;
     }
     StringList file;

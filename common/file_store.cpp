@@ -18,7 +18,10 @@ void SetError(QString* error, const QString& text)
         *error = text;
 }
 
-bool HasUtf8Bom(const QByteArray& bytes) { return bytes.startsWith(kUtf8Bom); }
+bool HasUtf8Bom(const QByteArray& bytes)
+{
+    return bytes.startsWith(kUtf8Bom);
+}
 
 } // namespace
 
@@ -64,8 +67,8 @@ std::optional<TextFile> ReadText(const QString& path, QString* error)
     if (!bytes)
         return std::nullopt;
     if (HasUtf8Bom(*bytes))
-        return TextFile{QString::fromUtf8(QByteArrayView(*bytes).sliced(3)), TextEncoding::Utf8WithBom};
-    return TextFile{DecodeWindows1252(*bytes), TextEncoding::Windows1252};
+        return TextFile { QString::fromUtf8(QByteArrayView(*bytes).sliced(3)), TextEncoding::Utf8WithBom };
+    return TextFile { DecodeWindows1252(*bytes), TextEncoding::Windows1252 };
 }
 
 std::optional<QString> ReadUtf8(const QString& path, QString* error)
@@ -86,8 +89,8 @@ QByteArray EncodeText(const QString& text, TextEncoding encoding)
     return QByteArray(kUtf8Bom) + text.toUtf8();
 }
 
-bool WriteText(const QString& path, const QString& text, TextEncoding encoding, QString* error,
-               TextEncoding* used)
+bool WriteText(
+    const QString& path, const QString& text, TextEncoding encoding, QString* error, TextEncoding* used)
 {
     if (encoding == TextEncoding::Windows1252 && !CanEncodeWindows1252(text))
         encoding = TextEncoding::Utf8WithBom;
@@ -110,6 +113,9 @@ bool CopyFile(const QString& from, const QString& to, QString* error)
     return true;
 }
 
-bool Exists(const QString& path) { return QFileInfo(path).isFile(); }
+bool Exists(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
 
 } // namespace FileStore

@@ -6,8 +6,8 @@
 
 // How a text file is stored on disk.
 enum class TextEncoding {
-    Utf8WithBom,  // EF BB BF, then UTF-8
-    Windows1252,  // no byte-order mark
+    Utf8WithBom, // EF BB BF, then UTF-8
+    Windows1252, // no byte-order mark
 };
 
 struct TextFile {
@@ -33,8 +33,8 @@ QByteArray EncodeText(const QString& text, TextEncoding encoding);
 // Text that Windows-1252 cannot carry is written as UTF-8 with byte-order
 // mark instead, so that nothing is lost. The encoding actually used is
 // returned through `used`.
-bool WriteText(const QString& path, const QString& text, TextEncoding encoding,
-               QString* error = nullptr, TextEncoding* used = nullptr);
+bool WriteText(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr,
+    TextEncoding* used = nullptr);
 
 // Copies a file into place through a temporary name in the target folder.
 bool CopyFile(const QString& from, const QString& to, QString* error = nullptr);

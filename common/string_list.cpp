@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-StringList::StringList(QStringList lines) : lines_(std::move(lines)) {}
+StringList::StringList(QStringList lines) : lines_(std::move(lines)) { }
 
 StringList StringList::FromText(QStringView text)
 {
@@ -47,9 +47,18 @@ void StringList::append(const QString& line)
         lines_.append(line);
 }
 
-void StringList::insert(qsizetype i, const QString& line) { lines_.insert(i, line); }
-void StringList::removeAt(qsizetype i) { lines_.removeAt(i); }
-void StringList::replace(qsizetype i, const QString& line) { lines_.replace(i, line); }
+void StringList::insert(qsizetype i, const QString& line)
+{
+    lines_.insert(i, line);
+}
+void StringList::removeAt(qsizetype i)
+{
+    lines_.removeAt(i);
+}
+void StringList::replace(qsizetype i, const QString& line)
+{
+    lines_.replace(i, line);
+}
 
 QString StringList::KeyOf(QStringView line)
 {
@@ -94,9 +103,8 @@ void StringList::setSorted(bool sorted)
 {
     sorted_ = sorted;
     if (sorted_)
-        std::stable_sort(lines_.begin(), lines_.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
+        std::stable_sort(lines_.begin(), lines_.end(),
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
 }
 
 qsizetype StringList::sortedInsertPosition(QStringView line) const

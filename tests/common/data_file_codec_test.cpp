@@ -10,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kReadOther =
-    u"Die Termindaten sind verschlüsselt und können  \nvon dieser Programmversion nicht eingelesen werden !  "_s;
+const QString kReadOther
+    = u"Die Termindaten sind verschlüsselt und können  \nvon dieser Programmversion nicht eingelesen werden !  "_s;
 
 // Builds a scrambled file from the format description, independently of the
 // codec: alphabet shift by n, then the 16-bit complement.
@@ -35,14 +35,14 @@ struct CodecFixture : ::testing::Test {
     TempFolder dir;
     ScriptedMessenger messenger;
     QList<int> waits;
-    DataFileCodec korav{CodecProgram::Korav, messenger, [this](int ms) { waits.append(ms); }};
-    DataFileCodec pelin{CodecProgram::Pelin, messenger, [this](int ms) { waits.append(ms); }};
+    DataFileCodec korav { CodecProgram::Korav, messenger, [this](int ms) { waits.append(ms); } };
+    DataFileCodec pelin { CodecProgram::Pelin, messenger, [this](int ms) { waits.append(ms); } };
 
     StringList roundTrip(const QStringList& lines)
     {
         StringList list(lines);
         EXPECT_TRUE(korav.SaveDataFile(dir.path(u"f.kvd"_s), list));
-        StringList loaded({u"stale"_s});
+        StringList loaded({ u"stale"_s });
         pelin.LoadDataFile(dir.path(u"f.kvd"_s), loaded);
         return loaded;
     }
@@ -53,12 +53,12 @@ struct CodecFixture : ::testing::Test {
 TEST_F(CodecFixture, RoundTripKeepsEveryLine)
 {
     const QList<QStringList> cases = {
-        {u"a"_s},
-        {u""_s, u""_s, u"x"_s, u""_s},
-        {u"="_s, u"#"_s, u"  blanks  "_s, u"key=value=more"_s},
-        {u"Name=Jürgen Größe-Öß äöüÄÖÜß"_s},
-        {QString(5000, u'x') + u"qW5(hR2)zM8-cT0.uG7_kB3"_s},
-        {u"dbversion=161020"_s, u"LAN_aktiv=1"_s, u"progordner=/srv/prog/"_s},
+        { u"a"_s },
+        { u""_s, u""_s, u"x"_s, u""_s },
+        { u"="_s, u"#"_s, u"  blanks  "_s, u"key=value=more"_s },
+        { u"Name=Jürgen Größe-Öß äöüÄÖÜß"_s },
+        { QString(5000, u'x') + u"qW5(hR2)zM8-cT0.uG7_kB3"_s },
+        { u"dbversion=161020"_s, u"LAN_aktiv=1"_s, u"progordner=/srv/prog/"_s },
     };
     for (const QStringList& lines : cases)
         EXPECT_EQ(roundTrip(lines).lines(), lines);
@@ -67,7 +67,7 @@ TEST_F(CodecFixture, RoundTripKeepsEveryLine)
 
 TEST_F(CodecFixture, ScrambledLayoutMatchesTheFormat)
 {
-    StringList list({u"dbversion=161020"_s, u"Jörg"_s});
+    StringList list({ u"dbversion=161020"_s, u"Jörg"_s });
     ASSERT_TRUE(korav.SaveDataFile(dir.path(u"f.kvd"_s), list));
     EXPECT_EQ(dir.read(u"f.kvd"_s), ScrambledFile(u"dbversion=161020\r\nJörg\r\n"_s, kFixedCodingNumber));
     EXPECT_EQ(list.size(), 2) << "the list holds the file's two lines after saving";
@@ -79,7 +79,7 @@ TEST_F(CodecFixture, EmptyListGivesHeaderOnlyAndLoadsEmpty)
     StringList list;
     ASSERT_TRUE(korav.SaveDataFile(dir.path(u"f.kvd"_s), list));
     EXPECT_EQ(dir.read(u"f.kvd"_s), QByteArray("\xEF\xBB\xBF-CR37P-\r\n"));
-    StringList loaded({u"stale"_s});
+    StringList loaded({ u"stale"_s });
     pelin.LoadDataFile(dir.path(u"f.kvd"_s), loaded);
     EXPECT_TRUE(loaded.isEmpty());
 }
@@ -95,22 +95,22 @@ TEST_F(CodecFixture, ReadsIndependentlyScrambledFile)
     dir.write(u"f.kvd"_s, ScrambledFile(u"key=Wert mit Ümlaut\r\n\r\nzeile=3\r\n"_s, kFixedCodingNumber));
     StringList loaded;
     pelin.LoadDataFile(dir.path(u"f.kvd"_s), loaded);
-    EXPECT_EQ(loaded.lines(), (QStringList{u"key=Wert mit Ümlaut"_s, u""_s, u"zeile=3"_s}));
+    EXPECT_EQ(loaded.lines(), (QStringList { u"key=Wert mit Ümlaut"_s, u""_s, u"zeile=3"_s }));
 }
 
 TEST_F(CodecFixture, PlainFilesAreReturnedAsTheyAre)
 {
-    for (const QByteArray& bom : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+    for (const QByteArray& bom : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
         dir.write(u"p.kvd"_s, bom + "-CR37X-\r\nName=J\xC3\xBCrgen\r\n\r\nx");
         StringList loaded;
         pelin.LoadDataFile(dir.path(u"p.kvd"_s), loaded);
-        EXPECT_EQ(loaded.lines(), (QStringList{u"-CR37X-"_s, u"Name=Jürgen"_s, u""_s, u"x"_s}));
+        EXPECT_EQ(loaded.lines(), (QStringList { u"-CR37X-"_s, u"Name=Jürgen"_s, u""_s, u"x"_s }));
     }
 }
 
 TEST_F(CodecFixture, MissingFileEmptiesTheListSilently)
 {
-    StringList list({u"old"_s});
+    StringList list({ u"old"_s });
     pelin.LoadDataFile(dir.path(u"none.kvd"_s), list);
     EXPECT_TRUE(list.isEmpty());
     EXPECT_TRUE(messenger.all.isEmpty());
@@ -118,7 +118,7 @@ TEST_F(CodecFixture, MissingFileEmptiesTheListSilently)
 
 TEST_F(CodecFixture, ShortBodiesAreDecodedToo)
 {
-    for (const QString& plain : {u"a\r\n"_s, u"a=1\r\n"_s, u"\r\n"_s}) {
+    for (const QString& plain : { u"a\r\n"_s, u"a=1\r\n"_s, u"\r\n"_s }) {
         dir.write(u"f.kvd"_s, ScrambledFile(plain, kFixedCodingNumber));
         StringList list;
         pelin.LoadDataFile(dir.path(u"f.kvd"_s), list);
@@ -132,14 +132,14 @@ TEST_F(CodecFixture, FileCodedWithTenSwitchesTheProgram)
     dir.write(u"own.kvd"_s, ScrambledFile(u"a=1\r\nb=2\r\n"_s, kFixedCodingNumber));
     StringList list;
     korav.LoadDataFile(dir.path(u"ten.kvd"_s), list);
-    EXPECT_EQ(list.lines(), (QStringList{u"a=1"_s, u"b=2"_s}));
+    EXPECT_EQ(list.lines(), (QStringList { u"a=1"_s, u"b=2"_s }));
     EXPECT_EQ(korav.CodingNumber(), 10);
 
     korav.LoadDataFile(dir.path(u"own.kvd"_s), list);
     EXPECT_TRUE(list.isEmpty());
-    EXPECT_EQ(messenger.messages, QStringList{kReadOther});
+    EXPECT_EQ(messenger.messages, QStringList { kReadOther });
 
-    StringList out({u"x=1"_s});
+    StringList out({ u"x=1"_s });
     ASSERT_TRUE(korav.SaveDataFile(dir.path(u"new.kvd"_s), out));
     EXPECT_TRUE(dir.read(u"new.kvd"_s).startsWith("\xEF\xBB\xBF-CR10P-\r\n"));
 }
@@ -147,33 +147,35 @@ TEST_F(CodecFixture, FileCodedWithTenSwitchesTheProgram)
 TEST_F(CodecFixture, OtherCodingNumberEmptiesTheListWithTheProgramsMessage)
 {
     dir.write(u"f.kvd"_s, ScrambledFile(u"a=1\r\nb=2\r\n"_s, 12));
-    StringList list({u"old"_s});
+    StringList list({ u"old"_s });
     pelin.LoadDataFile(dir.path(u"f.kvd"_s), list);
     EXPECT_TRUE(list.isEmpty());
     EXPECT_EQ(messenger.messages,
-              QStringList{u"Die Termindaten sind verschlüsselt und können\nvon dieser Programmversion nicht eingelesen werden!"_s});
+        QStringList {
+            u"Die Termindaten sind verschlüsselt und können\nvon dieser Programmversion nicht eingelesen werden!"_s });
     EXPECT_EQ(pelin.CodingNumber(), kFixedCodingNumber);
 }
 
 TEST_F(CodecFixture, TooLargeCodingNumber)
 {
     korav.SetCodingNumber(56);
-    StringList list({u"a=1"_s});
+    StringList list({ u"a=1"_s });
     EXPECT_FALSE(korav.SaveDataFile(dir.path(u"f.kvd"_s), list));
     EXPECT_FALSE(dir.exists(u"f.kvd"_s));
     dir.write(u"g.kvd"_s, ScrambledFile(u"a=1\r\nb=2\r\n"_s, 56));
     korav.LoadDataFile(dir.path(u"g.kvd"_s), list);
     EXPECT_EQ(list.size(), 1) << "the scrambled body line stays";
-    EXPECT_EQ(messenger.messages, (QStringList{u"Codierungszahl ist zu groß.  \nKeine Datenspeicherung möglich.  "_s,
-                                               u"Codierungszahl ist zu groß  "_s}));
+    EXPECT_EQ(messenger.messages,
+        (QStringList { u"Codierungszahl ist zu groß.  \nKeine Datenspeicherung möglich.  "_s,
+            u"Codierungszahl ist zu groß  "_s }));
 }
 
 TEST_F(CodecFixture, RefusesCharactersTheFormatCannotCarry)
 {
     dir.write(u"f.kvd"_s, "old");
-    for (const QString& text : {u"Preis=5 €"_s, u"Von–bis"_s, u"x\uFFF2"_s}) {
+    for (const QString& text : { u"Preis=5 €"_s, u"Von–bis"_s, u"x\uFFF2"_s }) {
         messenger.messages.clear();
-        StringList list({u"a=1"_s, text});
+        StringList list({ u"a=1"_s, text });
         EXPECT_FALSE(korav.SaveDataFile(dir.path(u"f.kvd"_s), list));
         EXPECT_EQ(list.size(), 2) << "the caller's lines stay";
         ASSERT_EQ(messenger.messages.size(), 1);
@@ -186,9 +188,9 @@ TEST_F(CodecFixture, RefusesCharactersTheFormatCannotCarry)
 TEST_F(CodecFixture, WriteFailureIsRetriedThreeTimesThenReported)
 {
     dir.write(u"blocked.kvd/x"_s, "");
-    StringList list({u"a=1"_s});
+    StringList list({ u"a=1"_s });
     EXPECT_FALSE(korav.SaveDataFile(dir.path(u"blocked.kvd"_s), list));
-    EXPECT_EQ(waits, (QList<int>{1000, 1000, 1000}));
+    EXPECT_EQ(waits, (QList<int> { 1000, 1000, 1000 }));
     EXPECT_EQ(messenger.messages,
-              QStringList{u"Zugriffsfehler\n\nDatei blocked.kvd konnte nicht gespeichert werden [Err25a]  "_s});
+        QStringList { u"Zugriffsfehler\n\nDatei blocked.kvd konnte nicht gespeichert werden [Err25a]  "_s });
 }

@@ -1,8 +1,8 @@
 #include "common/file_store.h"
 #include "tests/support/temp_folder.h"
 
-#include <QDir>
 #include "tests/support/qt_printers.h"
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,9 @@ using namespace Qt::StringLiterals;
 TEST(FileStore, DetectsByteOrderMarkElseWindows1252)
 {
     TempFolder dir;
-    dir.write(u"bom.txt"_s, "\xEF\xBB\xBF" "K\xC3\xA4se\r\n");
+    dir.write(u"bom.txt"_s,
+        "\xEF\xBB\xBF"
+        "K\xC3\xA4se\r\n");
     dir.write(u"ansi.txt"_s, "K\xE4se \x80\r\n");
 
     const auto bom = FileStore::ReadText(dir.path(u"bom.txt"_s));
@@ -29,17 +31,21 @@ TEST(FileStore, WritesInTheEncodingItWasGiven)
 {
     TempFolder dir;
     ASSERT_TRUE(FileStore::WriteText(dir.path(u"a"_s), u"Grüße €\r\n"_s, TextEncoding::Windows1252));
-    EXPECT_EQ(dir.read(u"a"_s), QByteArray("Gr\xFC\xDF" "e \x80\r\n"));
+    EXPECT_EQ(dir.read(u"a"_s),
+        QByteArray("Gr\xFC\xDF"
+                   "e \x80\r\n"));
     ASSERT_TRUE(FileStore::WriteText(dir.path(u"b"_s), u"Grüße\r\n"_s, TextEncoding::Utf8WithBom));
-    EXPECT_EQ(dir.read(u"b"_s), QByteArray("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e\r\n"));
+    EXPECT_EQ(dir.read(u"b"_s),
+        QByteArray("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F"
+                   "e\r\n"));
 }
 
 TEST(FileStore, TextBeyondWindows1252IsWrittenAsUtf8SoNothingIsLost)
 {
     TempFolder dir;
-    TextEncoding used{};
-    ASSERT_TRUE(FileStore::WriteText(dir.path(u"a"_s), u"Łódź\r\n"_s, TextEncoding::Windows1252,
-                                     nullptr, &used));
+    TextEncoding used {};
+    ASSERT_TRUE(
+        FileStore::WriteText(dir.path(u"a"_s), u"Łódź\r\n"_s, TextEncoding::Windows1252, nullptr, &used));
     EXPECT_EQ(used, TextEncoding::Utf8WithBom);
     EXPECT_EQ(FileStore::ReadText(dir.path(u"a"_s))->text, u"Łódź\r\n"_s);
 }

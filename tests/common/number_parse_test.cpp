@@ -9,9 +9,15 @@ using namespace Qt::StringLiterals;
 TEST(ParseDecimalInt, ReadsLeadingDigitsLikeTheOldParser)
 {
     const std::pair<QString, int> cases[] = {
-        {u"161020"_s, 161020}, {u"   42abc"_s, 42}, {u""_s, 0},      {u"abc"_s, 0},
-        {u"-330"_s, -330},     {u"0480"_s, 480},   {u" 1 2"_s, 1},   {u"99999999999"_s, 2147483647},
-        {u"\t5"_s, 0},
+        { u"161020"_s, 161020 },
+        { u"   42abc"_s, 42 },
+        { u""_s, 0 },
+        { u"abc"_s, 0 },
+        { u"-330"_s, -330 },
+        { u"0480"_s, 480 },
+        { u" 1 2"_s, 1 },
+        { u"99999999999"_s, 2147483647 },
+        { u"\t5"_s, 0 },
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParseDecimalInt(text), expected) << text.toStdString();

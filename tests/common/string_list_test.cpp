@@ -11,7 +11,7 @@ struct SplitCase {
     QStringList lines;
 };
 
-class StringListSplit : public ::testing::TestWithParam<SplitCase> {};
+class StringListSplit : public ::testing::TestWithParam<SplitCase> { };
 
 TEST_P(StringListSplit, BreaksAtEveryKindOfLineEnd)
 {
@@ -19,23 +19,21 @@ TEST_P(StringListSplit, BreaksAtEveryKindOfLineEnd)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StringListSplit,
-    ::testing::Values(
-        SplitCase{u""_s, {}},
-        SplitCase{u"a"_s, {u"a"_s}},
-        SplitCase{u"a\r\n"_s, {u"a"_s}},
-        SplitCase{u"a\r\nb\rc\nd"_s, {u"a"_s, u"b"_s, u"c"_s, u"d"_s}},
-        SplitCase{u"\r\n\r\nx\n\n"_s, {u""_s, u""_s, u"x"_s, u""_s}},
-        SplitCase{u"a\n\rb"_s, {u"a"_s, u""_s, u"b"_s}}));
+    ::testing::Values(SplitCase { u""_s, {} }, SplitCase { u"a"_s, { u"a"_s } },
+        SplitCase { u"a\r\n"_s, { u"a"_s } },
+        SplitCase { u"a\r\nb\rc\nd"_s, { u"a"_s, u"b"_s, u"c"_s, u"d"_s } },
+        SplitCase { u"\r\n\r\nx\n\n"_s, { u""_s, u""_s, u"x"_s, u""_s } },
+        SplitCase { u"a\n\rb"_s, { u"a"_s, u""_s, u"b"_s } }));
 
 TEST(StringList, JoinPutsCrLfAfterEveryLine)
 {
-    EXPECT_EQ(StringList({u"a"_s, u""_s, u"b=c"_s}).toText(), u"a\r\n\r\nb=c\r\n"_s);
+    EXPECT_EQ(StringList({ u"a"_s, u""_s, u"b=c"_s }).toText(), u"a\r\n\r\nb=c\r\n"_s);
     EXPECT_EQ(StringList().toText(), QString());
 }
 
 TEST(StringList, LookUpIgnoresCaseAndTakesTheFirstMatch)
 {
-    const StringList list({u"x"_s, u"Key=first"_s, u"KEY=second"_s, u"other=a=b"_s});
+    const StringList list({ u"x"_s, u"Key=first"_s, u"KEY=second"_s, u"other=a=b"_s });
     EXPECT_EQ(list.value(u"key"), u"first"_s);
     EXPECT_EQ(list.value(u"OTHER"), u"a=b"_s);
     EXPECT_EQ(list.value(u"x", u"fallback"_s), u"fallback"_s) << "a line without '=' has no key";
@@ -44,18 +42,18 @@ TEST(StringList, LookUpIgnoresCaseAndTakesTheFirstMatch)
 
 TEST(StringList, SetChangesInPlaceOrAppends)
 {
-    StringList list({u"b=1"_s, u"A=2"_s});
+    StringList list({ u"b=1"_s, u"A=2"_s });
     list.setValue(u"a"_s, u"3"_s);
     list.setValue(u"c"_s, u"4"_s);
-    EXPECT_EQ(list.lines(), (QStringList{u"b=1"_s, u"a=3"_s, u"c=4"_s}));
+    EXPECT_EQ(list.lines(), (QStringList { u"b=1"_s, u"a=3"_s, u"c=4"_s }));
 }
 
 TEST(StringList, SortedListInsertsInCaseInsensitiveOrder)
 {
-    StringList list({u"beta=1"_s, u"Delta=2"_s, u"alpha=3"_s});
+    StringList list({ u"beta=1"_s, u"Delta=2"_s, u"alpha=3"_s });
     list.setSorted(true);
     list.setValue(u"Charlie"_s, u"4"_s);
     list.append(u"ECHO=5"_s);
-    EXPECT_EQ(list.lines(),
-              (QStringList{u"alpha=3"_s, u"beta=1"_s, u"Charlie=4"_s, u"Delta=2"_s, u"ECHO=5"_s}));
+    EXPECT_EQ(
+        list.lines(), (QStringList { u"alpha=3"_s, u"beta=1"_s, u"Charlie=4"_s, u"Delta=2"_s, u"ECHO=5"_s }));
 }

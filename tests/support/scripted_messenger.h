@@ -15,9 +15,9 @@ public:
 
     void answerNext(int answer) { answers_.append(answer); }
 
-    QStringList messages;  // texts of show() and systemMessage(), in order
+    QStringList messages; // texts of show() and systemMessage(), in order
     QStringList questions; // texts of ask(), in order
-    QStringList all;       // every text, in order
+    QStringList all; // every text, in order
 
 private:
     QList<int> answers_;

@@ -23,4 +23,7 @@ QByteArray TempFolder::read(const QString& name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool TempFolder::exists(const QString& name) const { return QFileInfo::exists(path(name)); }
+bool TempFolder::exists(const QString& name) const
+{
+    return QFileInfo::exists(path(name));
+}

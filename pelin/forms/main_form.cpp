@@ -1,0 +1,282 @@
+#include "pelin/forms/main_form.h"
+
+#include "common/clock.h"
+#include "common/messenger.h"
+#include "common/ui/about_form.h"
+#include "pelin/core/pelin_startup.h"
+#include "pelin/core/pelin_version.h"
+#include "pelin/core/style_setting.h"
+#include "pelin/forms/tutorial_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kLoginFieldLength = 12;
+
+QString ProgramTitle()
+{
+    return u"PELIN"_s;
+}
+
+} // namespace
+
+TMainForm::TMainForm(PelinEnvironment environment, VisualStyle activeStyle, QWidget* parent)
+    : QMainWindow(parent),
+      env_(std::move(environment)),
+      dates_(PelinDates::FromToday(env_.clock.today())),
+      startedByKorav_(PelinStartup::StartedByKorav(env_.arguments)),
+      activeStyle_(activeStyle)
+{
+    setObjectName(u"MainForm"_s);
+    setWindowTitle(ProgramTitle());
+    buildMenus();
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(buildLoginPanel());
+    layout->addWidget(buildDayArea(), 1);
+    setCentralWidget(central);
+    tutorialForm_ = new TTutorialForm(this);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(u"&Datei"_s);
+    QAction* login = file->addAction(u"&An- / Abmelden"_s);
+    login->setObjectName(u"MenuAnmelden"_s);
+    file->addSeparator();
+    QAction* close = file->addAction(u"&Beenden"_s);
+    close->setObjectName(u"MenuClose"_s);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* style = menuBar()->addMenu(u"&Stil"_s);
+    subMenuStilWindows_ = style->addAction(u"Windows"_s);
+    subMenuStilWindows_->setObjectName(u"SubMenuStilWindows"_s);
+    subMenuStilGrau_ = style->addAction(u"Grau"_s);
+    subMenuStilGrau_->setObjectName(u"SubMenuStilGrau"_s);
+    for (QAction* action : { subMenuStilWindows_, subMenuStilGrau_ })
+        action->setCheckable(true);
+    subMenuStilWindows_->setChecked(activeStyle_ == VisualStyle::System);
+    subMenuStilGrau_->setChecked(activeStyle_ == VisualStyle::Grey);
+    connect(subMenuStilWindows_, &QAction::triggered, this, &TMainForm::SubMenuStilWindowsClick);
+    connect(subMenuStilGrau_, &QAction::triggered, this, &TMainForm::SubMenuStilGrauClick);
+
+    QMenu* help = menuBar()->addMenu(u"&Hilfe"_s);
+    QAction* content = help->addAction(u"Hilf&e öffnen"_s);
+    content->setObjectName(u"MenuHilfeInhalt"_s);
+    connect(content, &QAction::triggered, this, &TMainForm::MenuHilfeInhaltClick);
+    QAction* info = help->addAction(u"&Info"_s);
+    info->setObjectName(u"MenuInfo"_s);
+    connect(info, &QAction::triggered, this, &TMainForm::MenuInfoClick);
+}
+
+QWidget* TMainForm::buildLoginPanel()
+{
+    auto* panel = new QGroupBox(u"Anmeldung"_s, this);
+    staticText12_ = new QLabel(u"Kennwort"_s, panel);
+    staticText12_->setObjectName(u"StaticText12"_s);
+    anmeldeNameEdit_ = new QLineEdit(panel);
+    anmeldeNameEdit_->setObjectName(u"AnmeldeNameEdit"_s);
+    anmeldeNameEdit_->setMaxLength(kLoginFieldLength);
+    staticText3_ = new QLabel(u"Kennwort"_s, panel);
+    staticText3_->setObjectName(u"StaticText3"_s);
+    kennwortEdit_ = new QLineEdit(panel);
+    kennwortEdit_->setObjectName(u"KennwortEdit"_s);
+    kennwortEdit_->setMaxLength(kLoginFieldLength);
+    kennwortEdit_->setEchoMode(QLineEdit::Password);
+    loginBtn_ = new QPushButton(u"Anmelden"_s, panel);
+    loginBtn_->setObjectName(u"LoginBtn"_s);
+    ampelSBtn_ = new QToolButton(panel);
+    ampelSBtn_->setObjectName(u"AmpelSBtn"_s);
+    ampelSBtn_->setAutoRaise(true);
+    ampelSBtn_->setEnabled(false);
+    ampelSBtn_->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+
+    onlineImage_ = new QLabel(u"Offline"_s, panel);
+    onlineImage_->setObjectName(u"OnlineImage"_s);
+    onlineImage_->setToolTip(u"Offline"_s);
+    landLabel_ = new QLabel(panel);
+    landLabel_->setObjectName(u"LandLabel"_s);
+    hilfeImage_ = new QLabel(panel);
+    hilfeImage_->setObjectName(u"HilfeImage"_s);
+    hilfeImage_->setPixmap(style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(24, 24));
+    hilfeImage_->setCursor(Qt::PointingHandCursor);
+    hilfeImage_->installEventFilter(this);
+
+    auto* employee = new QLabel(panel);
+    employee->setObjectName(u"MitarbeiterLabel"_s);
+    auto* number = new QLabel(panel);
+    number->setObjectName(u"PersNrLabel"_s);
+    auto* degree = new QLabel(panel);
+    degree->setObjectName(u"BGradLabel"_s);
+
+    auto* beendenBtn = new QPushButton(u"Beenden"_s, panel);
+    beendenBtn->setObjectName(u"BeendenBtn"_s);
+    connect(beendenBtn, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* status = new QHBoxLayout;
+    status->addWidget(ampelSBtn_);
+    status->addWidget(onlineImage_);
+    status->addWidget(landLabel_);
+    status->addStretch();
+    status->addWidget(hilfeImage_);
+    auto* layout = new QVBoxLayout(panel);
+    for (QWidget* w : std::initializer_list<QWidget*> { staticText12_, anmeldeNameEdit_, staticText3_,
+             kennwortEdit_, loginBtn_, employee, number, degree })
+        layout->addWidget(w);
+    layout->addLayout(status);
+    layout->addStretch();
+    layout->addWidget(beendenBtn);
+    return panel;
+}
+
+QWidget* TMainForm::buildDayArea()
+{
+    auto* area = new QGroupBox(u"Monatswerte"_s, this);
+    auto* layout = new QFormLayout(area);
+    monOffenLabel_ = new QLabel(u"Offene Zeit"_s, area);
+    monOffenLabel_->setObjectName(u"MonOffenLabel"_s);
+    monOffenLabel_->setToolTip(u" = Ist - Tätigkeiten  "_s);
+    monOffenLabel_->installEventFilter(this);
+    layout->addRow(monOffenLabel_);
+    return area;
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // Messages of the start must appear over the visible window.
+    QTimer::singleShot(0, this, &TMainForm::FormShow);
+}
+
+void TMainForm::FormShow()
+{
+    config_ = PelinStartup::LoadConfiguration(env_.executableFolder, env_.codec, env_.messenger);
+    if (!config_) {
+        endProgram();
+        return;
+    }
+    landLabel_->setText(u"/ "_s + CountryLetter(config_->countryCode));
+    prepareLoginFields();
+    onlineImage_->setVisible(!config_->lanMode);
+    if (const auto hint = PelinStartup::ProgramFolderHint(*config_, env_.executableFolder, startedByKorav_))
+        env_.messenger.show(*hint);
+    anmeldeNameEdit_->setFocus();
+}
+
+void TMainForm::prepareLoginFields()
+{
+    anmeldeNameEdit_->clear();
+    kennwortEdit_->clear();
+    const bool directory = config_->directoryLogin;
+    staticText12_->setText(directory ? u"Anmeldename"_s : u"Kennwort"_s);
+    anmeldeNameEdit_->setEchoMode(directory ? QLineEdit::Normal : QLineEdit::Password);
+    staticText3_->setVisible(directory);
+    kennwortEdit_->setVisible(directory);
+}
+
+void TMainForm::endProgram()
+{
+    ending_ = true;
+    Q_EMIT programEnd();
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (styleChanged_) {
+        StyleSetting::Write(env_.settings,
+            VisualStyleName(activeStyle_, QString::fromUtf16(StyleSetting::kGreyName)), env_.messenger);
+        styleChanged_ = false;
+    }
+    event->accept();
+}
+
+void TMainForm::switchStyle(VisualStyle style)
+{
+    if (activeStyle_ == style) {
+        subMenuStilWindows_->setChecked(style == VisualStyle::System);
+        subMenuStilGrau_->setChecked(style == VisualStyle::Grey);
+        return;
+    }
+    ApplyVisualStyle(style);
+    activeStyle_ = style;
+    subMenuStilWindows_->setChecked(style == VisualStyle::System);
+    subMenuStilGrau_->setChecked(style == VisualStyle::Grey);
+    styleChanged_ = true;
+}
+
+void TMainForm::SubMenuStilWindowsClick()
+{
+    switchStyle(VisualStyle::System);
+}
+void TMainForm::SubMenuStilGrauClick()
+{
+    switchStyle(VisualStyle::Grey);
+}
+
+void TMainForm::MonOffenLabelSecretClick()
+{
+    if (const auto text = PelinStartup::ConfigurationText(env_.executableFolder, env_.codec))
+        env_.messenger.systemMessage(*text);
+    else
+        env_.messenger.show(u"Datei pelin.cfg nicht vorhanden!"_s);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto secret = Qt::ShiftModifier | Qt::ControlModifier;
+        if (watched == monOffenLabel_ && mouse->button() == Qt::RightButton
+            && (mouse->modifiers() & secret) == secret) {
+            MonOffenLabelSecretClick();
+            return true;
+        }
+        if (watched == hilfeImage_ && mouse->button() == Qt::LeftButton) {
+            MenuHilfeInhaltClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::MenuInfoClick()
+{
+    const int country = config_ ? config_->countryCode : 0;
+    if (!aboutForm_) {
+        aboutForm_ = new TAboutForm(u"Programm "_s + ProgramTitle(),
+            u"%1 %2Bit"_s.arg(PelinVersionText(country).left(40)).arg(QSysInfo::WordSize, 2, 10, QChar(u'0')),
+            this);
+        aboutForm_->setBuildHandler([this] {
+            env_.messenger.show(u"Build %1 %2"_s.arg(
+                QString::fromLatin1(kPelinBuildTag), QString::fromLatin1(kPelinFileVersion).left(10)));
+        });
+    }
+    aboutForm_->exec();
+}
+
+void TMainForm::MenuHilfeInhaltClick()
+{
+    tutorialForm_->showModal();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "common/ui/visual_style.h"
+#include "pelin/core/pelin_config.h"
+#include "pelin/core/pelin_dates.h"
+#include "pelin/forms/pelin_environment.h"
+
+#include <QMainWindow>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class TTutorialForm;
+class TAboutForm;
+
+// PELIN's main window: log-in fields, day sheet, calendar and month values.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(PelinEnvironment environment, VisualStyle activeStyle, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const PelinDates& dates() const { return dates_; }
+    const std::optional<PelinConfig>& configuration() const { return config_; }
+    bool startedByKorav() const { return startedByKorav_; }
+    bool styleChanged() const { return styleChanged_; }
+    VisualStyle activeStyle() const { return activeStyle_; }
+    // Set when the configuration refused the start: the program ends.
+    bool ending() const { return ending_; }
+
+    // The first showing of the window: read the configuration, prepare the
+    // log-in fields. Called by showEvent; tests call it directly.
+    void FormShow();
+
+    void SubMenuStilWindowsClick();
+    void SubMenuStilGrauClick();
+    void MonOffenLabelSecretClick();
+
+Q_SIGNALS:
+    void programEnd();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildLoginPanel();
+    QWidget* buildDayArea();
+    void prepareLoginFields();
+    void switchStyle(VisualStyle style);
+    void endProgram();
+    void MenuInfoClick();
+    void MenuHilfeInhaltClick();
+
+    PelinEnvironment env_;
+    PelinDates dates_;
+    std::optional<PelinConfig> config_;
+    bool startedByKorav_ = false;
+    bool styleChanged_ = false;
+    bool shownOnce_ = false;
+    bool ending_ = false;
+    VisualStyle activeStyle_;
+
+    QLabel* staticText12_ = nullptr;
+    QLineEdit* anmeldeNameEdit_ = nullptr;
+    QLabel* staticText3_ = nullptr;
+    QLineEdit* kennwortEdit_ = nullptr;
+    QPushButton* loginBtn_ = nullptr;
+    QToolButton* ampelSBtn_ = nullptr;
+    QLabel* onlineImage_ = nullptr;
+    QLabel* landLabel_ = nullptr;
+    QLabel* monOffenLabel_ = nullptr;
+    QLabel* hilfeImage_ = nullptr;
+    QAction* subMenuStilWindows_ = nullptr;
+    QAction* subMenuStilGrau_ = nullptr;
+    TTutorialForm* tutorialForm_ = nullptr;
+    TAboutForm* aboutForm_ = nullptr;
+};
