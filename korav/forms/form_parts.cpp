@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -48,7 +47,7 @@ QToolButton* MakeHelpImage(QWidget* parent, KoravHelpOpener& help, int topic)
     auto* image = new QToolButton(parent);
     image->setObjectName(u"HilfeImage"_s);
     image->setToolTip(u"Hilfedatei öffnen"_s);
-    image->setIcon(parent->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    image->setText(u"?"_s);
     image->setAutoRaise(true);
     QObject::connect(image, &QToolButton::clicked, parent, [&help, topic] { help.OpenHelp(topic); });
     return image;
