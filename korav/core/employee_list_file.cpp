@@ -4,9 +4,12 @@
 
 namespace EmployeeListFile {
 
+// An empty line is no short name; a hand-edited file may end with one.
 QStringList Load(const BaseDataStore& store)
 {
-    return store.load(KoravFile::kEmployeeList).lines();
+    QStringList names = store.load(KoravFile::kEmployeeList).lines();
+    names.removeAll(QString());
+    return names;
 }
 
 bool Save(const BaseDataStore& store, const QStringList& names)

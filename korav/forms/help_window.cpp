@@ -3,6 +3,7 @@
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +42,9 @@ bool KoravHelpWindow::showPage(const QString& archive, const QString& page)
         return false;
     browser_->setArchive(archive);
     browser_->setSource(QUrl(u"archive:/"_s + start));
+    // Opened from a modal dialog, the viewer must be modal too, or the dialog
+    // would block it.
+    setWindowModality(QApplication::activeModalWidget() ? Qt::ApplicationModal : Qt::NonModal);
     show();
     raise();
     return true;

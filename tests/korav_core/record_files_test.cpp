@@ -24,10 +24,10 @@ TEST(EmployeeListFile, EmptyListIsAFileWithoutLines)
     EXPECT_EQ(f.read(u"zama.kvd"_s), Bom());
 }
 
-TEST(EmployeeListFile, ReadsAnsiFilesWithoutBom)
+TEST(EmployeeListFile, ReadsAnsiFilesWithoutBomAndSkipsEmptyLines)
 {
     KoravFixture f;
-    f.write(u"zama.kvd"_s, "M\xFCller\r\nX");
+    f.write(u"zama.kvd"_s, "M\xFCller\r\n\r\nX");
     EXPECT_EQ(EmployeeListFile::Load(f.store), (QStringList { u"Müller"_s, u"X"_s }));
 }
 
