@@ -1,7 +1,9 @@
 #include "korav/core/data_folder.h"
+#include "korav/core/version_line.h"
 
 #include "tests/support/qt_printers.h"
 
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -38,4 +40,9 @@ TEST(DataFolder, YearTargetFileCarriesFourDigits)
 {
     EXPECT_EQ(KoravFile::YearTargets(2023), u"zmonsoll2023.kvd"_s);
     EXPECT_EQ(KoravFile::YearTargets(999), u"zmonsoll0999.kvd"_s);
+}
+
+TEST(VersionLine, ProgramVersionAndWordSize)
+{
+    EXPECT_EQ(KoravVersionLine(), u"Version 23.1.1 %1Bit"_s.arg(QSysInfo::WordSize));
 }
