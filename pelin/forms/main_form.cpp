@@ -1,11 +1,14 @@
 #include "pelin/forms/main_form.h"
 
 #include "common/clock.h"
+#include "common/holiday_calendar.h"
 #include "common/messenger.h"
 #include "common/ui/about_form.h"
+#include "pelin/core/calendar_navigation.h"
 #include "pelin/core/pelin_startup.h"
 #include "pelin/core/pelin_version.h"
 #include "pelin/core/style_setting.h"
+#include "pelin/forms/month_calendar_widget.h"
 #include "pelin/forms/tutorial_form.h"
 
 #include <QAction>
@@ -41,17 +44,23 @@ TMainForm::TMainForm(PelinEnvironment environment, VisualStyle activeStyle, QWid
       env_(std::move(environment)),
       dates_(PelinDates::FromToday(env_.clock.today())),
       startedByKorav_(PelinStartup::StartedByKorav(env_.arguments)),
-      activeStyle_(activeStyle)
+      activeStyle_(activeStyle),
+      holidays_(HolidaySettings {}, dates_.today.year())
 {
     setObjectName(u"MainForm"_s);
     setWindowTitle(ProgramTitle());
     buildMenus();
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildCalendarArea());
+    left->addWidget(buildMonthValues());
+    layout->addLayout(left);
     layout->addWidget(buildLoginPanel());
-    layout->addWidget(buildDayArea(), 1);
+    layout->addStretch(1);
     setCentralWidget(central);
     tutorialForm_ = new TTutorialForm(this);
+    ShowDate(dates_.displayedDay);
 }
 
 TMainForm::~TMainForm() = default;
@@ -147,15 +156,82 @@ QWidget* TMainForm::buildLoginPanel()
     return panel;
 }
 
-QWidget* TMainForm::buildDayArea()
+QWidget* TMainForm::buildCalendarArea()
+{
+    auto* area = new QWidget(this);
+    auto label = [area](const QString& name) {
+        auto* text = new QLabel(area);
+        text->setObjectName(name);
+        return text;
+    };
+    zeigTagSText_ = label(u"ZeigTagSText"_s);
+    QFont big = zeigTagSText_->font();
+    big.setPointSize(big.pointSize() + 3);
+    big.setBold(true);
+    zeigTagSText_->setFont(big);
+    tagPlusMinusSText_ = label(u"TagPlusMinusSText"_s);
+    zeigMonatSText_ = label(u"ZeigMonatSText"_s);
+    zeigJahrSText_ = label(u"ZeigJahrSText"_s);
+    nameFeiertagL_ = label(u"NameFeiertagL"_s);
+    nameFeiertagL_->hide();
+    calendar_ = new MonthCalendarWidget(area);
+    connect(calendar_, &MonthCalendarWidget::daySelected, this,
+        [this](int day) { ShowDate(QDate(dates_.displayedDay.year(), dates_.displayedDay.month(), day)); });
+
+    auto step = [area](const QString& caption, const QString& name) {
+        auto* button = new QToolButton(area);
+        button->setText(caption);
+        button->setObjectName(name);
+        button->setAutoRaise(true);
+        return button;
+    };
+    QToolButton* dayBack = step(u"<"_s, u"TagM_SBtn"_s);
+    QToolButton* dayOn = step(u">"_s, u"TagP_SBtn"_s);
+    QToolButton* monthBack = step(u"<<"_s, u"MonatM_SBtn"_s);
+    QToolButton* monthOn = step(u">>"_s, u"MonatP_SBtn"_s);
+    connect(dayBack, &QToolButton::clicked, this, &TMainForm::TagM_SBtnClick);
+    connect(dayOn, &QToolButton::clicked, this, &TMainForm::TagP_SBtnClick);
+    connect(monthBack, &QToolButton::clicked, this, &TMainForm::MonatM_SBtnClick);
+    connect(monthOn, &QToolButton::clicked, this, &TMainForm::MonatP_SBtnClick);
+
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(monthBack);
+    steps->addWidget(dayBack);
+    steps->addWidget(tagPlusMinusSText_);
+    steps->addWidget(dayOn);
+    steps->addWidget(monthOn);
+    steps->addStretch();
+    steps->addWidget(zeigMonatSText_);
+    steps->addWidget(zeigJahrSText_);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(zeigTagSText_);
+    layout->addLayout(steps);
+    layout->addWidget(calendar_);
+    return area;
+}
+
+QWidget* TMainForm::buildMonthValues()
 {
     auto* area = new QGroupBox(u"Monatswerte"_s, this);
     auto* layout = new QFormLayout(area);
-    monOffenLabel_ = new QLabel(u"Offene Zeit"_s, area);
-    monOffenLabel_->setObjectName(u"MonOffenLabel"_s);
-    monOffenLabel_->setToolTip(u" = Ist - Tätigkeiten  "_s);
+    const std::array<std::array<QString, 3>, 5> rows = { {
+        { u"MonDauerLabel"_s, u"Arbeitszeit"_s, u" = Anwesenheit - Pausen  "_s },
+        { u"SollZeitLabel"_s, u"Soll"_s, QString() },
+        { u"DiffZeitLabel"_s, u"Diff."_s, u" = Ist - Soll  "_s },
+        { u"MonZugeoLabel"_s, u"Tätigkeiten"_s, QString() },
+        { u"MonOffenLabel"_s, u"Offene Zeit"_s, u" = Ist - Tätigkeiten  "_s },
+    } };
+    for (const auto& [name, caption, hint] : rows) {
+        auto* value = new QLabel(area);
+        value->setObjectName(name + u"Wert"_s);
+        auto* label = new QLabel(caption, area);
+        label->setObjectName(name);
+        label->setToolTip(hint);
+        layout->addRow(label, value);
+    }
+    monOffenLabel_ = area->findChild<QLabel*>(u"MonOffenLabel"_s);
     monOffenLabel_->installEventFilter(this);
-    layout->addRow(monOffenLabel_);
     return area;
 }
 
@@ -176,7 +252,11 @@ void TMainForm::FormShow()
         endProgram();
         return;
     }
-    landLabel_->setText(u"/ "_s + CountryLetter(config_->countryCode));
+    const HolidaySettings holidaySettings { HolidaySettings::CountryFromLandcode(config_->countryCode),
+        HolidaySettings::SwitchesFromText(config_->holidaySwitches) };
+    holidays_.setSettings(holidaySettings);
+    landLabel_->setText(u"/ "_s + CountryLetter(holidaySettings.country));
+    ShowDate(dates_.displayedDay);
     prepareLoginFields();
     onlineImage_->setVisible(!config_->lanMode);
     if (const auto hint = PelinStartup::ProgramFolderHint(*config_, env_.executableFolder, startedByKorav_))
@@ -259,6 +339,40 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ShowDate(QDate date)
+{
+    dates_.displayedDay = date;
+    calendar_->setToday(dates_.today);
+    calendar_->setMonth(MonthLayout(date.year(), date.month()), holidays_);
+    calendar_->setDisplayedDay(date.day());
+    nameFeiertagL_->setText(calendar_->holidayNameShown());
+    const DateTexts texts = DateTexts::Of(date);
+    zeigTagSText_->setText(texts.day);
+    tagPlusMinusSText_->setText(texts.dayShort);
+    zeigMonatSText_->setText(texts.month);
+    zeigJahrSText_->setText(texts.year);
+}
+
+void TMainForm::TagM_SBtnClick()
+{
+    ShowDate(CalendarNavigation::PreviousDay(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::TagP_SBtnClick()
+{
+    ShowDate(CalendarNavigation::NextDay(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::MonatM_SBtnClick()
+{
+    ShowDate(CalendarNavigation::PreviousMonth(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::MonatP_SBtnClick()
+{
+    ShowDate(CalendarNavigation::NextMonth(dates_.displayedDay, dates_, env_.messenger));
 }
 
 void TMainForm::MenuInfoClick()

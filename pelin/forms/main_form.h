@@ -5,6 +5,8 @@
 #include "pelin/core/pelin_dates.h"
 #include "pelin/forms/pelin_environment.h"
 
+#include "common/holiday_calendar.h"
+
 #include <QMainWindow>
 #include <optional>
 
@@ -14,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TTutorialForm;
+class MonthCalendarWidget;
 class TAboutForm;
 
 // PELIN's main window: log-in fields, day sheet, calendar and month values.
@@ -38,6 +41,13 @@ public:
     void SubMenuStilWindowsClick();
     void SubMenuStilGrauClick();
     void MonOffenLabelSecretClick();
+    void TagM_SBtnClick();
+    void TagP_SBtnClick();
+    void MonatM_SBtnClick();
+    void MonatP_SBtnClick();
+    // Makes `date` the displayed day: calendar, date texts, and the day
+    // sheet when someone is logged in.
+    void ShowDate(QDate date);
 
 Q_SIGNALS:
     void programEnd();
@@ -50,7 +60,8 @@ protected:
 private:
     void buildMenus();
     QWidget* buildLoginPanel();
-    QWidget* buildDayArea();
+    QWidget* buildCalendarArea();
+    QWidget* buildMonthValues();
     void prepareLoginFields();
     void switchStyle(VisualStyle style);
     void endProgram();
@@ -65,6 +76,7 @@ private:
     bool shownOnce_ = false;
     bool ending_ = false;
     VisualStyle activeStyle_;
+    HolidayCalendar holidays_;
 
     QLabel* staticText12_ = nullptr;
     QLineEdit* anmeldeNameEdit_ = nullptr;
@@ -76,6 +88,12 @@ private:
     QLabel* landLabel_ = nullptr;
     QLabel* monOffenLabel_ = nullptr;
     QLabel* hilfeImage_ = nullptr;
+    MonthCalendarWidget* calendar_ = nullptr;
+    QLabel* zeigTagSText_ = nullptr;
+    QLabel* tagPlusMinusSText_ = nullptr;
+    QLabel* zeigMonatSText_ = nullptr;
+    QLabel* zeigJahrSText_ = nullptr;
+    QLabel* nameFeiertagL_ = nullptr;
     QAction* subMenuStilWindows_ = nullptr;
     QAction* subMenuStilGrau_ = nullptr;
     TTutorialForm* tutorialForm_ = nullptr;

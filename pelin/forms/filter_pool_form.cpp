@@ -1,0 +1,137 @@
+#include "pelin/forms/filter_pool_form.h"
+
+#include "pelin/forms/activity_list_view.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPushButton* Button(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+TFilterPoolForm::TFilterPoolForm(Messenger& messenger, QWidget* parent)
+    : QDialog(parent),
+      messenger_(messenger),
+      filterListView_(new ActivityListView(&FilterRowText, this)),
+      suchEdit_(new QLineEdit(this)),
+      stammNrLabel_(new QLabel(this)),
+      filterMaPoolLBox_(new QListWidget(this))
+{
+    setObjectName(u"FilterPoolForm"_s);
+    setWindowTitle(u"  Tätigkeiten-Filter bearbeiten"_s);
+    resize(760, 480);
+    suchEdit_->setObjectName(u"SuchEdit"_s);
+    suchEdit_->setMaxLength(14);
+    stammNrLabel_->setObjectName(u"StammNrLabel"_s);
+    filterMaPoolLBox_->setObjectName(u"FilterMaPoolLBox"_s);
+
+    QPushButton* clear = Button(u"X"_s, u"DelT1Btn"_s, this);
+    QPushButton* add = Button(u"Angezeigte Aus&wahl zu Filter addieren"_s, u"MaPoolPlusBtn"_s, this);
+    QPushButton* deleteRow = Button(u"&Mark.Zeile löschen"_s, u"DelMarkZeileBtn"_s, this);
+    QPushButton* deleteAll = Button(u"&Filter löschen"_s, u"DelAlleZeilenBtn"_s, this);
+    QPushButton* closeBtn = Button(u"&Schließen"_s, u"CloseBtn"_s, this);
+    QPushButton* cancel = Button(u"&Abbrechen"_s, u"CancelBtn"_s, this);
+    connect(suchEdit_, &QLineEdit::textEdited, this, &TFilterPoolForm::SuchEditKeyUp);
+    connect(clear, &QPushButton::clicked, this, &TFilterPoolForm::DelT1BtnClick);
+    connect(add, &QPushButton::clicked, this, &TFilterPoolForm::MaPoolPlusBtnClick);
+    connect(deleteRow, &QPushButton::clicked, this, &TFilterPoolForm::DelMarkZeileBtnClick);
+    connect(deleteAll, &QPushButton::clicked, this, &TFilterPoolForm::DelAlleZeilenBtnClick);
+    connect(closeBtn, &QPushButton::clicked, this, &TFilterPoolForm::CloseBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &TFilterPoolForm::CancelBtnClick);
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(new QLabel(u"Suche nach"_s, this));
+    search->addWidget(suchEdit_);
+    search->addWidget(clear);
+    search->addStretch();
+    search->addWidget(new QLabel(u"Länge Stamm-Nr. :"_s, this));
+    search->addWidget(stammNrLabel_);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(filterListView_, 3);
+    lists->addWidget(filterMaPoolLBox_, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : { add, deleteRow, deleteAll })
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(closeBtn);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(search);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+}
+
+void TFilterPoolForm::prepare(FilterPoolEditor& editor, const StringList& activities, int masterLength)
+{
+    editor_ = &editor;
+    masterLength_ = masterLength;
+    editor.open(editor.pool());
+    closeResult_ = FilterPoolEditor::CloseResult::Unchanged;
+    suchEdit_->clear();
+    stammNrLabel_->setText(QString::number(masterLength));
+    filterListView_->setActivities(activities);
+    fillPool();
+}
+
+void TFilterPoolForm::fillPool()
+{
+    filterMaPoolLBox_->clear();
+    filterMaPoolLBox_->addItems(editor_->pool().entries());
+}
+
+void TFilterPoolForm::SuchEditKeyUp()
+{
+    filterListView_->applySearch(suchEdit_->text());
+}
+
+void TFilterPoolForm::DelT1BtnClick()
+{
+    suchEdit_->clear();
+    filterListView_->applySearch({});
+}
+
+void TFilterPoolForm::MaPoolPlusBtnClick()
+{
+    editor_->addShownRows(filterListView_->shownNumbers(), masterLength_, messenger_);
+    fillPool();
+}
+
+void TFilterPoolForm::DelMarkZeileBtnClick()
+{
+    const int row = filterMaPoolLBox_->currentRow();
+    const QListWidgetItem* item = filterMaPoolLBox_->currentItem();
+    editor_->deleteMarkedRow(item ? row : -1, item ? item->text() : QString(), messenger_);
+    fillPool();
+}
+
+void TFilterPoolForm::DelAlleZeilenBtnClick()
+{
+    editor_->deleteAll();
+    fillPool();
+}
+
+void TFilterPoolForm::CloseBtnClick()
+{
+    closeResult_ = editor_->close(messenger_);
+    accept();
+}
+
+void TFilterPoolForm::CancelBtnClick()
+{
+    closeResult_ = FilterPoolEditor::CloseResult::Unchanged;
+    reject();
+}
