@@ -1,6 +1,7 @@
 #include "common/employee_file_records.h"
 
 #include "common/number_parse.h"
+#include "common/working_time.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,13 +22,6 @@ bool IsSafeFileNamePart(QStringView text)
         return false;
     return std::none_of(
         text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
-}
-
-// Durations HHHMM and clock times HHMM alike: hours, then two digits of minutes.
-int Minutes(QStringView hoursAndMinutes)
-{
-    const int number = ParseDecimalInt(hoursAndMinutes);
-    return number / 100 * 60 + number % 100;
 }
 
 } // namespace
@@ -86,7 +80,8 @@ TargetTimes ParseTargetRecord(QStringView value, QDate previousMonth)
     if (value.isEmpty())
         return times;
     times.freeMinutes = value.front() != u'0';
-    times.dailyTarget = Minutes(value.mid(1, 4));
+    // HHMM reads like a duration without its hundreds of hours.
+    times.dailyTarget = DurationTextMinutes(value.mid(1, 4));
     times.dailyTargetDefined = times.dailyTarget > 0;
     if (!times.dailyTargetDefined)
         times.dailyTarget = kDefaultDailyTarget;
@@ -96,8 +91,8 @@ TargetTimes ParseTargetRecord(QStringView value, QDate previousMonth)
         if (ParseDecimalInt(unit.mid(0, 2)) != previousMonth.month()
             || ParseDecimalInt(unit.mid(2, 4)) != previousMonth.year())
             continue;
-        times.previousMonthFullTime = Minutes(unit.mid(6, 5));
-        times.currentMonthFullTime = Minutes(value.mid(start + kUnitWidth, kUnitWidth).mid(6, 5));
+        times.previousMonthFullTime = DurationTextMinutes(unit.mid(6, 5));
+        times.currentMonthFullTime = DurationTextMinutes(value.mid(start + kUnitWidth, kUnitWidth).mid(6, 5));
         break;
     }
     return times;

@@ -1,14 +1,13 @@
 #include "pelin/core/login_session.h"
 
-#include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/directory_login.h"
-#include "common/employment_degree.h"
 #include "common/file_store.h"
 #include "common/folder_transfer.h"
 #include "common/ftp_transfer.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
+#include "common/working_time.h"
 #include "pelin/core/personal_settings.h"
 #include "pelin/core/update_number.h"
 
@@ -41,15 +40,14 @@ StringList ReadPlainList(const QString& path)
 
 } // namespace
 
-LoginSession::LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger,
-    const Clock& clock, DataFileCodec& codec, Transfer::Wait wait)
+LoginSession::LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
+    DataFileCodec& codec, Transfer::Wait wait)
     : settings_(std::move(settings)),
       folders_(std::move(folders)),
       messenger_(messenger),
-      clock_(clock),
       codec_(codec),
       transfer_(MakeTransfer(settings_, messenger, std::move(wait))),
-      startDate_(clock.today())
+      startDate_(startDate)
 {
 }
 
@@ -82,43 +80,55 @@ LoginSession::Result LoginSession::login(const QString& loginText, const QString
 
 LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QString& password)
 {
-    const Result focus { false, false, true };
-    const Result clearAndFocus { false, true, true };
     if (loginText.isEmpty()) {
         messenger_.show(settings_.directoryMode ? u"Bitte LDAP - Anmeldename und - Kennwort eingeben"_s
                                                 : u"Bitte Kennwort eingeben"_s);
-        return focus;
+        return { false, false, true };
     }
     if (settings_.directoryMode && !CheckDirectoryLogin(settings_.directory, loginText, password, messenger_))
         return {};
     if (const std::optional<Result> refused = preparePersonalFolder())
         return *refused;
+    if (const std::optional<Result> refused = fetchBaseData())
+        return *refused;
+    if (const std::optional<Result> refused = findEmployee(loginText))
+        return *refused;
+    loadEmployeeData();
+    return { true, true, false };
+}
 
-    // A failed connection or employee file ends the log-in here: every later
-    // step would only fail again, or work on an outdated employee file.
+// A failed connection or employee file ends the log-in here: every later
+// step would only fail again, or work on an outdated employee file.
+std::optional<LoginSession::Result> LoginSession::fetchBaseData()
+{
     if (!transfer_->connect()) {
         fail(u"Verbindung konnte nicht hergestellt werden!"_s);
-        return {};
+        return Result {};
     }
     if (!transfer_->download(state_.personalFolder, kEmployeeFile, true)) {
         fail(u"Mitarbeiter-Datei konnte nicht heruntergeladen werden!"_s);
-        return {};
+        return Result {};
     }
     state_.employeeFile.clear();
     if (!FileStore::Exists(baseDataPath(kEmployeeFile))) {
         fail(u"Keine Mitarbeiterdaten gefunden!"_s, !settings_.lanMode);
-        return {};
+        return Result {};
     }
     codec_.LoadDataFile(baseDataPath(kEmployeeFile), state_.employeeFile);
     if (!settings_.lanMode && !versionAccepted()) {
         fail(u"Mit dieser PELIN-Version können Zeitdaten nicht mehr bearbeitet werden."_s);
-        return { false, true, false };
+        return Result { false, true, false };
     }
     if (!transfer_->download(state_.personalFolder, kActivityFile, true)) {
         fail({});
-        return {};
+        return Result {};
     }
+    return std::nullopt;
+}
 
+std::optional<LoginSession::Result> LoginSession::findEmployee(const QString& loginText)
+{
+    const Result clearAndFocus { false, true, true };
     const qsizetype line = EmployeeFile::FindLoginLine(state_.employeeFile, loginText.left(12));
     if (line < 0) {
         fail(u"Passwort ist falsch"_s);
@@ -132,15 +142,19 @@ LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QS
         return clearAndFocus;
     case EmployeeFile::LoginRecord::Status::NumberTooLong:
         fail(u"Personalnummer ist zu lang, max. 12 Zeichen sind möglich."_s);
-        return {};
+        return Result {};
     case EmployeeFile::LoginRecord::Status::Malformed:
         fail(u"Datensatz Personalnummer/Mitarbeitername ist nicht korrekt!"_s);
-        return {};
+        return Result {};
     case EmployeeFile::LoginRecord::Status::Ok:
         break;
     }
-
     readEmployee(record);
+    return std::nullopt;
+}
+
+void LoginSession::loadEmployeeData()
+{
     loadPersonalSettings();
     state_.activityList = ReadPlainList(baseDataPath(kActivityFile));
     state_.filteredActivities = FilteredActivityList(state_.activityList, state_.filterPool);
@@ -149,7 +163,6 @@ LoginSession::Result LoginSession::loginSteps(const QString& loginText, const QS
     if (!state_.dailyTargetDefined)
         messenger_.show(u"Es ist keine tägliche Soll-Arbeitszeit definiert!\n\nErsatzweise wird mit einer "
                         "täglichen Arbeitszeit von 8 Stunden gerechnet"_s);
-    return { true, true, false };
 }
 
 std::optional<LoginSession::Result> LoginSession::preparePersonalFolder()
@@ -183,7 +196,9 @@ void LoginSession::loadPersonalSettings()
 {
     const QString fileName = PersonalSettings::FileName(state_.personnelNumber);
     transfer_->download(state_.personalFolder, fileName, false);
-    state_.personalSettings = ReadPlainList(QDir(state_.personalFolder).filePath(fileName));
+    const std::optional<TextFile> file = FileStore::ReadText(QDir(state_.personalFolder).filePath(fileName));
+    state_.personalSettings = file ? StringList::FromText(file->text) : StringList();
+    state_.personalSettingsEncoding = file ? file->encoding : TextEncoding::Windows1252;
     state_.filterPool = FilterPool::FromSettingValue(state_.personalSettings.value(u"projfilter"));
 }
 
@@ -294,11 +309,16 @@ void LoginSession::setUpdateFileTime(const QString& path)
         messenger_.show(u"Dateizeit von lokaler ZIP-Datei konnte nicht geändert werden! (SetFileTime)"_s);
 }
 
-void LoginSession::logout()
+void LoginSession::offerSave()
 {
-    if ((state_.dataChanged || state_.filterChanged)
+    if (state_.loggedIn && (state_.dataChanged || state_.filterChanged)
         && messenger_.ask(u"Änderungen speichern ?"_s) == kAnswerYes)
         saveAndUpload();
+}
+
+void LoginSession::logout()
+{
+    offerSave();
     if (!settings_.lanMode)
         transfer_->disconnect();
     reset();

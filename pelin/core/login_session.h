@@ -4,11 +4,11 @@
 #include "pelin/core/login_settings.h"
 #include "pelin/core/login_state.h"
 
+#include <QDate>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class Clock;
 class DataFileCodec;
 class Messenger;
 
@@ -23,7 +23,9 @@ public:
         bool focusField = false;
     };
 
-    LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, const Clock& clock,
+    // `startDate` is the day the main window was created: it fixes the current
+    // and the previous month for the whole run.
+    LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
         DataFileCodec& codec, Transfer::Wait wait);
     ~LoginSession();
 
@@ -37,13 +39,19 @@ public:
     Result login(const QString& loginText, const QString& password);
     // Asks to save when something changed, then forgets the employee.
     void logout();
+    // At program end: asks to save when something changed.
+    void offerSave();
     bool saveAndUpload();
     void reset();
 
 private:
     Result loginSteps(const QString& loginText, const QString& password);
-    // Nothing when the personal folder is ready, else how the log-in ends.
+    // The steps of the log-in: nothing when the step succeeded, else how the
+    // log-in ends.
     std::optional<Result> preparePersonalFolder();
+    std::optional<Result> fetchBaseData();
+    std::optional<Result> findEmployee(const QString& loginText);
+    void loadEmployeeData();
     void fail(const QString& text, bool disconnect = true);
     QString baseDataPath(const QString& fileName) const;
     bool versionAccepted();
@@ -61,7 +69,6 @@ private:
     LoginSettings settings_;
     UserFolders folders_;
     Messenger& messenger_;
-    const Clock& clock_;
     DataFileCodec& codec_;
     std::unique_ptr<Transfer> transfer_;
     QDate startDate_;

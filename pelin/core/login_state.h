@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/employee_file_records.h"
+#include "common/file_store.h"
 #include "common/string_list.h"
 #include "pelin/core/filter_pool.h"
 #include "pelin/core/month_list.h"
@@ -32,6 +33,8 @@ struct LoginState {
     StringList employeeFile;
     StringList activityList;
     StringList personalSettings;
+    // The filter dialog writes the settings back in the encoding they came in.
+    TextEncoding personalSettingsEncoding = TextEncoding::Windows1252;
     FilterPool filterPool;
     StringList filteredActivities;
     MonthList currentMonth;

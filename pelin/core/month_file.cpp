@@ -1,6 +1,6 @@
 #include "pelin/core/month_file.h"
 
-#include "common/number_parse.h"
+#include "common/working_time.h"
 
 using namespace Qt::StringLiterals;
 
@@ -74,8 +74,7 @@ DayRecord ParseDayValue(QStringView value)
 
 int ActivityEntry::minutes() const
 {
-    const int hhhmm = ParseDecimalInt(duration);
-    return hhhmm / 100 * 60 + hhhmm % 100;
+    return DurationTextMinutes(duration);
 }
 
 QString ActivityEntry::text() const

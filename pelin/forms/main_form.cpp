@@ -286,8 +286,8 @@ void TMainForm::createLoginSession()
 {
     loginSession_
         = std::make_unique<LoginSession>(LoginSettingsFrom(*config_, env_.executableFolder, startedByKorav_),
-            UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, env_.clock, env_.codec,
-            [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
+            UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, dates_.today,
+            env_.codec, [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
     loginSession_->transfer().setOnlineObserver([this](bool online) { showOnline(online); });
 }
 
@@ -359,6 +359,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
             VisualStyleName(activeStyle_, QString::fromUtf16(StyleSetting::kGreyName)), env_.messenger);
         styleChanged_ = false;
     }
+    if (loginSession_)
+        loginSession_->offerSave();
     event->accept();
 }
 

@@ -1,5 +1,4 @@
 #include "common/employee_file_records.h"
-#include "common/employment_degree.h"
 #include "tests/support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -95,14 +94,4 @@ TEST(EmployeeFileRecords, TargetRecordDefaultsAndMismatch)
     const TargetTimes december = ParseTargetRecord(Record(u"10800", 1, 2023), QDate(2022, 12, 1));
     EXPECT_EQ(december.previousMonthFullTime, 0);
     EXPECT_EQ(december.currentMonthFullTime, 0);
-}
-
-TEST(EmploymentDegree, PersonalTarget)
-{
-    EXPECT_EQ(PersonalTarget(u"80", 10080), 8064);
-    EXPECT_EQ(PersonalTarget(u"62.5", 10080), 6300);
-    EXPECT_EQ(PersonalTarget(u"100", 9999), 9999);
-    EXPECT_EQ(PersonalTarget(u"33.33", 100), 33);
-    EXPECT_EQ(PersonalTarget(u"50%x", 101), 50);
-    EXPECT_EQ(PersonalTarget(u"", 10080), 0);
 }

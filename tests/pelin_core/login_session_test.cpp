@@ -1,4 +1,3 @@
-#include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "pelin/core/login_session.h"
 #include "tests/support/ftp_server.h"
@@ -69,7 +68,7 @@ protected:
         settings.folders = FolderSettings { root.path(u"lan/zeit"_s), root.path(u"lan/prog"_s), {}, false };
         provideEmployees(kEmployees + QStringList { kUpdateNumber });
         putCentral(u"dprojekte.kvd"_s, "\xEF\xBB\xBFP100=Projekt\r\nPause=Pause\r\n");
-        putCentral(u"d4711.kvd"_s, "projfilter=P100#ABCDEFGHIJKLMN#P2#\r\n");
+        putCentral(u"d4711.kvd"_s, "\xEF\xBB\xBFprojfilter=P100#ABCDEFGHIJKLMN#P2#\r\n");
         root.write(u"docs/pelin/pelinlok.cfg"_s, kUpdateNumber.toUtf8() + "\r\n");
     }
 
@@ -79,7 +78,7 @@ protected:
     {
         if (!session_) {
             session_ = std::make_unique<LoginSession>(
-                settings, folders, messenger, clock, codec, [this](int ms) { waits.append(ms); });
+                settings, folders, messenger, kToday, codec, [this](int ms) { waits.append(ms); });
         }
         return *session_;
     }
@@ -110,7 +109,6 @@ protected:
     LoginSettings settings;
     UserFolders folders { root.path(u"docs"_s), root.path(u"desktop"_s) };
     ScriptedMessenger messenger;
-    FixedClock clock { QDateTime(kToday, QTime(9, 0)) };
     DataFileCodec codec { CodecProgram::Pelin, messenger };
     QList<int> waits;
     std::unique_ptr<LoginSession> session_;
@@ -158,6 +156,7 @@ TEST_P(LoginTest, LogsInAndReadsEverythingOfTheEmployee)
     EXPECT_EQ(state.filterPool.entries(), QStringList({ u"ABCDEFGHIJKLMN"_s, u"P100"_s, u"P2"_s }));
     EXPECT_EQ(state.activityList.lines(), QStringList({ u"P100=Projekt"_s, u"Pause=Pause"_s }));
     EXPECT_EQ(state.filteredActivities.lines(), QStringList({ u"P100=Projekt"_s }));
+    EXPECT_EQ(state.personalSettingsEncoding, TextEncoding::Utf8WithBom);
     EXPECT_EQ(state.currentMonth.readDay(1).record->remark, u"Erster"_s);
     EXPECT_EQ(state.previousMonth.readDay(28).record->remark, u"Letzter"_s);
     if (mode() == Mode::Ftp) {
@@ -198,7 +197,7 @@ TEST_P(LoginTest, RecordedMonthArrivesByteForByteAfterTheSaveQuestion)
         QByteArray("az202303064711=2023031507301615----------------Messe\r\n"
                    "pz202303064711=2023031500400P100####\r\n"));
     EXPECT_EQ(central(kPrevious), QByteArray());
-    EXPECT_EQ(central(u"d4711.kvd"_s), QByteArray("projfilter=P100#ABCDEFGHIJKLMN#P2#\r\n"));
+    EXPECT_EQ(central(u"d4711.kvd"_s), QByteArray("\xEF\xBB\xBFprojfilter=P100#ABCDEFGHIJKLMN#P2#\r\n"));
     EXPECT_FALSE(session().transfer().online());
 }
 
