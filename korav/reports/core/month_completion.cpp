@@ -189,11 +189,14 @@ qsizetype MonthCompletion::FindRowEntry(const QString& rowKey)
     return i;
 }
 
-std::optional<EntryFields> MonthCompletion::TakeEntryBack(const QString& rowKey, bool entryLinePending)
+std::optional<EntryFields> MonthCompletion::TakeEntryBack(
+    const std::optional<QString>& rowKey, bool entryLinePending)
 {
     if (entryLinePending && messenger_.ask(u"Projekt in Eingabebereich verwerfen ?  "_s) != kAnswerYes)
         return std::nullopt;
-    const qsizetype i = FindRowEntry(rowKey);
+    if (!rowKey)
+        return std::nullopt;
+    const qsizetype i = FindRowEntry(*rowKey);
     if (i < 0)
         return std::nullopt;
     const EntryFields fields = FieldsOfEntry(record_.entries.takeAt(i));

@@ -55,7 +55,9 @@ public:
     bool RequireShown();
     std::optional<EntryFields> OpenTime();
     AddEntryResult AddEntry(const QString& key, const QString& hoursText, const QString& minutesText);
-    std::optional<EntryFields> TakeEntryBack(const QString& rowKey, bool entryLinePending);
+    // Asks first when the entry line holds something; without a selected row
+    // (`rowKey` missing) nothing more happens.
+    std::optional<EntryFields> TakeEntryBack(const std::optional<QString>& rowKey, bool entryLinePending);
     bool RemoveEntry(const QString& rowKey);
 
     bool Save();
