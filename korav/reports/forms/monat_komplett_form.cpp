@@ -181,17 +181,23 @@ void TMonatKomplettForm::buildControls()
     choice->addWidget(anzeigenBtn_);
     choice->addStretch();
 
-    auto* month = new QGridLayout;
-    month->addWidget(label11_, 0, 0, 1, 4);
-    month->addWidget(new QLabel(u"Arbeitszeit"_s, this), 1, 0);
-    month->addWidget(monArbZeitStdEdit_, 1, 1);
-    month->addWidget(monArbZeitMinEdit_, 1, 2);
-    month->addWidget(bemerkungLabel1_, 1, 3);
-    month->addWidget(projektNrEdit_, 2, 0);
-    month->addWidget(lupeImage_, 2, 1);
-    month->addWidget(monProjZeitStdEdit_, 2, 2);
-    month->addWidget(monProjZeitMinEdit_, 2, 3);
-    month->addWidget(projektBeschreibungLabel_, 3, 0, 1, 4);
+    auto* workingRow = new QHBoxLayout;
+    workingRow->addWidget(new QLabel(u"Arbeitszeit"_s, this));
+    workingRow->addWidget(monArbZeitStdEdit_);
+    workingRow->addWidget(monArbZeitMinEdit_);
+    workingRow->addWidget(bemerkungLabel1_, 1);
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(projektNrEdit_);
+    entryRow->addWidget(lupeImage_);
+    entryRow->addWidget(monProjZeitStdEdit_);
+    entryRow->addWidget(monProjZeitMinEdit_);
+    entryRow->addWidget(projektBeschreibungLabel_, 1);
+
+    auto* month = new QVBoxLayout;
+    month->addWidget(label11_);
+    month->addLayout(workingRow);
+    month->addLayout(entryRow);
 
     auto* entryButtons = new QHBoxLayout;
     for (QPushButton* b : { offeneZeitSBtn_, einfgEintragSBtn_, chgEintragSBtn_, delEintragSBtn_ })
