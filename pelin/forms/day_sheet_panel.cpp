@@ -196,7 +196,11 @@ QWidget* DaySheetPanel::buildDayValues()
 QWidget* DaySheetPanel::buildQuickEntries()
 {
     auto* box = new QGroupBox(u"Schnelleintrag"_s, this);
-    auto* row = new QHBoxLayout(box);
+    auto* rows = new QVBoxLayout(box);
+    auto* row = new QHBoxLayout;
+    auto* dayRow = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(dayRow);
     const std::array<std::pair<QString, QString>, 5> quick
         = { { { u"Pause"_s, u"PauseBtn"_s }, { u"Urlaub"_s, u"UrlaubBtn"_s }, { u"Krank"_s, u"KrankBtn"_s },
             { u"Gleitfrei"_s, u"GleitfreiBtn"_s }, { u"Verwaltung"_s, u"VerwaltungBtn"_s } } };
@@ -207,7 +211,7 @@ QWidget* DaySheetPanel::buildQuickEntries()
         quickButtons_.append(button);
         row->addWidget(button);
     }
-    row->addSpacing(16);
+    row->addStretch();
     QPushButton* copy = Button(u"Copy"_s, u"CopyTagBtn"_s, box);
     einfgBtn_ = Button(u"Einfg"_s, u"EinfgBtn"_s, box);
     QPushButton* reset = Button(u"Entf"_s, u"ResetTagBtn"_s, box);
@@ -221,7 +225,8 @@ QWidget* DaySheetPanel::buildQuickEntries()
     connect(filterAktivCBox_, &QCheckBox::toggled, this,
         [this](bool on) { filterAktivCBox_->setText(on ? u"Filter ist an"_s : u"Filter ist aus"_s); });
     for (QWidget* w : std::initializer_list<QWidget*> { copy, einfgBtn_, reset, filter, filterAktivCBox_ })
-        row->addWidget(w);
+        dayRow->addWidget(w);
+    dayRow->addStretch();
     loginButtons_ << copy << reset << filter << filterAktivCBox_;
     for (QPushButton* b : quickButtons_)
         loginButtons_ << b;
