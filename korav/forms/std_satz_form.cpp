@@ -44,6 +44,7 @@ TStdSatzForm::TStdSatzForm(KoravEnvironment& environment, int year, QWidget* par
     stdSatzSGrid_->setColumnCount(3);
     stdSatzSGrid_->setHorizontalHeaderLabels({ QString(), u" Mitarbeiter"_s, u" EUR"_s });
     stdSatzSGrid_->verticalHeader()->hide();
+    stdSatzSGrid_->setColumnWidth(0, 32);
     (new QVBoxLayout(msTabSheet_))->addWidget(stdSatzSGrid_);
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);

@@ -85,6 +85,10 @@ void TZeitSollForm::buildControls(KoravEnvironment& environment)
         { QString(), QString(), u" Jan."_s, u" Feb."_s, u" März"_s, u" April"_s, u" Mai"_s, u" Juni"_s,
             u" Juli"_s, u" Aug."_s, u" Sept."_s, u" Okt."_s, u" Nov."_s, u" Dez."_s });
     zeitSollSGrid_->verticalHeader()->hide();
+    zeitSollSGrid_->setColumnWidth(0, 32);
+    zeitSollSGrid_->setColumnWidth(1, 96);
+    for (int column = kFixedColumns; column < zeitSollSGrid_->columnCount(); ++column)
+        zeitSollSGrid_->setColumnWidth(column, 56);
     auto* page = new QVBoxLayout(msTabSheet_);
     page->addWidget(zeitSollSGrid_);
     min5CBox_->setObjectName(u"Min5CBox"_s);
