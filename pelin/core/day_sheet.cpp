@@ -1,6 +1,6 @@
 #include "pelin/core/day_sheet.h"
 
-#include "pelin/core/working_day.h"
+#include "common/working_day.h"
 
 #include "common/calendar_dates.h"
 #include "common/clock.h"

@@ -1,7 +1,7 @@
 #include "pelin/core/month_overview_input.h"
 
 #include "common/calendar_dates.h"
-#include "pelin/core/working_day.h"
+#include "common/working_day.h"
 
 MonthOverviewInput OverviewInputFor(const LoginState& state, const PelinDates& dates, QTime now)
 {

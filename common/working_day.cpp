@@ -1,4 +1,4 @@
-#include "pelin/core/working_day.h"
+#include "common/working_day.h"
 
 DayRecord WorkingDayOf(const MonthFile::DayRecord& fields, const QList<MonthFile::ActivityEntry>& entries)
 {
