@@ -1,0 +1,336 @@
+#include "korav/reports/core/employee_overview.h"
+
+#include "common/clock.h"
+#include "common/data_file_codec.h"
+#include "common/messenger.h"
+#include "common/working_time.h"
+#include "korav/reports/core/employee_month.h"
+#include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/core/month_target.h"
+#include "korav/reports/core/report_format.h"
+#include "korav/reports/core/report_names.h"
+
+using namespace Qt::StringLiterals;
+using namespace ReportFormat;
+
+namespace {
+
+constexpr int kTargetRead = 180;
+constexpr int kTargetParseEnd = 149;
+constexpr int kFirstUnit = 16;
+constexpr int kUnitWidth = 11;
+
+const QString kSeparator = u' ' + QString(119, u'-');
+
+// Decimal hours as the export line carries them, read back.
+double Cut(double hours)
+{
+    return ExportNumber(hours).toDouble();
+}
+
+class OverviewBuilder {
+public:
+    OverviewBuilder(const EmployeeOverviewContext& context, const EmployeeOverviewRequest& request)
+        : c_(context), r_(request), year_(request.year.toInt())
+    {
+    }
+
+    EmployeeOverviewReport run();
+
+private:
+    struct PeriodSums {
+        int attendance = 0, pause = 0, working = 0, target = 0, difference = 0, known = 0, open = 0;
+        AZeitValues decimals {};
+        ActivityMinutes activities;
+    };
+
+    bool monthMode() const { return r_.mode == PeriodMode::Month; }
+    void add(const QString& line = QString()) { report_.lines.append(line); }
+    void progress(int value) const
+    {
+        if (c_.progress)
+            c_.progress(value, maximum_);
+    }
+    QString exportPeriod() const { return r_.mode == PeriodMode::Year ? u"ges"_s : r_.period + u'Q'; }
+    void employee(const QString& name);
+    std::array<int, 12> targets(const QString& name, const QString& number) const;
+    void month(const QString& name, const QString& number, int m, int target, PeriodSums& sums);
+    void monthModeBlock(const QString& name, int m, int target, int fullTarget, const EmployeeMonth& month);
+    void periodMonthLine(
+        const QString& name, int m, int target, const EmployeeMonth& month, PeriodSums& sums);
+    void periodTotal(const QString& name, const PeriodSums& sums);
+    void activityBlock(const QString& name, const PeriodSums& sums);
+    void closing();
+
+    const EmployeeOverviewContext& c_;
+    const EmployeeOverviewRequest& r_;
+    int year_;
+    int first_ = 1;
+    int last_ = 12;
+    int maximum_ = 0;
+    int reportAssigned_ = 0;
+    StringList projects_;
+    StringList employeeFile_;
+    std::array<int, 12> fullTargets_ {};
+    double degree_ = 100.0;
+    EmployeeOverviewReport report_;
+};
+
+EmployeeOverviewReport OverviewBuilder::run()
+{
+    if (monthMode())
+        first_ = last_ = r_.period.toInt();
+    else if (r_.mode == PeriodMode::Quarter)
+        std::tie(first_, last_) = QuarterMonths(r_.period);
+    const bool all = r_.employee == kAllEmployees;
+    const QStringList range = all ? r_.employees.mid(1) : QStringList { r_.employee };
+    add(kSeparator);
+    add();
+    maximum_ = int(range.size()) + 4;
+    progress(0);
+    projects_ = KoravMonthFile::LoadLines(c_.dataRoot + u"dprojekte.kvd"_s);
+    progress(2);
+    c_.codec.LoadDataFile(c_.dataRoot + u"dama.kvd"_s, employeeFile_);
+    progress(5);
+    int done = 0;
+    for (const QString& name : range) {
+        employee(name);
+        progress(++done);
+        add(kSeparator);
+        add();
+    }
+    closing();
+    add(kSeparator);
+    add();
+    progress(0);
+    return report_;
+}
+
+std::array<int, 12> OverviewBuilder::targets(const QString& name, const QString& number) const
+{
+    const std::optional<std::array<int, 12>> full = FullMonthTargets(employeeFile_, number);
+    if (!full) {
+        c_.messenger.show(u"Für Mitarbeiter "_s + name + u" sind für das Jahr "_s + FourDigits(year_)
+            + u" keine Monats-Sollzeiten vorhanden !  "_s);
+        return {};
+    }
+    return *full;
+}
+
+void OverviewBuilder::employee(const QString& name)
+{
+    const std::optional<QString> number = c_.directory.personnelNumber(name);
+    if (!number) {
+        add(u"Für Mitarbeiter "_s + Left(name, 30) + u" sind keine Stammdaten vorhanden!"_s);
+        return;
+    }
+    fullTargets_ = targets(name, *number);
+    const std::optional<QString> degree = c_.directory.degree(name);
+    degree_ = degree ? LeadingDecimal(*degree) : 100.0;
+    PeriodSums sums;
+    if (!monthMode()) {
+        add(u' ' + Left(name, 30)
+            + u"   Anwesenh.      Pause   Arb.zeit   Sollzeit      Diff.    Tätigk.      Offen"_s);
+        add(u' ' + Left(QString(), 20) + u' ' + Left(QString(), 8)
+            + u"            1          2     1-2= 3          4     3-4= 5          6     3-6= 7"_s);
+        add();
+    }
+    for (int m = first_; m <= last_; ++m)
+        month(name, *number, m, int(fullTargets_[m - 1] * degree_ * 0.01), sums);
+    if (!monthMode())
+        activityBlock(name, sums);
+}
+
+void OverviewBuilder::month(const QString& name, const QString& number, int m, int target, PeriodSums& sums)
+{
+    const EmployeeMonth month = EvaluateEmployeeMonth(c_.dataRoot, number, year_, m, target, projects_);
+    sums.activities.add(month.activities);
+    sums.target += target;
+    if (month.hasData) {
+        sums.attendance += month.attendance;
+        sums.pause += month.pause;
+        sums.working += month.working();
+        sums.difference += month.working() - target;
+        sums.known += month.known;
+        sums.open += month.open;
+        reportAssigned_ += month.assigned();
+    } else {
+        sums.difference -= target;
+    }
+    if (monthMode())
+        monthModeBlock(name, m, target, fullTargets_[m - 1], month);
+    else
+        periodMonthLine(name, m, target, month, sums);
+}
+
+void OverviewBuilder::monthModeBlock(
+    const QString& name, int m, int target, int fullTarget, const EmployeeMonth& month)
+{
+    const QString period = TwoDigits(m) + u'/' + FourDigits(year_);
+    if (!month.hasData) {
+        add(u' ' + Left(name, 30) + u" Zeitdaten "_s + period + u" - keine Daten vorhanden"_s);
+        add();
+        return;
+    }
+    const QString lead = Left(QString(), 31) + u' ';
+    const auto value = [&](const QString& label, int minutes) {
+        add(lead + Left(label, 20) + u' ' + HoursMinutes(minutes, 6));
+    };
+    add(u' ' + Left(name, 30) + u" Zeitdaten "_s + period + u" Stand: "_s + month.stand.left(16) + u" ("_s
+        + month.marker + u')');
+    add();
+    value(u"Anwesenheit"_s, month.attendance);
+    value(u"Pausenzeit"_s, month.pause);
+    add();
+    value(u"Arbeitszeit"_s, month.working());
+    const QString targetText = target <= 0 ? u"      ---"_s : HoursMinutes(target, 6) + u' ';
+    const QString fullText = fullTarget <= 0 ? u"  ---"_s : HoursMinutes(fullTarget, 4) + u' ';
+    add(lead + Left(u"Sollzeit"_s, 20) + u' ' + targetText + u"   ( "_s
+        + QString::number(degree_, 'f', 2).rightJustified(3, u' ') + u"% von "_s + fullText + u" )"_s);
+    add(lead + Left(u"Arb.zeit - Sollzeit"_s, 20) + u' '
+        + (target == 0 ? u"      ---"_s : MonthSigned(month.working() - target)));
+    add();
+    add();
+    add(lead + u"Zugeordnete Tätigkeiten einzeln"_s);
+    add();
+    for (const ActivityMinutes::Item& item : month.activities.sorted())
+        add(lead + Left(item.key, 20) + u' ' + HoursMinutes(item.minutes, 6) + u"   "_s
+            + projects_.value(item.key));
+    add();
+    value(u"Gesamt"_s, month.assigned());
+    add();
+    add(lead + Left(u"Arb.Zeit - Zugeo.Zeit"_s, 25));
+    add(lead + Left(u"= Offene Zeit"_s, 20) + u' ' + MonthSigned(month.open));
+    add();
+}
+
+void OverviewBuilder::periodMonthLine(
+    const QString& name, int m, int target, const EmployeeMonth& month, PeriodSums& sums)
+{
+    const QString head = Left(QString(), 20) + u" : "_s + TwoDigits(m) + u'/' + FourDigits(year_) + u"   "_s;
+    const QString marker = u"  ("_s + month.marker + u')';
+    AZeitValues values {};
+    if (month.hasData) {
+        const int working = month.working();
+        add(head + HoursMinutes(month.attendance, 7) + u' ' + HoursMinutes(month.pause, 7) + u' '
+            + HoursMinutes(working, 7) + u' ' + HoursMinutes(target, 7) + u' '
+            + PeriodSigned(working - target) + u' ' + HoursMinutes(month.assigned(), 7) + u' '
+            + PeriodSigned(month.open) + marker);
+        values = { DecimalHours(month.attendance), DecimalHours(month.pause), DecimalHours(working),
+            DecimalHours(target), DecimalHours(working - target), DecimalHours(month.assigned()),
+            DecimalHours(working - month.assigned()) };
+    } else {
+        const QString none = Right(u"---"_s, 10);
+        add(head + none + u' ' + none + u' ' + none + u' ' + HoursMinutes(target, 7) + u' '
+            + Right(PeriodSigned(-target), 10) + u' ' + none + u' ' + none + marker);
+        values = { 0, 0, 0, DecimalHours(target), DecimalHours(-target), 0, 0 };
+    }
+    report_.exportLines.append(AZeitMonthLine(name, year_, m, values, month.marker));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        sums.decimals[i] += Cut(values[i]);
+    if (m == last_)
+        periodTotal(name, sums);
+}
+
+void OverviewBuilder::periodTotal(const QString& name, const PeriodSums& sums)
+{
+    const QString label = r_.mode == PeriodMode::Year ? QString(FourDigits(year_) + u"ges"_s)
+                                                      : QString(r_.period + u"Q/"_s + FourDigits(year_));
+    add();
+    add(Left(QString(), 20) + u" : "_s + Left(label, 9) + u' ' + HoursMinutes(sums.attendance, 7) + u' '
+        + HoursMinutes(sums.pause, 7) + u' ' + HoursMinutes(sums.working, 7) + u' '
+        + HoursMinutes(sums.target, 7) + u' ' + PeriodSigned(sums.difference) + u' '
+        + HoursMinutes(sums.known, 7) + u' ' + PeriodSigned(sums.open));
+    add();
+    report_.exportLines.append(AZeitTotalLine(name, year_, exportPeriod(), sums.decimals));
+}
+
+void OverviewBuilder::activityBlock(const QString& name, const PeriodSums& sums)
+{
+    const QString lead = Left(QString(), 20) + u" : "_s;
+    add();
+    add(Left(QString(), 20) + u' ' + Left(u"Zugeordnete Tätigk."_s, 20));
+    add();
+    if (sums.activities.isEmpty()) {
+        add(Left(QString(), 30) + u" : Es sind keine Projektzeiten vorhanden"_s);
+        add();
+        return;
+    }
+    double decimalSum = 0;
+    for (const ActivityMinutes::Item& item : sums.activities.items()) {
+        add(lead + Left(item.key, 19) + u' ' + HoursMinutes(item.minutes, 6) + u"   "_s
+            + projects_.value(item.key));
+        report_.exportLines.append(PZeitLine(name, year_, item.key, DecimalHours(item.minutes)));
+        decimalSum += Cut(DecimalHours(item.minutes));
+    }
+    const QString yearText = r_.year.left(4).leftJustified(4, u' ');
+    const QString label = r_.mode == PeriodMode::Year ? QString(yearText + u"ges"_s)
+                                                      : QString(r_.period + u"Q/"_s + yearText);
+    add();
+    add(lead + Left(label, 18) + u' ' + HoursMinutes(sums.activities.total(), 7));
+    report_.exportLines.append(PZeitTotalLine(name, year_, exportPeriod(), decimalSum));
+    add();
+}
+
+void OverviewBuilder::closing()
+{
+    const QString lead
+        = monthMode() ? QString(Left(QString(), 31) + u' ') : QString(Left(QString(), 20) + u"   "_s);
+    add(lead + u"Gesamtsumme"_s);
+    add(lead + u"Gelistete Mitarbeiter"_s);
+    add(lead + Left(u"Tätigkeiten"_s, monthMode() ? 19 : 18) + u' ' + HoursMinutes(reportAssigned_, 7));
+}
+
+} // namespace
+
+QStringList EmployeeOverviewEntries(const EmployeeDirectory& directory)
+{
+    QStringList entries = directory.names;
+    if (!entries.isEmpty())
+        entries.prepend(kAllEmployees.toString());
+    return entries;
+}
+
+std::optional<std::array<int, 12>> FullMonthTargets(
+    const StringList& employeeFile, const QString& personnelNumber)
+{
+    const qsizetype index = employeeFile.indexOfKey(QString(u"msz"_s + personnelNumber.left(12)));
+    if (index < 0)
+        return std::nullopt;
+    const QString value = StringList::ValueOf(employeeFile.at(index)).left(kTargetRead).left(kTargetParseEnd);
+    std::array<int, 12> targets {};
+    for (int m = 0; m < 12; ++m) {
+        const int start = kFirstUnit + m * kUnitWidth;
+        if (value.size() < start + kUnitWidth)
+            break;
+        targets[m] = DurationTextMinutes(QStringView(value).mid(start + 6, 5));
+    }
+    return targets;
+}
+
+std::pair<int, int> QuarterMonths(const QString& quarter)
+{
+    static const QStringList texts { u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"1-2"_s, u"1-3"_s, u"1-4"_s };
+    static const std::array<std::pair<int, int>, 7> ranges { { { 1, 3 }, { 4, 6 }, { 7, 9 }, { 10, 12 },
+        { 1, 6 }, { 1, 9 }, { 1, 12 } } };
+    const qsizetype i = texts.indexOf(quarter);
+    return i < 0 ? std::pair { 1, 12 } : ranges[std::size_t(i)];
+}
+
+EmployeeOverviewReport RunEmployeeOverview(
+    const EmployeeOverviewContext& context, const EmployeeOverviewRequest& request)
+{
+    EmployeeOverviewReport report;
+    if (context.clock.today() != context.startDate) {
+        context.messenger.show(u"Zeitfehler: Starten Sie das Programm neu !  "_s);
+        report.outcome = EmployeeOverviewReport::Outcome::DateChanged;
+        return report;
+    }
+    const bool periodMissing = request.mode != PeriodMode::Year && request.period.isEmpty();
+    if (request.employee.isEmpty() || periodMissing || request.year.isEmpty()) {
+        context.messenger.show(u"Wählen Sie einen Mitarbeiter und einen Zeitraum !  "_s);
+        report.outcome = EmployeeOverviewReport::Outcome::Incomplete;
+        return report;
+    }
+    return OverviewBuilder(context, request).run();
+}
