@@ -27,7 +27,6 @@
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
 // end: pickers, activities, targets, rates and holidays
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -74,6 +73,10 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     stdSatzForm_ = new TStdSatzForm(environment, startDate_.year(), this);
     feiertagForm_ = new TFeiertagForm(environment, saved, this);
     // end: pickers, activities, targets, rates and holidays
+    // Employee overview
+    ueMonatMaForm_ = CreateUeMonatMaForm([&environment] { return environment.store.folder().path(u""); },
+        environment.messenger, environment.clock, startDate_, this);
+    // end: employee overview
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
@@ -263,6 +266,29 @@ void TMainForm::ChgFeiertageBtnClick()
     environment_.runModal(*feiertagForm_);
 }
 // end: pickers, activities, targets, rates and holidays
+
+// Employee overview
+void TMainForm::showEmployeeOverview(EmployeeOverviewCommand command)
+{
+    errLabel_->clear();
+    environment_.runModal(PrepareUeMonatMaForm(*ueMonatMaForm_, command));
+}
+
+void TMainForm::MaMonatBtnClick()
+{
+    showEmployeeOverview(EmployeeOverviewCommand::Month);
+}
+
+void TMainForm::MaQuartaBtnClick()
+{
+    showEmployeeOverview(EmployeeOverviewCommand::Quarter);
+}
+
+void TMainForm::MaJahrBtnClick()
+{
+    showEmployeeOverview(EmployeeOverviewCommand::Year);
+}
+// end: employee overview
 
 void TMainForm::InfoImageClick()
 {

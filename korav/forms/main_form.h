@@ -3,6 +3,9 @@
 #include "common/ui/visual_style.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/program_settings.h"
+// Employee overview
+#include "korav/reports/forms/ue_monat_ma_opener.h"
+// end: employee overview
 
 #include <QDate>
 #include <QMainWindow>
@@ -27,6 +30,9 @@ class TZeitSollForm;
 class TStdSatzForm;
 class TFeiertagForm;
 // end: pickers, activities, targets, rates and holidays
+// Employee overview
+class TUeMonatMaForm;
+// end: employee overview
 
 // KORAV's main window: the log-in and the hub of every dialog.
 class TMainForm : public QMainWindow {
@@ -52,6 +58,9 @@ public:
     TStdSatzForm& ratesForm() { return *stdSatzForm_; }
     TFeiertagForm& holidaysForm() { return *feiertagForm_; }
     // end: pickers, activities, targets, rates and holidays
+    // Employee overview
+    TUeMonatMaForm& employeeOverview() { return *ueMonatMaForm_; }
+    // end: employee overview
 
 public Q_SLOTS:
     void FormShow();
@@ -69,6 +78,11 @@ public Q_SLOTS:
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
     // end: pickers, activities, targets, rates and holidays
+    // Employee overview
+    void MaMonatBtnClick();
+    void MaQuartaBtnClick();
+    void MaJahrBtnClick();
+    // end: employee overview
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -132,4 +146,8 @@ private:
     TStdSatzForm* stdSatzForm_;
     TFeiertagForm* feiertagForm_;
     // end: pickers, activities, targets, rates and holidays
+    // Employee overview
+    TUeMonatMaForm* ueMonatMaForm_;
+    void showEmployeeOverview(EmployeeOverviewCommand command);
+    // end: employee overview
 };

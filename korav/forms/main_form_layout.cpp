@@ -179,6 +179,11 @@ void TMainForm::connectHandlers()
     onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
     onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
     // end: pickers, activities, targets, rates and holidays
+    // Employee overview
+    onClick(u"MaMonatBtn"_s, u"MenuMaMonat"_s, &TMainForm::MaMonatBtnClick);
+    onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);
+    onClick(u"MaJahrBtn"_s, u"MenuMaJahr"_s, &TMainForm::MaJahrBtnClick);
+    // end: employee overview
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,

@@ -10,6 +10,8 @@
 #include "korav/reports/core/report_format.h"
 #include "korav/reports/core/report_names.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace ReportFormat;
 
@@ -310,7 +312,7 @@ std::optional<std::array<int, 12>> FullMonthTargets(
 
 std::pair<int, int> QuarterMonths(const QString& quarter)
 {
-    static const QStringList texts { u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"1-2"_s, u"1-3"_s, u"1-4"_s };
+    static const QStringList texts = QuarterItems();
     static const std::array<std::pair<int, int>, 7> ranges { { { 1, 3 }, { 4, 6 }, { 7, 9 }, { 10, 12 },
         { 1, 6 }, { 1, 9 }, { 1, 12 } } };
     const qsizetype i = texts.indexOf(quarter);
@@ -333,4 +335,15 @@ EmployeeOverviewReport RunEmployeeOverview(
         return report;
     }
     return OverviewBuilder(context, request).run();
+}
+
+QStringList QuarterItems()
+{
+    return { u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"1-2"_s, u"1-3"_s, u"1-4"_s };
+}
+
+QString InitialQuarter(int month)
+{
+    static const QStringList byQuarter { u"1"_s, u"1-2"_s, u"1-3"_s, u"1-4"_s };
+    return byQuarter.value((std::clamp(month, 1, 12) - 1) / 3);
 }

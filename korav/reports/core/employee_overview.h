@@ -57,3 +57,9 @@ struct EmployeeOverviewReport {
 
 EmployeeOverviewReport RunEmployeeOverview(
     const EmployeeOverviewContext& context, const EmployeeOverviewRequest& request);
+
+// The quarter selected when the quarter overview opens in a month of the
+// start date: the quarters up to that month.
+QString InitialQuarter(int month);
+// The quarter selector's items.
+QStringList QuarterItems();

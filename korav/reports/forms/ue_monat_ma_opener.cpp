@@ -1,0 +1,25 @@
+#include "korav/reports/forms/ue_monat_ma_opener.h"
+
+#include "korav/reports/forms/ue_monat_ma_form.h"
+
+TUeMonatMaForm* CreateUeMonatMaForm(std::function<QString()> dataRoot, Messenger& messenger,
+    const Clock& clock, QDate startDate, QWidget* parent)
+{
+    return new TUeMonatMaForm(std::move(dataRoot), messenger, clock, startDate, parent);
+}
+
+QDialog& PrepareUeMonatMaForm(TUeMonatMaForm& form, EmployeeOverviewCommand command)
+{
+    switch (command) {
+    case EmployeeOverviewCommand::Month:
+        form.Prepare(PeriodMode::Month);
+        break;
+    case EmployeeOverviewCommand::Quarter:
+        form.Prepare(PeriodMode::Quarter);
+        break;
+    case EmployeeOverviewCommand::Year:
+        form.Prepare(PeriodMode::Year);
+        break;
+    }
+    return form;
+}

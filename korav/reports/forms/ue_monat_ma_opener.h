@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class Clock;
+class Messenger;
+class QDialog;
+class QWidget;
+class TUeMonatMaForm;
+
+// The main window's way to the employee overview. It keeps the report
+// headers out of the main window, whose program title has the same name.
+enum class EmployeeOverviewCommand { Month, Quarter, Year };
+
+TUeMonatMaForm* CreateUeMonatMaForm(std::function<QString()> dataRoot, Messenger& messenger,
+    const Clock& clock, QDate startDate, QWidget* parent);
+// Sets the mode, caption and selectors of the command; the dialog to show.
+QDialog& PrepareUeMonatMaForm(TUeMonatMaForm& form, EmployeeOverviewCommand command);
