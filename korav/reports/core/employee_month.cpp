@@ -8,6 +8,7 @@
 #include "korav/reports/core/month_sums.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,14 +38,36 @@ int DayAttendance(const QString& dayValue)
     return std::abs(Slots(day.goHour, day.goMinute) - Slots(day.comeHour, day.comeMinute)) * 5;
 }
 
-void AddPelinDay(EmployeeMonth& m, const MonthList& list, int day, const StringList& projects,
-    const PauseActivities& pauses)
+// The month's records by key, letter case ignored, the first line of a key
+// winning as in the list lookups; a month is read once, not per day.
+class RecordIndex {
+public:
+    explicit RecordIndex(const StringList& lines)
+    {
+        for (const QString& line : lines.lines()) {
+            const qsizetype eq = line.indexOf(u'=');
+            if (eq < 0)
+                continue;
+            const QString key = line.left(eq).toCaseFolded();
+            if (!values_.contains(key))
+                values_.insert(key, line.mid(eq + 1));
+        }
+    }
+
+    QString value(const QString& key) const { return values_.value(key.toCaseFolded()); }
+
+private:
+    QHash<QString, QString> values_;
+};
+
+void AddPelinDay(EmployeeMonth& m, const QString& dayValue, const QString& activityValue,
+    const StringList& projects, const PauseActivities& pauses)
 {
-    const int attendance = DayAttendance(list.dayValue(day));
+    const int attendance = DayAttendance(dayValue);
     int pause = 0;
     int known = 0;
     for (const MonthFile::ActivityEntry& entry :
-        MonthFile::ParseActivityValue(list.activityValue(day).left(kActivityReadWidth))) {
+        MonthFile::ParseActivityValue(activityValue.left(kActivityReadWidth))) {
         const int minutes = DurationTextMinutes(entry.duration);
         const bool isPause = pauses.contains(entry.activity);
         if (isPause)
@@ -61,12 +84,17 @@ void AddPelinDay(EmployeeMonth& m, const MonthList& list, int day, const StringL
     m.known += known;
 }
 
-void EvaluatePelinFile(EmployeeMonth& m, const MonthList& list, const StringList& projects)
+void EvaluatePelinFile(
+    EmployeeMonth& m, const MonthList& list, const QString& personnelNumber, const StringList& projects)
 {
     const PauseActivities pauses(projects);
-    const int days = QDate(list.year(), list.month(), 1).daysInMonth();
-    for (int day = 1; day <= days; ++day)
-        AddPelinDay(m, list, day, projects, pauses);
+    const RecordIndex records(list.lines());
+    const QDate first(list.year(), list.month(), 1);
+    for (int day = 1; day <= first.daysInMonth(); ++day) {
+        const QDate date(list.year(), list.month(), day);
+        AddPelinDay(m, records.value(MonthFile::DayKey(date, personnelNumber)),
+            records.value(MonthFile::ActivityKey(date, personnelNumber)), projects, pauses);
+    }
 }
 
 void EvaluateKoravFile(EmployeeMonth& m, const StringList& lines, const QString& personnelNumber, int year,
@@ -131,7 +159,7 @@ EmployeeMonth EvaluateEmployeeMonth(const QString& dataRoot, const QString& pers
         m.stand = StandOf(pelinPath);
         pelin.load(folder);
         m.hasData = !pelin.lines().isEmpty();
-        EvaluatePelinFile(m, pelin, projects);
+        EvaluatePelinFile(m, pelin, personnelNumber, projects);
         return m;
     }
     const QString koravPath = folder + KoravMonthFile::FileName(year, month, personnelNumber);
