@@ -76,6 +76,8 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     // Employee overview
     ueMonatMaForm_ = CreateUeMonatMaForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_, this);
+    pruefenForm_ = CreatePruefenForm([&environment] { return environment.store.folder().path(u""); },
+        environment.messenger, environment.clock, startDate_, this);
     // end: employee overview
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
@@ -287,6 +289,13 @@ void TMainForm::MaQuartaBtnClick()
 void TMainForm::MaJahrBtnClick()
 {
     showEmployeeOverview(EmployeeOverviewCommand::Year);
+}
+
+void TMainForm::PruefJahrBtnClick()
+{
+    errLabel_->clear();
+    environment_.runModal(PruefenDialog(*pruefenForm_));
+    errLabel_->clear();
 }
 // end: employee overview
 

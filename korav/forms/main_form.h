@@ -31,6 +31,7 @@ class TStdSatzForm;
 class TFeiertagForm;
 // end: pickers, activities, targets, rates and holidays
 // Employee overview
+class TPruefenForm;
 class TUeMonatMaForm;
 // end: employee overview
 
@@ -60,6 +61,7 @@ public:
     // end: pickers, activities, targets, rates and holidays
     // Employee overview
     TUeMonatMaForm& employeeOverview() { return *ueMonatMaForm_; }
+    TPruefenForm& annualCheck() { return *pruefenForm_; }
     // end: employee overview
 
 public Q_SLOTS:
@@ -82,6 +84,7 @@ public Q_SLOTS:
     void MaMonatBtnClick();
     void MaQuartaBtnClick();
     void MaJahrBtnClick();
+    void PruefJahrBtnClick();
     // end: employee overview
     void InfoImageClick();
     void MenuHilfeDateiClick();
@@ -148,6 +151,7 @@ private:
     // end: pickers, activities, targets, rates and holidays
     // Employee overview
     TUeMonatMaForm* ueMonatMaForm_;
+    TPruefenForm* pruefenForm_;
     void showEmployeeOverview(EmployeeOverviewCommand command);
     // end: employee overview
 };

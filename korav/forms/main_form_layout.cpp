@@ -183,6 +183,7 @@ void TMainForm::connectHandlers()
     onClick(u"MaMonatBtn"_s, u"MenuMaMonat"_s, &TMainForm::MaMonatBtnClick);
     onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);
     onClick(u"MaJahrBtn"_s, u"MenuMaJahr"_s, &TMainForm::MaJahrBtnClick);
+    onClick(u"PruefJahrBtn"_s, u"MenuPruefJahr"_s, &TMainForm::PruefJahrBtnClick);
     // end: employee overview
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);

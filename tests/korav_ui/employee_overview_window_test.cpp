@@ -35,4 +35,11 @@ TEST_F(EmployeeOverviewCommands, ButtonsAndMenuItemsOpenTheOverviewInTheirMode)
     EXPECT_EQ(periods, (QStringList { u"3"_s, u"1"_s, u"1"_s }));
 }
 
+TEST_F(EmployeeOverviewCommands, AnnualCheckOpensFromButtonAndMenu)
+{
+    button(u"PruefJahrBtn")->click();
+    action(u"MenuPruefJahr")->trigger();
+    EXPECT_EQ(modals, (QStringList { u"PruefenForm"_s, u"PruefenForm"_s }));
+}
+
 } // namespace

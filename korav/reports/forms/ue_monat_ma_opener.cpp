@@ -1,5 +1,6 @@
 #include "korav/reports/forms/ue_monat_ma_opener.h"
 
+#include "korav/reports/forms/pruefen_form.h"
 #include "korav/reports/forms/ue_monat_ma_form.h"
 
 TUeMonatMaForm* CreateUeMonatMaForm(std::function<QString()> dataRoot, Messenger& messenger,
@@ -21,5 +22,16 @@ QDialog& PrepareUeMonatMaForm(TUeMonatMaForm& form, EmployeeOverviewCommand comm
         form.Prepare(PeriodMode::Year);
         break;
     }
+    return form;
+}
+
+TPruefenForm* CreatePruefenForm(std::function<QString()> dataRoot, Messenger& messenger, const Clock& clock,
+    QDate startDate, QWidget* parent)
+{
+    return new TPruefenForm(std::move(dataRoot), messenger, clock, startDate, parent);
+}
+
+QDialog& PruefenDialog(TPruefenForm& form)
+{
     return form;
 }

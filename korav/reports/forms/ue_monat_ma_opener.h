@@ -9,9 +9,10 @@ class Clock;
 class Messenger;
 class QDialog;
 class QWidget;
+class TPruefenForm;
 class TUeMonatMaForm;
 
-// The main window's way to the employee overview. It keeps the report
+// The main window's way to the employee overview and the annual check. It keeps the report
 // headers out of the main window, whose program title has the same name.
 enum class EmployeeOverviewCommand { Month, Quarter, Year };
 
@@ -19,3 +20,7 @@ TUeMonatMaForm* CreateUeMonatMaForm(std::function<QString()> dataRoot, Messenger
     const Clock& clock, QDate startDate, QWidget* parent);
 // Sets the mode, caption and selectors of the command; the dialog to show.
 QDialog& PrepareUeMonatMaForm(TUeMonatMaForm& form, EmployeeOverviewCommand command);
+
+TPruefenForm* CreatePruefenForm(std::function<QString()> dataRoot, Messenger& messenger, const Clock& clock,
+    QDate startDate, QWidget* parent);
+QDialog& PruefenDialog(TPruefenForm& form);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "korav/reports/core/employee_directory.h"
+#include "korav/reports/forms/report_output_actions.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+
+// "  Vorhandene Arbeitszeit-Dateien anzeigen": which months of a year have
+// time files, put out as text file, printout or PDF.
+class TPruefenForm : public QDialog {
+    Q_OBJECT
+public:
+    using DataRoot = std::function<QString()>; // the data folder with its separator
+
+    TPruefenForm(DataRoot dataRoot, Messenger& messenger, const Clock& clock, QDate startDate,
+        QWidget* parent = nullptr);
+
+    ReportOutputContext& output() { return output_; }
+    QStringList reportLines() const;
+
+    void FormShow();
+    void MaLCBoxChange();
+    void AnzeigenBtnClick();
+    void SaveUeBtnClick();
+    void DruckenUeBtnClick();
+    void PdfSaveBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void setOutputEnabled(bool enabled);
+    ReportSelection selection() const;
+
+    DataRoot dataRoot_;
+    Messenger& messenger_;
+    QDate startDate_;
+    ReportOutputContext output_;
+    EmployeeDirectory directory_;
+
+    QComboBox* maLCBox_;
+    QComboBox* jahrCBox_;
+    QCheckBox* fehlendMonCBox_;
+    QPlainTextEdit* ueMonatREdit_;
+    QPushButton* saveUeBtn_;
+    QPushButton* druckenUeBtn_;
+    QPushButton* pdfSaveBtn_;
+};
