@@ -125,7 +125,15 @@ TEST_F(EmployeeOverviewTest, MonthModeFromPelinFile)
     const EmployeeOverviewReport report = run(PeriodMode::Month, u"Anna Berg"_s, u"1"_s);
     EXPECT_EQ(report.outcome, EmployeeOverviewReport::Outcome::Built);
     EXPECT_EQ(report.lines, expected);
-    EXPECT_TRUE(report.exportLines.isEmpty());
+    const QString p = u"PZeit "_s + kAnna + u" 2016 "_s;
+    EXPECT_EQ(report.exportLines,
+        (QStringList {
+            u"AZeit "_s + kAnna
+                + u" 2016 01             13.83       1.50      12.33      80.00     -67.67      10.00       2.33  (D)"_s,
+            p + u"      P100" + QString(10, u' ') + u"       9.00"_s,
+            p + u"      X9" + QString(12, u' ') + u"       1.00"_s,
+            p + u"01   "_s + u" "_s + QString(14, u' ') + u"      10.00"_s,
+        }));
     EXPECT_TRUE(messenger.messages.isEmpty());
 }
 

@@ -24,6 +24,16 @@ constexpr int kUnitWidth = 11;
 
 const QString kSeparator = u' ' + QString(119, u'-');
 
+AZeitValues MonthValues(const EmployeeMonth& month, int target)
+{
+    if (!month.hasData)
+        return { 0, 0, 0, DecimalHours(target), DecimalHours(-target), 0, 0 };
+    const int working = month.working();
+    return { DecimalHours(month.attendance), DecimalHours(month.pause), DecimalHours(working),
+        DecimalHours(target), DecimalHours(working - target), DecimalHours(month.assigned()),
+        DecimalHours(working - month.assigned()) };
+}
+
 // Decimal hours as the export line carries them, read back.
 double Cut(double hours)
 {
@@ -60,6 +70,7 @@ private:
     void monthModeBlock(const QString& name, int m, int target, int fullTarget, const EmployeeMonth& month);
     void periodMonthLine(
         const QString& name, int m, int target, const EmployeeMonth& month, PeriodSums& sums);
+    void monthExport(const QString& name, int m, int target, const EmployeeMonth& month);
     void periodTotal(const QString& name, const PeriodSums& sums);
     void activityBlock(const QString& name, const PeriodSums& sums);
     void closing();
@@ -159,9 +170,10 @@ void OverviewBuilder::month(const QString& name, const QString& number, int m, i
     } else {
         sums.difference -= target;
     }
-    if (monthMode())
+    if (monthMode()) {
         monthModeBlock(name, m, target, fullTargets_[m - 1], month);
-    else
+        monthExport(name, m, target, month);
+    } else
         periodMonthLine(name, m, target, month, sums);
 }
 
@@ -206,27 +218,38 @@ void OverviewBuilder::monthModeBlock(
     add();
 }
 
+// The workbook of a month overview gets the month's lines in the layout of
+// the period overviews, its activities in the order of the text.
+void OverviewBuilder::monthExport(const QString& name, int m, int target, const EmployeeMonth& month)
+{
+    report_.exportLines.append(AZeitMonthLine(name, year_, m, MonthValues(month, target), month.marker));
+    if (month.activities.isEmpty())
+        return;
+    double decimalSum = 0;
+    for (const ActivityMinutes::Item& item : month.activities.sorted()) {
+        report_.exportLines.append(PZeitLine(name, year_, item.key, DecimalHours(item.minutes)));
+        decimalSum += Cut(DecimalHours(item.minutes));
+    }
+    report_.exportLines.append(PZeitTotalLine(name, year_, TwoDigits(m), decimalSum));
+}
+
 void OverviewBuilder::periodMonthLine(
     const QString& name, int m, int target, const EmployeeMonth& month, PeriodSums& sums)
 {
     const QString head = Left(QString(), 20) + u" : "_s + TwoDigits(m) + u'/' + FourDigits(year_) + u"   "_s;
     const QString marker = u"  ("_s + month.marker + u')';
-    AZeitValues values {};
     if (month.hasData) {
         const int working = month.working();
         add(head + HoursMinutes(month.attendance, 7) + u' ' + HoursMinutes(month.pause, 7) + u' '
             + HoursMinutes(working, 7) + u' ' + HoursMinutes(target, 7) + u' '
             + PeriodSigned(working - target) + u' ' + HoursMinutes(month.assigned(), 7) + u' '
             + PeriodSigned(month.open) + marker);
-        values = { DecimalHours(month.attendance), DecimalHours(month.pause), DecimalHours(working),
-            DecimalHours(target), DecimalHours(working - target), DecimalHours(month.assigned()),
-            DecimalHours(working - month.assigned()) };
     } else {
         const QString none = Right(u"---"_s, 10);
         add(head + none + u' ' + none + u' ' + none + u' ' + HoursMinutes(target, 7) + u' '
             + Right(PeriodSigned(-target), 10) + u' ' + none + u' ' + none + marker);
-        values = { 0, 0, 0, DecimalHours(target), DecimalHours(-target), 0, 0 };
     }
+    const AZeitValues values = MonthValues(month, target);
     report_.exportLines.append(AZeitMonthLine(name, year_, m, values, month.marker));
     for (std::size_t i = 0; i < values.size(); ++i)
         sums.decimals[i] += Cut(values[i]);
