@@ -41,6 +41,9 @@ protected:
             "Cord=Carl Cord#4712#x#100#\r\n"
             "Ohne=Otto Ohne#\r\n");
         folder.write(u"dprojekte.kvd"_s, "P100=Messebau\r\nS1=Pause\r\nV2=Verwaltung\r\n");
+        // Carl's pause outlasts his attendance.
+        folder.write(u"auswtg/201605/az2016054712.kvd"_s,
+            "az201605024712=2016050208000900\r\npz201605024712=2016050200130S1####\r\n");
         QString msz = u"msz4711=10800"_s + u"12201416000"_s;
         for (int month = 1; month <= 12; ++month)
             msz += QString::number(100 + month).mid(1) + (month == 2 ? u"201515000"_s : u"201516000"_s);
@@ -159,6 +162,16 @@ TEST_F(EmployeeOverviewTest, MonthModeFromKoravMonthFile)
     EXPECT_EQ(lines.at(14), lead + u"P100"_s + B(16) + u"      2:00   Messebau"_s);
     EXPECT_EQ(lines.at(15), lead + u"V2"_s + B(18) + u"      1:00   Verwaltung"_s);
     EXPECT_EQ(lines.at(20), lead + u"= Offene Zeit"_s + B(7) + u"      7:30"_s);
+}
+
+TEST_F(EmployeeOverviewTest, NegativeWorkingTimeIsSignedLikeADifference)
+{
+    const QStringList month = run(PeriodMode::Month, u"Carl Cord"_s, u"5"_s).lines;
+    ASSERT_GE(month.size(), 8);
+    EXPECT_EQ(month.at(7), B(32) + u"Arbeitszeit"_s + B(9) + u"    - 0:30"_s);
+    const QStringList quarter = run(PeriodMode::Quarter, u"Carl Cord"_s, u"2"_s).lines;
+    EXPECT_TRUE(quarter.contains(B(20)
+        + u" : 05/2016         1:00       1:30      -0:30       0:00      -0:30       0:00       0:00  (D)"_s));
 }
 
 TEST_F(EmployeeOverviewTest, QuarterLinesActivitiesAndExport)

@@ -196,7 +196,9 @@ void OverviewBuilder::monthModeBlock(
     value(u"Anwesenheit"_s, month.attendance);
     value(u"Pausenzeit"_s, month.pause);
     add();
-    value(u"Arbeitszeit"_s, month.working());
+    // A pause longer than the attendance leaves a negative working time,
+    // signed like a difference rather than with a sign on each field.
+    add(lead + Left(u"Arbeitszeit"_s, 20) + u' ' + MonthSigned(month.working()));
     const QString targetText = target <= 0 ? u"      ---"_s : HoursMinutes(target, 6) + u' ';
     const QString fullText = fullTarget <= 0 ? u"  ---"_s : HoursMinutes(fullTarget, 4) + u' ';
     add(lead + Left(u"Sollzeit"_s, 20) + u' ' + targetText + u"   ( "_s
@@ -241,9 +243,8 @@ void OverviewBuilder::periodMonthLine(
     if (month.hasData) {
         const int working = month.working();
         add(head + HoursMinutes(month.attendance, 7) + u' ' + HoursMinutes(month.pause, 7) + u' '
-            + HoursMinutes(working, 7) + u' ' + HoursMinutes(target, 7) + u' '
-            + PeriodSigned(working - target) + u' ' + HoursMinutes(month.assigned(), 7) + u' '
-            + PeriodSigned(month.open) + marker);
+            + PeriodSigned(working) + u' ' + HoursMinutes(target, 7) + u' ' + PeriodSigned(working - target)
+            + u' ' + HoursMinutes(month.assigned(), 7) + u' ' + PeriodSigned(month.open) + marker);
     } else {
         const QString none = Right(u"---"_s, 10);
         add(head + none + u' ' + none + u' ' + none + u' ' + HoursMinutes(target, 7) + u' '
@@ -263,7 +264,7 @@ void OverviewBuilder::periodTotal(const QString& name, const PeriodSums& sums)
                                                       : QString(r_.period + u"Q/"_s + FourDigits(year_));
     add();
     add(Left(QString(), 20) + u" : "_s + Left(label, 9) + u' ' + HoursMinutes(sums.attendance, 7) + u' '
-        + HoursMinutes(sums.pause, 7) + u' ' + HoursMinutes(sums.working, 7) + u' '
+        + HoursMinutes(sums.pause, 7) + u' ' + PeriodSigned(sums.working) + u' '
         + HoursMinutes(sums.target, 7) + u' ' + PeriodSigned(sums.difference) + u' '
         + HoursMinutes(sums.known, 7) + u' ' + PeriodSigned(sums.open));
     add();
