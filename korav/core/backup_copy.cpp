@@ -75,7 +75,7 @@ bool CopyIsDue(const QString& source, const QString& target)
     // Whatever stands in the way of the copy (a folder, say) is no copy.
     if (!copy.isFile())
         return true;
-    return FileStamp(QFileInfo(source).lastModified()) > FileStamp(copy.lastModified());
+    return StampSeconds(QFileInfo(source).lastModified()) > StampSeconds(copy.lastModified());
 }
 
 void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress)
@@ -84,7 +84,7 @@ void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupPro
     for (const BackupFile& file : files) {
         ++tally.examined;
         if (CopyIsDue(file.source, file.target)) {
-            if (FileStore::CopyFile(file.source, file.target))
+            if (FileStore::CopyFileStreamed(file.source, file.target))
                 ++tally.copied;
             else
                 tally.failed.append(file.name);

@@ -71,7 +71,7 @@ int NextFolderIndex(int lastIndex, int folderCount)
     return lastIndex < folderCount ? lastIndex + 1 : 1;
 }
 
-QString FileStamp(const QDateTime& lastModified)
+qint64 StampSeconds(const QDateTime& lastModified)
 {
-    return lastModified.toLocalTime().toString(u"yyyy_MM_dd__HH_mm_ss"_s);
+    return lastModified.toSecsSinceEpoch();
 }

@@ -2,6 +2,7 @@
 #include "korav/core/backup_schedule.h"
 #include "korav/core/backup_texts.h"
 
+#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -52,12 +53,19 @@ TEST(BackupTexts, TheRingStartsAgainAfterItsLastFolderOrWhenItGotShorter)
         EXPECT_EQ(NextFolderIndex(c.last, c.count), c.next) << c.last << " of " << c.count;
 }
 
-TEST(BackupTexts, StampsCompareInTimeOrder)
+TEST(BackupTexts, StampsCompareWholeSecondsInTimeOrderAcrossTheEndOfSummerTime)
 {
-    const QDateTime a(QDate(2024, 3, 5), QTime(9, 7, 41));
-    EXPECT_EQ(FileStamp(a), u"2024_03_05__09_07_41"_s);
-    EXPECT_LT(FileStamp(a), FileStamp(a.addSecs(1)));
-    EXPECT_LT(FileStamp(a), FileStamp(a.addDays(40)));
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    const QDateTime a(QDate(2024, 3, 5), QTime(9, 7, 41, 100));
+    EXPECT_EQ(StampSeconds(a), StampSeconds(a.addMSecs(800)));
+    EXPECT_LT(StampSeconds(a), StampSeconds(a.addSecs(1)));
+    // 02:30 summer time comes before 02:10 winter time of 27 October 2024.
+    const QDateTime summer = QDateTime(QDate(2024, 10, 27), QTime(0, 30), Qt::UTC).toLocalTime();
+    const QDateTime winter = QDateTime(QDate(2024, 10, 27), QTime(1, 10), Qt::UTC).toLocalTime();
+    EXPECT_EQ(summer.time(), QTime(2, 30));
+    EXPECT_EQ(winter.time(), QTime(2, 10));
+    EXPECT_LT(StampSeconds(summer), StampSeconds(winter));
 }
 
 // The last backup three days ago at 23:00 counts as one day ago.
