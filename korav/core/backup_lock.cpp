@@ -49,7 +49,7 @@ bool SperreBesteht(const QString& dataFolder, const QString& name)
 
 void DateisperreAufheben(const QString& dataFolder, Messenger& messenger)
 {
-    const QString name = QString::fromUtf16(kBackupLockName);
+    const QString name = QString::fromUtf16(KoravFile::kBackupLock);
     if (SperreBesteht(dataFolder, name)) {
         SperreLoesen(dataFolder, name);
         messenger.show(u"Die Backup-Dateisperre wurde aufgehoben."_s);

@@ -1,19 +1,21 @@
 #pragma once
 
+#include "korav/core/data_folder.h"
+
 #include <QDate>
 #include <QString>
 
 class Messenger;
 
-// The lock file that keeps two KORAV instances sharing a data folder from
-// backing up or saving the backup settings at the same time.
-inline constexpr char16_t kBackupLockName[] = u"~zbackup.kvd";
+// The lock file (KoravFile::kBackupLock) keeps two KORAV instances sharing a
+// data folder from backing up or saving the backup settings at the same time.
 
 // How a lock held by someone else is dealt with.
 enum class HeldLock {
     Report, // after a manual start: the user is told
-    ClearIfStale, // after an automatic attempt: silent; a lock of an earlier day is removed for the next
-                  // attempt
+    // After an automatic attempt: silent; a lock of an earlier day is removed
+    // for the next attempt.
+    ClearIfStale,
 };
 
 // Takes the lock by creating the file; false when it is held already.

@@ -7,6 +7,8 @@
 #include "korav/core/backup_lock.h"
 #include "korav/core/backup_schedule.h"
 #include "korav/core/backup_texts.h"
+#include "korav/core/base_data_store.h"
+#include "korav/core/data_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char16_t kSettingsName[] = u"zbackup.kvd";
 constexpr char16_t kSubtree[] = u"auswtg";
 constexpr int kNamesInIncompleteText = 3;
 
@@ -23,13 +24,6 @@ QString WithTrailingSeparator(const QString& folder)
 {
     const QString clean = QDir::fromNativeSeparators(folder);
     return clean.endsWith(u'/') ? clean : clean + u'/';
-}
-
-QString WithoutTrailingSeparator(QString folder)
-{
-    while (folder.size() > 1 && folder.endsWith(u'/'))
-        folder.chop(1);
-    return folder;
 }
 
 } // namespace
@@ -86,9 +80,7 @@ QString BackupRing::baseFolder() const
 
 bool BackupRing::isBackupDataFolder() const
 {
-    const QString folder = WithoutTrailingSeparator(dataFolder_);
-    const QString last = folder.mid(folder.lastIndexOf(u'/') + 1);
-    return last.size() == 10 && last.startsWith(u"terminbkp"_s);
+    return IsBackupFolderPath(dataFolder_);
 }
 
 void BackupRing::dialogShown()
@@ -112,7 +104,7 @@ QString BackupRing::ringDescription(bool trailingBlank) const
 
 bool BackupRing::lockExists() const
 {
-    return SperreBesteht(dataFolder_, QString::fromUtf16(kBackupLockName));
+    return SperreBesteht(dataFolder_, QString::fromUtf16(KoravFile::kBackupLock));
 }
 
 QStringList BackupRing::BackupListeAnzeigen() const
@@ -187,7 +179,7 @@ void BackupRing::FormClose()
     if (!settingsChanged_)
         return;
     if (isBackupDataFolder()) {
-        messenger_.show(u"In einen Sicherungsordner können keine Daten gespeichert werden!"_s);
+        messenger_.show(QString::fromUtf16(kBackupFolderRefusal));
         return;
     }
     if (!takeLock())
@@ -203,7 +195,7 @@ void BackupRing::FormClose()
 
 StringList BackupRing::loadSettings() const
 {
-    const std::optional<TextFile> file = FileStore::ReadText(dataFolder_ + kSettingsName);
+    const std::optional<TextFile> file = FileStore::ReadText(dataFolder_ + KoravFile::kBackupSettings);
     return file ? StringList::FromText(file->text) : StringList();
 }
 
@@ -211,7 +203,7 @@ bool BackupRing::saveSettings(const StringList& settings, QStringList& problems)
 {
     QString error;
     if (FileStore::WriteText(
-            dataFolder_ + kSettingsName, settings.toText(), TextEncoding::Utf8WithBom, &error))
+            dataFolder_ + KoravFile::kBackupSettings, settings.toText(), TextEncoding::Utf8WithBom, &error))
         return true;
     problems.append(error);
     return false;
@@ -219,13 +211,13 @@ bool BackupRing::saveSettings(const StringList& settings, QStringList& problems)
 
 bool BackupRing::takeLock()
 {
-    return SperreSetzen(dataFolder_, QString::fromUtf16(kBackupLockName),
+    return SperreSetzen(dataFolder_, QString::fromUtf16(KoravFile::kBackupLock),
         afterAutomatic_ ? HeldLock::ClearIfStale : HeldLock::Report, clock_.today(), messenger_);
 }
 
 void BackupRing::releaseLock()
 {
-    SperreLoesen(dataFolder_, QString::fromUtf16(kBackupLockName));
+    SperreLoesen(dataFolder_, QString::fromUtf16(KoravFile::kBackupLock));
 }
 
 void BackupRing::useDataFolderWhenBaseIsMissing()

@@ -1,5 +1,6 @@
 #include "pelin/core/pelin_config.h"
 
+#include "common/holiday_calendar.h"
 #include "common/number_parse.h"
 #include "pelin/core/pelin_version.h"
 
@@ -40,23 +41,9 @@ PelinConfig ParsePelinConfig(const StringList& lines)
     return config;
 }
 
-QChar CountryLetter(int countryCode)
-{
-    switch (countryCode) {
-    case 1:
-        return u'Ö';
-    case 2:
-        return u'S';
-    case 99:
-        return u'-';
-    default:
-        return u'D';
-    }
-}
-
 QString PelinVersionText(int countryCode)
 {
     const QString number
         = u"%1.%2.%3"_s.arg(kPelinVersionMajor).arg(kPelinVersionMinor).arg(kPelinVersionPatch);
-    return u"Version "_s + number.left(8) + u" V"_s + CountryLetter(countryCode);
+    return u"Version "_s + number.left(8) + u" V"_s + CountryLetter(HolidaySettings::CountryFromLandcode(countryCode));
 }

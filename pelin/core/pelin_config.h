@@ -28,7 +28,5 @@ inline constexpr int kRequiredDbVersion = 161020;
 
 PelinConfig ParsePelinConfig(const StringList& lines);
 
-// "D", "Ö", "S" or "-" for the configured country.
-QChar CountryLetter(int countryCode);
 // "Version 23.1.1 VD" for Germany.
 QString PelinVersionText(int countryCode);

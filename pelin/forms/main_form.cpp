@@ -1,11 +1,15 @@
 #include "pelin/forms/main_form.h"
 
 #include "common/clock.h"
+#include "common/holiday_calendar.h"
 #include "common/messenger.h"
 #include "common/ui/about_form.h"
+#include "pelin/core/calendar_navigation.h"
+#include "pelin/core/login_session.h"
 #include "pelin/core/pelin_startup.h"
 #include "pelin/core/pelin_version.h"
 #include "pelin/core/style_setting.h"
+#include "pelin/forms/month_calendar_widget.h"
 #include "pelin/forms/tutorial_form.h"
 
 #include <QAction>
@@ -19,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -41,17 +46,23 @@ TMainForm::TMainForm(PelinEnvironment environment, VisualStyle activeStyle, QWid
       env_(std::move(environment)),
       dates_(PelinDates::FromToday(env_.clock.today())),
       startedByKorav_(PelinStartup::StartedByKorav(env_.arguments)),
-      activeStyle_(activeStyle)
+      activeStyle_(activeStyle),
+      holidays_(HolidaySettings {}, dates_.today.year())
 {
     setObjectName(u"MainForm"_s);
     setWindowTitle(ProgramTitle());
     buildMenus();
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildCalendarArea());
+    left->addWidget(buildMonthValues());
+    layout->addLayout(left);
     layout->addWidget(buildLoginPanel());
-    layout->addWidget(buildDayArea(), 1);
+    layout->addStretch(1);
     setCentralWidget(central);
     tutorialForm_ = new TTutorialForm(this);
+    ShowDate(dates_.displayedDay);
 }
 
 TMainForm::~TMainForm() = default;
@@ -61,6 +72,7 @@ void TMainForm::buildMenus()
     QMenu* file = menuBar()->addMenu(u"&Datei"_s);
     QAction* login = file->addAction(u"&An- / Abmelden"_s);
     login->setObjectName(u"MenuAnmelden"_s);
+    connect(login, &QAction::triggered, this, &TMainForm::LoginBtnClick);
     file->addSeparator();
     QAction* close = file->addAction(u"&Beenden"_s);
     close->setObjectName(u"MenuClose"_s);
@@ -103,6 +115,9 @@ QWidget* TMainForm::buildLoginPanel()
     kennwortEdit_->setEchoMode(QLineEdit::Password);
     loginBtn_ = new QPushButton(u"Anmelden"_s, panel);
     loginBtn_->setObjectName(u"LoginBtn"_s);
+    connect(loginBtn_, &QPushButton::clicked, this, &TMainForm::LoginBtnClick);
+    connect(anmeldeNameEdit_, &QLineEdit::returnPressed, this, &TMainForm::LoginBtnClick);
+    connect(kennwortEdit_, &QLineEdit::returnPressed, this, &TMainForm::LoginBtnClick);
     ampelSBtn_ = new QToolButton(panel);
     ampelSBtn_->setObjectName(u"AmpelSBtn"_s);
     ampelSBtn_->setAutoRaise(true);
@@ -120,12 +135,12 @@ QWidget* TMainForm::buildLoginPanel()
     hilfeImage_->setCursor(Qt::PointingHandCursor);
     hilfeImage_->installEventFilter(this);
 
-    auto* employee = new QLabel(panel);
-    employee->setObjectName(u"MitarbeiterLabel"_s);
-    auto* number = new QLabel(panel);
-    number->setObjectName(u"PersNrLabel"_s);
-    auto* degree = new QLabel(panel);
-    degree->setObjectName(u"BGradLabel"_s);
+    mitarbeiterLabel_ = new QLabel(panel);
+    mitarbeiterLabel_->setObjectName(u"MitarbeiterLabel"_s);
+    persNrLabel_ = new QLabel(panel);
+    persNrLabel_->setObjectName(u"PersNrLabel"_s);
+    bGradLabel_ = new QLabel(panel);
+    bGradLabel_->setObjectName(u"BGradLabel"_s);
 
     auto* beendenBtn = new QPushButton(u"Beenden"_s, panel);
     beendenBtn->setObjectName(u"BeendenBtn"_s);
@@ -139,7 +154,7 @@ QWidget* TMainForm::buildLoginPanel()
     status->addWidget(hilfeImage_);
     auto* layout = new QVBoxLayout(panel);
     for (QWidget* w : std::initializer_list<QWidget*> { staticText12_, anmeldeNameEdit_, staticText3_,
-             kennwortEdit_, loginBtn_, employee, number, degree })
+             kennwortEdit_, loginBtn_, mitarbeiterLabel_, persNrLabel_, bGradLabel_ })
         layout->addWidget(w);
     layout->addLayout(status);
     layout->addStretch();
@@ -147,15 +162,82 @@ QWidget* TMainForm::buildLoginPanel()
     return panel;
 }
 
-QWidget* TMainForm::buildDayArea()
+QWidget* TMainForm::buildCalendarArea()
+{
+    auto* area = new QWidget(this);
+    auto label = [area](const QString& name) {
+        auto* text = new QLabel(area);
+        text->setObjectName(name);
+        return text;
+    };
+    zeigTagSText_ = label(u"ZeigTagSText"_s);
+    QFont big = zeigTagSText_->font();
+    big.setPointSize(big.pointSize() + 3);
+    big.setBold(true);
+    zeigTagSText_->setFont(big);
+    tagPlusMinusSText_ = label(u"TagPlusMinusSText"_s);
+    zeigMonatSText_ = label(u"ZeigMonatSText"_s);
+    zeigJahrSText_ = label(u"ZeigJahrSText"_s);
+    nameFeiertagL_ = label(u"NameFeiertagL"_s);
+    nameFeiertagL_->hide();
+    calendar_ = new MonthCalendarWidget(area);
+    connect(calendar_, &MonthCalendarWidget::daySelected, this,
+        [this](int day) { ShowDate(QDate(dates_.displayedDay.year(), dates_.displayedDay.month(), day)); });
+
+    auto step = [area](const QString& caption, const QString& name) {
+        auto* button = new QToolButton(area);
+        button->setText(caption);
+        button->setObjectName(name);
+        button->setAutoRaise(true);
+        return button;
+    };
+    QToolButton* dayBack = step(u"<"_s, u"TagM_SBtn"_s);
+    QToolButton* dayOn = step(u">"_s, u"TagP_SBtn"_s);
+    QToolButton* monthBack = step(u"<<"_s, u"MonatM_SBtn"_s);
+    QToolButton* monthOn = step(u">>"_s, u"MonatP_SBtn"_s);
+    connect(dayBack, &QToolButton::clicked, this, &TMainForm::TagM_SBtnClick);
+    connect(dayOn, &QToolButton::clicked, this, &TMainForm::TagP_SBtnClick);
+    connect(monthBack, &QToolButton::clicked, this, &TMainForm::MonatM_SBtnClick);
+    connect(monthOn, &QToolButton::clicked, this, &TMainForm::MonatP_SBtnClick);
+
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(monthBack);
+    steps->addWidget(dayBack);
+    steps->addWidget(tagPlusMinusSText_);
+    steps->addWidget(dayOn);
+    steps->addWidget(monthOn);
+    steps->addStretch();
+    steps->addWidget(zeigMonatSText_);
+    steps->addWidget(zeigJahrSText_);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(zeigTagSText_);
+    layout->addLayout(steps);
+    layout->addWidget(calendar_);
+    return area;
+}
+
+QWidget* TMainForm::buildMonthValues()
 {
     auto* area = new QGroupBox(u"Monatswerte"_s, this);
     auto* layout = new QFormLayout(area);
-    monOffenLabel_ = new QLabel(u"Offene Zeit"_s, area);
-    monOffenLabel_->setObjectName(u"MonOffenLabel"_s);
-    monOffenLabel_->setToolTip(u" = Ist - Tätigkeiten  "_s);
+    const std::array<std::array<QString, 3>, 5> rows = { {
+        { u"MonDauerLabel"_s, u"Arbeitszeit"_s, u" = Anwesenheit - Pausen  "_s },
+        { u"SollZeitLabel"_s, u"Soll"_s, QString() },
+        { u"DiffZeitLabel"_s, u"Diff."_s, u" = Ist - Soll  "_s },
+        { u"MonZugeoLabel"_s, u"Tätigkeiten"_s, QString() },
+        { u"MonOffenLabel"_s, u"Offene Zeit"_s, u" = Ist - Tätigkeiten  "_s },
+    } };
+    for (const auto& [name, caption, hint] : rows) {
+        auto* value = new QLabel(area);
+        value->setObjectName(name + u"Wert"_s);
+        auto* label = new QLabel(caption, area);
+        label->setObjectName(name);
+        label->setToolTip(hint);
+        layout->addRow(label, value);
+    }
+    monOffenLabel_ = area->findChild<QLabel*>(u"MonOffenLabel"_s);
     monOffenLabel_->installEventFilter(this);
-    layout->addRow(monOffenLabel_);
     return area;
 }
 
@@ -176,8 +258,13 @@ void TMainForm::FormShow()
         endProgram();
         return;
     }
-    landLabel_->setText(u"/ "_s + CountryLetter(config_->countryCode));
+    const HolidaySettings holidaySettings { HolidaySettings::CountryFromLandcode(config_->countryCode),
+        HolidaySettings::SwitchesFromText(config_->holidaySwitches) };
+    holidays_.setSettings(holidaySettings);
+    landLabel_->setText(u"/ "_s + CountryLetter(holidaySettings.country));
+    ShowDate(dates_.displayedDay);
     prepareLoginFields();
+    createLoginSession();
     onlineImage_->setVisible(!config_->lanMode);
     if (const auto hint = PelinStartup::ProgramFolderHint(*config_, env_.executableFolder, startedByKorav_))
         env_.messenger.show(*hint);
@@ -195,6 +282,69 @@ void TMainForm::prepareLoginFields()
     kennwortEdit_->setVisible(directory);
 }
 
+void TMainForm::createLoginSession()
+{
+    loginSession_
+        = std::make_unique<LoginSession>(LoginSettingsFrom(*config_, env_.executableFolder, startedByKorav_),
+            UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, dates_.today,
+            env_.codec, [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
+    loginSession_->transfer().setOnlineObserver([this](bool online) { showOnline(online); });
+}
+
+void TMainForm::LoginBtnClick()
+{
+    if (!loginSession_)
+        return;
+    if (loginSession_->state().loggedIn) {
+        loginSession_->logout();
+        showLoggedOut();
+        anmeldeNameEdit_->setFocus();
+        return;
+    }
+    const LoginSession::Result result = loginSession_->login(anmeldeNameEdit_->text(), kennwortEdit_->text());
+    if (result.loggedIn) {
+        showLoggedIn();
+        return;
+    }
+    if (result.clearField)
+        anmeldeNameEdit_->clear();
+    if (result.focusField)
+        anmeldeNameEdit_->setFocus();
+}
+
+void TMainForm::showLoggedIn()
+{
+    const LoginState& state = loginSession_->state();
+    for (QLineEdit* field : { anmeldeNameEdit_, kennwortEdit_ }) {
+        field->clear();
+        field->setEnabled(false);
+    }
+    loginBtn_->setText(u"Abmelden"_s);
+    ampelSBtn_->setEnabled(true);
+    mitarbeiterLabel_->setText(u"  "_s + state.name + u"  "_s);
+    persNrLabel_->setText(state.personnelNumber + u" /"_s);
+    bGradLabel_->setText(u" "_s + state.degree + u"%"_s);
+}
+
+void TMainForm::showLoggedOut()
+{
+    for (QLineEdit* field : { anmeldeNameEdit_, kennwortEdit_ }) {
+        field->clear();
+        field->setEnabled(true);
+    }
+    loginBtn_->setText(u"Anmelden"_s);
+    ampelSBtn_->setEnabled(false);
+    for (QLabel* label : { mitarbeiterLabel_, persNrLabel_, bGradLabel_ })
+        label->clear();
+}
+
+void TMainForm::showOnline(bool online)
+{
+    onlineImage_->setText(Transfer::OnlineHint(online));
+    onlineImage_->setToolTip(Transfer::OnlineHint(online));
+    onlineImage_->repaint();
+}
+
 void TMainForm::endProgram()
 {
     ending_ = true;
@@ -209,6 +359,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
             VisualStyleName(activeStyle_, QString::fromUtf16(StyleSetting::kGreyName)), env_.messenger);
         styleChanged_ = false;
     }
+    if (loginSession_)
+        loginSession_->offerSave();
     event->accept();
 }
 
@@ -259,6 +411,40 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ShowDate(QDate date)
+{
+    dates_.displayedDay = date;
+    calendar_->setToday(dates_.today);
+    calendar_->setMonth(MonthLayout(date.year(), date.month()), holidays_);
+    calendar_->setDisplayedDay(date.day());
+    nameFeiertagL_->setText(calendar_->holidayNameShown());
+    const DateTexts texts = DateTexts::Of(date);
+    zeigTagSText_->setText(texts.day);
+    tagPlusMinusSText_->setText(texts.dayShort);
+    zeigMonatSText_->setText(texts.month);
+    zeigJahrSText_->setText(texts.year);
+}
+
+void TMainForm::TagM_SBtnClick()
+{
+    ShowDate(CalendarNavigation::PreviousDay(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::TagP_SBtnClick()
+{
+    ShowDate(CalendarNavigation::NextDay(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::MonatM_SBtnClick()
+{
+    ShowDate(CalendarNavigation::PreviousMonth(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::MonatP_SBtnClick()
+{
+    ShowDate(CalendarNavigation::NextMonth(dates_.displayedDay, dates_, env_.messenger));
 }
 
 void TMainForm::MenuInfoClick()

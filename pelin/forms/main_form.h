@@ -5,7 +5,10 @@
 #include "pelin/core/pelin_dates.h"
 #include "pelin/forms/pelin_environment.h"
 
+#include "common/holiday_calendar.h"
+
 #include <QMainWindow>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -14,7 +17,9 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TTutorialForm;
+class MonthCalendarWidget;
 class TAboutForm;
+class LoginSession;
 
 // PELIN's main window: log-in fields, day sheet, calendar and month values.
 class TMainForm : public QMainWindow {
@@ -35,9 +40,21 @@ public:
     // log-in fields. Called by showEvent; tests call it directly.
     void FormShow();
 
+    // Logs in while nobody is logged in, else logs out.
+    void LoginBtnClick();
+    // Nothing until the configuration has been read.
+    LoginSession* loginSession() const { return loginSession_.get(); }
+
     void SubMenuStilWindowsClick();
     void SubMenuStilGrauClick();
     void MonOffenLabelSecretClick();
+    void TagM_SBtnClick();
+    void TagP_SBtnClick();
+    void MonatM_SBtnClick();
+    void MonatP_SBtnClick();
+    // Makes `date` the displayed day: calendar, date texts, and the day
+    // sheet when someone is logged in.
+    void ShowDate(QDate date);
 
 Q_SIGNALS:
     void programEnd();
@@ -50,10 +67,15 @@ protected:
 private:
     void buildMenus();
     QWidget* buildLoginPanel();
-    QWidget* buildDayArea();
+    QWidget* buildCalendarArea();
+    QWidget* buildMonthValues();
     void prepareLoginFields();
     void switchStyle(VisualStyle style);
     void endProgram();
+    void createLoginSession();
+    void showLoggedIn();
+    void showLoggedOut();
+    void showOnline(bool online);
     void MenuInfoClick();
     void MenuHilfeInhaltClick();
 
@@ -65,6 +87,7 @@ private:
     bool shownOnce_ = false;
     bool ending_ = false;
     VisualStyle activeStyle_;
+    HolidayCalendar holidays_;
 
     QLabel* staticText12_ = nullptr;
     QLineEdit* anmeldeNameEdit_ = nullptr;
@@ -73,11 +96,21 @@ private:
     QPushButton* loginBtn_ = nullptr;
     QToolButton* ampelSBtn_ = nullptr;
     QLabel* onlineImage_ = nullptr;
+    QLabel* mitarbeiterLabel_ = nullptr;
+    QLabel* persNrLabel_ = nullptr;
+    QLabel* bGradLabel_ = nullptr;
     QLabel* landLabel_ = nullptr;
     QLabel* monOffenLabel_ = nullptr;
     QLabel* hilfeImage_ = nullptr;
+    MonthCalendarWidget* calendar_ = nullptr;
+    QLabel* zeigTagSText_ = nullptr;
+    QLabel* tagPlusMinusSText_ = nullptr;
+    QLabel* zeigMonatSText_ = nullptr;
+    QLabel* zeigJahrSText_ = nullptr;
+    QLabel* nameFeiertagL_ = nullptr;
     QAction* subMenuStilWindows_ = nullptr;
     QAction* subMenuStilGrau_ = nullptr;
     TTutorialForm* tutorialForm_ = nullptr;
     TAboutForm* aboutForm_ = nullptr;
+    std::unique_ptr<LoginSession> loginSession_;
 };

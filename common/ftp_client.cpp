@@ -1,0 +1,176 @@
+#include "common/ftp_client.h"
+
+#include "common/file_store.h"
+
+#include <QSaveFile>
+#include <curl/curl.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr long kConnectTimeoutMs = 5000;
+constexpr long kResponseTimeoutS = 10;
+constexpr long kLowSpeedTimeS = 30;
+
+void InitCurlOnce()
+{
+    static const bool initialized = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    Q_UNUSED(initialized);
+}
+
+QByteArray Escaped(CURL* curl, const QString& segment)
+{
+    const QByteArray utf8 = segment.toUtf8();
+    char* escaped = curl_easy_escape(curl, utf8.constData(), int(utf8.size()));
+    QByteArray result(escaped);
+    curl_free(escaped);
+    return result;
+}
+
+size_t Discard(char*, size_t size, size_t count, void*)
+{
+    return size * count;
+}
+
+size_t WriteToFile(char* data, size_t size, size_t count, void* file)
+{
+    const qint64 length = qint64(size * count);
+    return static_cast<QSaveFile*>(file)->write(data, length) == length ? size * count : 0;
+}
+
+struct UploadSource {
+    QByteArray bytes;
+    qsizetype position = 0;
+};
+
+size_t ReadFromBytes(char* buffer, size_t size, size_t count, void* source)
+{
+    auto* upload = static_cast<UploadSource*>(source);
+    const qsizetype length = qMin(qsizetype(size * count), upload->bytes.size() - upload->position);
+    memcpy(buffer, upload->bytes.constData() + upload->position, size_t(length));
+    upload->position += length;
+    return size_t(length);
+}
+
+} // namespace
+
+FtpClient::FtpClient(FtpSettings settings) : settings_(std::move(settings))
+{
+    InitCurlOnce();
+}
+
+FtpClient::~FtpClient()
+{
+    close();
+}
+
+bool FtpClient::open()
+{
+    close();
+    curl_ = curl_easy_init();
+    return curl_ != nullptr;
+}
+
+void FtpClient::close()
+{
+    if (curl_)
+        curl_easy_cleanup(curl_);
+    curl_ = nullptr;
+}
+
+// Every segment of the folder escaped; a folder starting with "/" is taken
+// from the server's root rather than the log-in folder.
+QByteArray FtpClient::url(const QString& fileName) const
+{
+    QByteArray result = "ftp://" + settings_.server.toUtf8() + ':' + QByteArray::number(settings_.port) + '/';
+    if (settings_.folder.startsWith(u'/'))
+        result += "%2F";
+    for (const QString& segment : settings_.folder.split(u'/', Qt::SkipEmptyParts))
+        result += Escaped(curl_, segment) + '/';
+    return result + Escaped(curl_, fileName);
+}
+
+void FtpClient::prepare(const QString& fileName)
+{
+    curl_easy_reset(curl_);
+    const QByteArray address = url(fileName);
+    curl_easy_setopt(curl_, CURLOPT_URL, address.constData());
+    curl_easy_setopt(curl_, CURLOPT_USERNAME, settings_.user.toUtf8().constData());
+    curl_easy_setopt(curl_, CURLOPT_PASSWORD, settings_.password.toUtf8().constData());
+    curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl_, CURLOPT_NOPROXY, "*");
+    curl_easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+    curl_easy_setopt(curl_, CURLOPT_SERVER_RESPONSE_TIMEOUT, kResponseTimeoutS);
+    curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_TIME, kLowSpeedTimeS);
+    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, Discard);
+}
+
+bool FtpClient::login()
+{
+    if (!curl_)
+        return false;
+    prepare({});
+    curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
+    return curl_easy_perform(curl_) == CURLE_OK;
+}
+
+RemoteFile FtpClient::lookUp(const QString& fileName)
+{
+    if (!curl_)
+        return {};
+    prepare(fileName);
+    curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(curl_, CURLOPT_FILETIME, 1L);
+    curl_easy_setopt(curl_, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    const CURLcode code = curl_easy_perform(curl_);
+    if (code == CURLE_REMOTE_FILE_NOT_FOUND)
+        return { RemoteFile::State::Missing, {} };
+    if (code != CURLE_OK)
+        return {};
+    curl_off_t seconds = -1;
+    curl_easy_getinfo(curl_, CURLINFO_FILETIME_T, &seconds);
+    const QDateTime modified = seconds >= 0 ? QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC) : QDateTime();
+    return { RemoteFile::State::Present, modified };
+}
+
+bool FtpClient::get(const QString& fileName, const QString& localPath)
+{
+    if (!curl_)
+        return false;
+    QSaveFile file(localPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    prepare(fileName);
+    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToFile);
+    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &file);
+    if (curl_easy_perform(curl_) != CURLE_OK) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool FtpClient::put(const QString& localPath, const QString& fileName)
+{
+    const std::optional<QByteArray> bytes = FileStore::ReadBytes(localPath);
+    if (!curl_ || !bytes)
+        return false;
+    const QString partName = fileName + u".part"_s;
+    UploadSource source { *bytes };
+    prepare(partName);
+    curl_easy_setopt(curl_, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(curl_, CURLOPT_READFUNCTION, ReadFromBytes);
+    curl_easy_setopt(curl_, CURLOPT_READDATA, &source);
+    curl_easy_setopt(curl_, CURLOPT_INFILESIZE_LARGE, curl_off_t(source.bytes.size()));
+    const QByteArray renameFrom = "RNFR " + partName.toUtf8();
+    const QByteArray renameTo = "RNTO " + fileName.toUtf8();
+    curl_slist* commands = curl_slist_append(nullptr, renameFrom.constData());
+    commands = curl_slist_append(commands, renameTo.constData());
+    curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, commands);
+    const CURLcode code = curl_easy_perform(curl_);
+    curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, nullptr);
+    curl_slist_free_all(commands);
+    return code == CURLE_OK;
+}

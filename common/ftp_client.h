@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/transfer.h"
+#include "common/transfer_settings.h"
+
+#include <QString>
+
+typedef void CURL;
+
+// The FTP operations the programs use, on libcurl: passive mode, binary
+// transfers. One session lives from open() to close(); every file name is
+// relative to the configured FTP folder. Failures are plain failures.
+class FtpClient {
+public:
+    explicit FtpClient(FtpSettings settings);
+    ~FtpClient();
+    FtpClient(const FtpClient&) = delete;
+    FtpClient& operator=(const FtpClient&) = delete;
+
+    bool open();
+    // Logs in; the session stays usable until close().
+    bool login();
+    void close();
+    bool isOpen() const { return curl_ != nullptr; }
+
+    RemoteFile lookUp(const QString& fileName);
+    // Writes to a temporary file beside `localPath`, renamed only when whole.
+    bool get(const QString& fileName, const QString& localPath);
+    // Stores under a temporary name on the server, renamed only when whole.
+    bool put(const QString& localPath, const QString& fileName);
+
+private:
+    QByteArray url(const QString& fileName) const;
+    void prepare(const QString& fileName);
+
+    FtpSettings settings_;
+    CURL* curl_ = nullptr;
+};

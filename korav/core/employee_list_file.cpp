@@ -1,0 +1,20 @@
+#include "korav/core/employee_list_file.h"
+
+#include "korav/core/base_data_store.h"
+
+namespace EmployeeListFile {
+
+// An empty line is no short name; a hand-edited file may end with one.
+QStringList Load(const BaseDataStore& store)
+{
+    QStringList names = store.load(KoravFile::kEmployeeList).lines();
+    names.removeAll(QString());
+    return names;
+}
+
+bool Save(const BaseDataStore& store, const QStringList& names)
+{
+    return store.save(KoravFile::kEmployeeList, StringList(names));
+}
+
+} // namespace EmployeeListFile

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class DataFolder;
+class Messenger;
+
+// What kind of folder is moved; it only changes the wording of the question.
+enum class RelocationKind : int { General = 0, ProgramFolder = 1, TimeFolder = 2 };
+
+// Copies the files directly in `from` into `to` (creating it), optionally
+// deleting `from` afterwards, and reports every step.
+void RelocateFolder(const QString& from, const QString& to, RelocationKind kind, const DataFolder& dataFolder,
+    Messenger& messenger);

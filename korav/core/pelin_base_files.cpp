@@ -1,0 +1,89 @@
+#include "korav/core/pelin_base_files.h"
+
+#include "korav/core/fixed_width.h"
+#include "korav/core/korav_config.h"
+
+using namespace Qt::StringLiterals;
+
+namespace PelinBaseFiles {
+
+namespace {
+
+// The line of a key, whole, or nothing.
+QString WholeLine(const StringList& config, QStringView key)
+{
+    const qsizetype i = config.indexOfKey(key);
+    return i < 0 ? QString() : config.at(i);
+}
+
+QString LineOrDefault(const StringList& config, QStringView key, const QString& fallback)
+{
+    const QString line = WholeLine(config, key);
+    return line.isEmpty() ? key + u'=' + fallback : line;
+}
+
+} // namespace
+
+QString EmployeeRecord(
+    QStringView password, QStringView personnelNumber, QStringView longName, QStringView degree)
+{
+    return password.left(12) + u'=' + personnelNumber.left(12) + u'#' + longName.left(30) + u'#'
+        + degree.left(5) + u'#';
+}
+
+QStringList ConfigLinesForPelin(const StringList& config)
+{
+    using namespace KoravConfig;
+    QStringList lines;
+    for (QStringView key :
+        { QStringView(kMasterPrefixLength), QStringView(kVersionNumber), QStringView(kUpdateUrl),
+            QStringView(kUpdateNumber), QStringView(kCaption4), QStringView(kCaption5) }) {
+        const QString line = WholeLine(config, key);
+        if (!line.isEmpty())
+            lines.append(line);
+    }
+    return lines;
+}
+
+StringList ActivityList(const StringList& projects, const StringList& others)
+{
+    return StringList(projects.lines() + others.lines());
+}
+
+StringList PelinConfig(const StringList& config)
+{
+    const QString programFolder = WholeLine(config, KoravConfig::kProgramFolder);
+    const QString timeFolder = WholeLine(config, KoravConfig::kTimeFolder);
+    if (programFolder.isEmpty() || timeFolder.isEmpty())
+        return {};
+    return StringList({ u"LAN_aktiv=1"_s, programFolder, timeFolder, u"LDAP_aktiv=0"_s,
+        LineOrDefault(config, KoravConfig::kCountryCode, u"0"_s),
+        LineOrDefault(config, KoravConfig::kRegionalHolidays, u"000000"_s), u"dbversion=161020"_s });
+}
+
+StringList UploadMarker()
+{
+    return StringList({ u"Zeitstempel für Upload"_s });
+}
+
+QString CollectionStampLine(QStringView fileName, const QDateTime& lastWrite)
+{
+    const QDate d = lastWrite.date();
+    const QTime t = lastWrite.time();
+    const QString stamp = FixedWidth::Digits(d.year(), 4) + u'_' + FixedWidth::Digits(d.month(), 2) + u'_'
+        + FixedWidth::Digits(d.day(), 2) + u'_' + FixedWidth::Digits(t.hour(), 2) + u'_'
+        + FixedWidth::Digits(t.minute(), 2) + u'_' + FixedWidth::Digits(t.second(), 2);
+    return fileName.left(175) + u'=' + stamp.left(24);
+}
+
+QString CollectionText(const QDateTime& time)
+{
+    static const QString kWeekdays[] = { u"Mo"_s, u"Di"_s, u"Mi"_s, u"Do"_s, u"Fr"_s, u"Sa"_s, u"So"_s };
+    const QDate d = time.date();
+    const QTime t = time.time();
+    return u"zuletzt am "_s + kWeekdays[d.dayOfWeek() - 1] + u' ' + FixedWidth::Digits(d.day(), 2) + u'.'
+        + FixedWidth::Digits(d.month(), 2) + u'.' + FixedWidth::Digits(d.year(), 4) + u' '
+        + FixedWidth::Digits(t.hour(), 2) + u':' + FixedWidth::Digits(t.minute(), 2);
+}
+
+} // namespace PelinBaseFiles

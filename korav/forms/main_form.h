@@ -1,0 +1,102 @@
+#pragma once
+
+#include "common/ui/visual_style.h"
+#include "korav/core/admin_passwords.h"
+#include "korav/core/program_settings.h"
+
+#include <QDate>
+#include <QMainWindow>
+
+struct KoravEnvironment;
+class DataFolder;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class TAdminPassForm;
+class TMaOpenForm;
+class TMaStammForm;
+class TMListeForm;
+
+// KORAV's main window: the log-in and the hub of every dialog.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    QDate startDate() const { return startDate_; }
+    AdminPasswords::Role role() const { return role_; }
+    const ProgramSettings& programSettings() const { return programSettings_; }
+    const BackupTimerCount& backupTimer() const { return backupTimer_; }
+
+    TMListeForm& listForm() { return *mListeForm_; }
+    TMaStammForm& stammForm() { return *maStammForm_; }
+    TAdminPassForm& passForm() { return *adminPassForm_; }
+    TMaOpenForm& openForm() { return *maOpenForm_; }
+
+public Q_SLOTS:
+    void FormShow();
+    void AnmeldenBtnClick();
+    void SetLoginState(bool loggedIn);
+    void LoadProgramSettings();
+    void ChgMListeBtnClick();
+    void ChgMaStammBtnClick();
+    void ChgOrdnerBtnClick();
+    void ChgAPasswBtnClick();
+    void InfoImageClick();
+    void MenuHilfeDateiClick();
+    void MenuInfoClick();
+    void SubMenuStilWindowsClick();
+    void SubMenuStilGrauClick();
+    void Timer1Timer();
+    void FormClose();
+
+Q_SIGNALS:
+    void programEnd();
+    // Base data were saved: PELIN's base data may have to be rebuilt.
+    void baseDataSaved();
+    void automaticBackupDue();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    QWidget* buildLoginPanel();
+    QWidget* buildGroups();
+    void buildMenus();
+    void connectHandlers();
+    void setTableEnabled(bool enabled);
+    void applyDataAdminLocks();
+    void switchStyle(VisualStyle style);
+    void dataFolderChanged(const DataFolder& folder);
+
+    KoravEnvironment& environment_;
+    QDate startDate_;
+    bool shown_ = false;
+    AdminPasswords::Role role_ = AdminPasswords::kNoRole;
+    VisualStyle style_;
+    bool styleChanged_ = false;
+    ProgramSettings programSettings_;
+    BackupTimerCount backupTimer_;
+
+    QLineEdit* adminPassMEdit_ = nullptr;
+    QPushButton* anmeldenBtn_ = nullptr;
+    QToolButton* ampelSBtn_ = nullptr;
+    QLabel* errLabel_ = nullptr;
+    QLabel* azDatStandLabel_ = nullptr;
+    QLabel* bkpHinweisLabel_ = nullptr;
+    QList<QLabel*> periodLabels_;
+    QAction* subMenuStilWindows_ = nullptr;
+    QAction* subMenuStilGrau_ = nullptr;
+    QTimer* timer1_;
+
+    TMListeForm* mListeForm_;
+    TMaStammForm* maStammForm_;
+    TAdminPassForm* adminPassForm_;
+    TMaOpenForm* maOpenForm_;
+};

@@ -1,0 +1,414 @@
+#include "pelin/core/day_sheet.h"
+
+#include "common/calendar_dates.h"
+#include "common/clock.h"
+#include "common/messenger.h"
+#include "common/number_parse.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kMaxHandEntries = 20;
+constexpr int kActivityWidth = 14;
+const QChar kZero(u'0');
+
+QString NoAttendance() { return u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s; }
+QString NotInList() { return u"Tätigkeit nicht in Liste vorhanden !"_s; }
+
+QString TwoDigits(int value) { return u"%1"_s.arg(value, 2, 10, kZero); }
+
+QString DateWithYear(QDate date)
+{
+    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + u"%1"_s.arg(date.year(), 4, 10, kZero);
+}
+
+// HHHMM shown as HHH:MM, leading zeros of the hours as blanks.
+QString DurationShown(const QString& hhhmm)
+{
+    QString hours = hhhmm.left(3).leftJustified(3, u' ');
+    for (int i = 0; i < 2 && hours[i] == u'0'; ++i)
+        hours[i] = u' ';
+    return hours + u':' + hhhmm.mid(3, 2);
+}
+
+QString ActivityNumberOfRow(const QString& number)
+{
+    QString cut = number.left(kActivityWidth);
+    while (cut.endsWith(u' '))
+        cut.chop(1);
+    return cut;
+}
+
+bool AllDigits(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+DaySheet::DaySheet(LoginState& state, PelinDates& dates, const Clock& clock, Messenger& messenger)
+    : state_(state), dates_(dates), clock_(clock), messenger_(messenger)
+{
+}
+
+MonthList& DaySheet::displayedMonth()
+{
+    return dates_.displayedDay.month() == dates_.currentMonth.month() ? state_.currentMonth : state_.previousMonth;
+}
+
+int DaySheet::monthTarget() const
+{
+    return dates_.displayedDay.month() == dates_.currentMonth.month() ? state_.personalTargetCurrentMonth
+                                                                      : state_.personalTargetPreviousMonth;
+}
+
+QString DaySheet::descriptionOf(const QString& number) const
+{
+    const qsizetype i = state_.activityList.indexOfKey(number);
+    return i < 0 ? NotInList() : StringList::ValueOf(state_.activityList.at(i)).left(100);
+}
+
+QList<DaySheetRow> DaySheet::rows() const
+{
+    QList<DaySheetRow> rows;
+    for (const MonthFile::ActivityEntry& entry : entries_)
+        rows.append({entry.activity, DurationShown(entry.duration), descriptionOf(entry.activity)});
+    return rows;
+}
+
+void DaySheet::clear()
+{
+    comeHour.clear();
+    comeMinute.clear();
+    goHour.clear();
+    goMinute.clear();
+    remark.clear();
+    projectNumber.clear();
+    projectDescription.clear();
+    hoursField.clear();
+    minutesField.clear();
+    entries_.clear();
+    selected_ = -1;
+    enterEnabled_ = false;
+    values_ = {};
+}
+
+void DaySheet::LoadDisplayedDay()
+{
+    clear();
+    const MonthList::Day day = displayedMonth().readDay(dates_.displayedDay.day());
+    if (day.record) {
+        comeHour = day.record->comeHour;
+        comeMinute = day.record->comeMinute;
+        goHour = day.record->goHour;
+        goMinute = day.record->goMinute;
+        remark = day.record->remark;
+        entries_ = day.entries;
+    }
+    state_.dayModified = false;
+    ComputeDayValues();
+}
+
+void DaySheet::StoreDisplayedDay()
+{
+    if (!state_.dayModified)
+        return;
+    MonthFile::DayRecord record;
+    record.comeHour = comeHour;
+    record.comeMinute = comeMinute;
+    record.goHour = goHour;
+    record.goMinute = goMinute;
+    record.remark = remark.left(MonthFile::kRemarkWidth);
+    displayedMonth().storeDay(dates_.displayedDay.day(), record, entries_, clock_.today());
+    state_.dayModified = false;
+}
+
+DayRecord DaySheet::workingDay() const
+{
+    DayRecord day;
+    day.times = DayTimes::FromFields(comeHour, comeMinute, goHour, goMinute);
+    for (const MonthFile::ActivityEntry& entry : entries_)
+        day.entries.append({entry.activity, entry.minutes()});
+    return day;
+}
+
+DayRecord DaySheet::workingDay(const MonthList::Day& stored) const
+{
+    DayRecord day;
+    if (!stored.record)
+        return day;
+    const MonthFile::DayRecord& r = *stored.record;
+    day.times = DayTimes::FromFields(r.comeHour, r.comeMinute, r.goHour, r.goMinute);
+    for (const MonthFile::ActivityEntry& entry : stored.entries)
+        day.entries.append({entry.activity, entry.minutes()});
+    return day;
+}
+
+void DaySheet::ComputeDayValues()
+{
+    StoreDisplayedDay();
+    const PauseActivities pauses(state_.activityList);
+    const DayValues day = ::ComputeDayValues(workingDay(), pauses);
+    const QString previousOpen = values_.dayTexts.open;
+    values_.day = day;
+    values_.dayTexts = FormatDayValues(day);
+    values_.dayColours = DayOpenColoursOf(day);
+    values_.limitExceeded = ExceedsOpenTimeLimit(day);
+    if (values_.limitExceeded) {
+        values_.dayTexts.open = previousOpen;
+        messenger_.show(OpenTimeLimitMessage());
+        return;
+    }
+    MonthList& month = displayedMonth();
+    QList<DayRecord> days;
+    const QDate shown = dates_.displayedDay;
+    for (int d = 1; d <= DaysInMonth(shown.year(), shown.month()); ++d)
+        days.append(workingDay(month.readDay(d)));
+    values_.month = ComputeMonthValues(days, pauses, monthTarget());
+    values_.monthTexts = FormatMonthValues(values_.month);
+    values_.monthColour = MonthOpenColourOf(values_.month);
+}
+
+void DaySheet::modified()
+{
+    state_.dayModified = true;
+    state_.dataChanged = true;
+}
+
+void DaySheet::TimesPicked(const QString& ch, const QString& cm, const QString& gh, const QString& gm)
+{
+    comeHour = ch;
+    comeMinute = cm;
+    goHour = gh;
+    goMinute = gm;
+    modified();
+    ComputeDayValues();
+}
+
+bool DaySheet::RemarkMayBeEdited()
+{
+    if (!comeHour.isEmpty())
+        return true;
+    messenger_.show(u"Zeiten für Kommen und Gehen fehlen\n\nAuswahlfenster wird geöffnet"_s);
+    return false;
+}
+
+void DaySheet::RemarkTaken(const QString& text)
+{
+    remark = text;
+    modified();
+    StoreDisplayedDay();
+}
+
+bool DaySheet::AttendancePresent()
+{
+    if (values_.day.attendance != 0)
+        return true;
+    messenger_.show(NoAttendance());
+    return false;
+}
+
+void DaySheet::ActivityChosen(const QString& number, const QString& description)
+{
+    selected_ = -1;
+    projectNumber = number;
+    projectDescription = description;
+    enterEnabled_ = !projectNumber.isEmpty();
+}
+
+void DaySheet::Select(qsizetype row) { selected_ = row >= 0 && row < entries_.size() ? row : -1; }
+
+void DaySheet::OffeneZeitBtnClick()
+{
+    const int open = values_.day.open();
+    if (open == 0 || open >= kOpenTimeLimit) {
+        messenger_.show(u"Es liegt keine offene Zeit vor!"_s);
+        return;
+    }
+    if (open < 0) {
+        messenger_.show(u"Negative offene Zeiten können nicht eingefügt werden!"_s);
+        return;
+    }
+    hoursField = QString::number(open / 60);
+    minutesField = TwoDigits(open % 60);
+}
+
+void DaySheet::EinfgEintragBtnClick()
+{
+    if (entries_.size() >= kMaxHandEntries) {
+        messenger_.show(u"Es können maximal 20 Projekte pro Tag erfasst werden!"_s);
+        return;
+    }
+    if (projectNumber.isEmpty())
+        return;
+    if (hoursField.isEmpty() || minutesField.isEmpty()) {
+        messenger_.show(u"Es fehlt die Zeitangabe für das Projekt!"_s);
+        return;
+    }
+    if (hoursField.startsWith(u'-')) {
+        messenger_.show(u"Die Projekt-Stunden dürfen nicht negativ sein!"_s);
+        return;
+    }
+    if (!AllDigits(hoursField)) {
+        messenger_.show(u"Die Projekt-Stunden sind nicht nummerisch!"_s);
+        return;
+    }
+    if (ParseDecimalInt(hoursField) == 0 && ParseDecimalInt(minutesField) == 0) {
+        messenger_.show(u"Die Projekt-Stunden müssen größer als 0 sein!"_s);
+        return;
+    }
+    const QString number = projectNumber.left(kActivityWidth);
+    const auto same = std::find_if(entries_.cbegin(), entries_.cend(),
+                                   [&](const MonthFile::ActivityEntry& e) { return e.activity == number; });
+    if (same != entries_.cend()) {
+        selected_ = same - entries_.cbegin();
+        messenger_.show(u"Projekt ist bereits in Tabelle vorhanden!"_s);
+        return;
+    }
+    entries_.append({MonthFile::DateText(clock_.today()), MonthFile::DurationText(hoursField, minutesField), number});
+    modified();
+    hoursField.clear();
+    minutesField.clear();
+    projectNumber.clear();
+    projectDescription.clear();
+    selected_ = -1;
+    enterEnabled_ = false;
+    ComputeDayValues();
+}
+
+bool DaySheet::entryFieldsEmpty() const
+{
+    return projectNumber.isEmpty() && hoursField.isEmpty() && minutesField.isEmpty() && projectDescription.isEmpty();
+}
+
+qsizetype DaySheet::entryIndexOfSelection()
+{
+    if (selected_ < 0 || selected_ >= entries_.size())
+        return -1;
+    const QString number = ActivityNumberOfRow(entries_.at(selected_).activity);
+    for (qsizetype i = 0; i < entries_.size(); ++i)
+        if (entries_.at(i).activity == number)
+            return i;
+    return -1;
+}
+
+void DaySheet::ChgEintragBtnClick()
+{
+    if (!entryFieldsEmpty()
+        && messenger_.ask(u"Ausgewählte Tätigkeit %1 verwerfen?"_s.arg(projectNumber)) == kAnswerNo)
+        return;
+    if (selected_ < 0) {
+        messenger_.show(u"Markieren Sie eine Tätigkeit in der Tasgesliste"_s);
+        return;
+    }
+    const qsizetype index = entryIndexOfSelection();
+    if (index < 0) {
+        messenger_.show(u"Projekt nicht gefunden"_s);
+        return;
+    }
+    const MonthFile::ActivityEntry entry = entries_.takeAt(index);
+    projectNumber = entry.activity;
+    hoursField = QString::number(ParseDecimalInt(entry.duration.left(3)));
+    minutesField = entry.duration.mid(3, 2);
+    const qsizetype listed = state_.activityList.indexOfKey(entry.activity);
+    projectDescription = listed < 0 ? QString() : StringList::ValueOf(state_.activityList.at(listed)).left(100);
+    modified();
+    ComputeDayValues();
+    enterEnabled_ = true;
+    selected_ = -1;
+}
+
+void DaySheet::DelEintragBtnClick()
+{
+    const qsizetype index = entryIndexOfSelection();
+    if (index < 0) {
+        messenger_.show(u"Projekt nicht gefunden"_s);
+        return;
+    }
+    entries_.removeAt(index);
+    modified();
+    ComputeDayValues();
+    selected_ = -1;
+    if (entryFieldsEmpty())
+        enterEnabled_ = false;
+}
+
+void DaySheet::QuickEntry(const QString& caption)
+{
+    selected_ = -1;
+    const auto line = std::find_if(state_.activityList.lines().cbegin(), state_.activityList.lines().cend(),
+                                   [&](const QString& l) { return l.contains(u'=') && StringList::ValueOf(l) == caption; });
+    if (line == state_.activityList.lines().cend()) {
+        messenger_.show(u"'%1' ist in der Tätigkeiten-Liste nicht enthalten"_s.arg(caption));
+    } else {
+        if (comeHour.isEmpty() && comeMinute.isEmpty()) {
+            const int go = 8 * 60 + state_.dailyTarget;
+            comeHour = u"08"_s;
+            comeMinute = u"00"_s;
+            goHour = TwoDigits(go / 60);
+            goMinute = TwoDigits(go % 60);
+        }
+        modified();
+        ComputeDayValues();
+        const int open = values_.day.open();
+        if (open != 0 && open < kOpenTimeLimit) {
+            projectNumber = StringList::KeyOf(*line);
+            projectDescription = StringList::ValueOf(*line);
+            OffeneZeitBtnClick();
+            EinfgEintragBtnClick();
+        } else {
+            messenger_.show(u"Es liegt keine offene Zeit vor"_s);
+        }
+    }
+    enterEnabled_ = !projectNumber.isEmpty();
+}
+
+void DaySheet::CopyTagBtnClick()
+{
+    MonthList& month = displayedMonth();
+    const int day = dates_.displayedDay.day();
+    const QString dayValue = month.dayValue(day);
+    if (dayValue.isEmpty()) {
+        const bool current = dates_.displayedDay.month() == dates_.currentMonth.month();
+        messenger_.show((current ? u"Am %1 sind keine Arbeitszeiten vorhanden"_s
+                                 : u"Für den %1 sind keine Arbeitszeiten vorhanden"_s)
+                            .arg(DateWithYear(dates_.displayedDay)));
+        return;
+    }
+    clipboard_ = {dayValue};
+    const QString activityValue = month.activityValue(day);
+    if (!activityValue.isEmpty())
+        clipboard_.append(activityValue);
+    pasteHint_ = u"Inhalt Zwischenablage: %1 "_s.arg(DateWithYear(dates_.displayedDay));
+}
+
+void DaySheet::EinfgBtnClick()
+{
+    MonthList& month = displayedMonth();
+    const QDate shown = dates_.displayedDay;
+    if (!month.dayValue(shown.day()).isEmpty()) {
+        messenger_.show(u"Am %1.%2. sind bereits Arbeitszeiten eingetragen"_s.arg(TwoDigits(shown.day()),
+                                                                                   TwoDigits(shown.month())));
+        return;
+    }
+    if (clipboard_.isEmpty())
+        return;
+    month.pasteDay(shown.day(), clipboard_.at(0), clipboard_.value(1));
+    LoadDisplayedDay();
+    state_.dataChanged = true;
+}
+
+void DaySheet::ResetTagBtnClick()
+{
+    MonthList& month = displayedMonth();
+    const int day = dates_.displayedDay.day();
+    if (month.dayValue(day).isEmpty())
+        messenger_.show(u"Es sind keine Tagesdaten vorhanden"_s);
+    month.deleteDay(day);
+    clear();
+    modified();
+    ComputeDayValues();
+}

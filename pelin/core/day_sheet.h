@@ -1,0 +1,102 @@
+#pragma once
+
+#include "common/open_time_colours.h"
+#include "common/time_format.h"
+#include "common/working_time.h"
+#include "pelin/core/login_state.h"
+#include "pelin/core/pelin_dates.h"
+
+#include <QString>
+#include <QStringList>
+
+class Clock;
+class Messenger;
+
+// One row of the day's entry list as shown.
+struct DaySheetRow {
+    QString number;
+    QString duration; // "%3.3s:%2.2s" with leading zeros shown as blanks
+    QString description;
+};
+
+// What the day sheet shows of the displayed day's and month's values.
+struct DaySheetValues {
+    DayValues day;
+    DayTexts dayTexts;
+    DayOpenColours dayColours;
+    MonthValues month;
+    MonthTexts monthTexts;
+    Rgb monthColour;
+    bool limitExceeded = false; // open time and month values were not refreshed
+};
+
+// The day sheet of the displayed day: its fields, its entry list and every
+// action on them. Each change goes into the month list of the displayed
+// month at once. The form shows what this holds and opens the pickers.
+class DaySheet {
+public:
+    DaySheet(LoginState& state, PelinDates& dates, const Clock& clock, Messenger& messenger);
+
+    // Fields of the day and of the entry being edited.
+    QString comeHour, comeMinute, goHour, goMinute;
+    QString remark;
+    QString projectNumber, projectDescription;
+    QString hoursField, minutesField;
+
+    const QList<MonthFile::ActivityEntry>& entries() const { return entries_; }
+    QList<DaySheetRow> rows() const;
+    const DaySheetValues& values() const { return values_; }
+    qsizetype selectedRow() const { return selected_; }
+    bool enterEnabled() const { return enterEnabled_; }
+    bool changeEnabled() const { return selected_ >= 0; }
+    const QStringList& clipboard() const { return clipboard_; }
+    QString pasteHint() const { return pasteHint_; }
+
+    // Empties the sheet and reads the displayed day from its month list.
+    void LoadDisplayedDay();
+    // Stores the day when modified, then computes day and month values.
+    void ComputeDayValues();
+    // Writes the displayed day into the month list when it is modified.
+    void StoreDisplayedDay();
+    void clear();
+
+    // After the come/go picker closed.
+    void TimesPicked(const QString& ch, const QString& cm, const QString& gh, const QString& gm);
+    // False after showing why: the caller opens the come/go picker instead.
+    bool RemarkMayBeEdited();
+    void RemarkTaken(const QString& text);
+    // False (after the message) while the day has no attendance.
+    bool AttendancePresent();
+    void ActivityChosen(const QString& number, const QString& description);
+    void Select(qsizetype row);
+
+    void OffeneZeitBtnClick();
+    void EinfgEintragBtnClick();
+    void ChgEintragBtnClick();
+    void DelEintragBtnClick();
+    void QuickEntry(const QString& caption);
+    void CopyTagBtnClick();
+    void EinfgBtnClick();
+    void ResetTagBtnClick();
+
+private:
+    MonthList& displayedMonth();
+    int monthTarget() const;
+    QString descriptionOf(const QString& number) const;
+    bool entryFieldsEmpty() const;
+    qsizetype entryIndexOfSelection();
+    void modified();
+    DayRecord workingDay() const;
+    DayRecord workingDay(const MonthList::Day& day) const;
+
+    LoginState& state_;
+    PelinDates& dates_;
+    const Clock& clock_;
+    Messenger& messenger_;
+    QList<MonthFile::ActivityEntry> entries_;
+    QStringList clipboard_;
+    QString pasteHint_;
+    DaySheetValues values_;
+    qsizetype selected_ = -1;
+    bool enterEnabled_ = false;
+};

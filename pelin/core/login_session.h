@@ -1,0 +1,77 @@
+#pragma once
+
+#include "common/transfer.h"
+#include "pelin/core/login_settings.h"
+#include "pelin/core/login_state.h"
+
+#include <QDate>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class DataFileCodec;
+class Messenger;
+
+// Log-in and log-out of an employee, and the save to the central store. The
+// main window calls it and shows what the state holds.
+class LoginSession {
+public:
+    // What the form does with the log-in field afterwards.
+    struct Result {
+        bool loggedIn = false;
+        bool clearField = false;
+        bool focusField = false;
+    };
+
+    // `startDate` is the day the main window was created: it fixes the current
+    // and the previous month for the whole run.
+    LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
+        DataFileCodec& codec, Transfer::Wait wait);
+    ~LoginSession();
+
+    const LoginState& state() const { return state_; }
+    LoginState& state() { return state_; }
+    Transfer& transfer() { return *transfer_; }
+    // The day sheet stores its displayed day into the month list before a save.
+    void setStoreDisplayedDay(std::function<void()> store) { storeDisplayedDay_ = std::move(store); }
+
+    // `loginText` is the password, or the user name in directory mode.
+    Result login(const QString& loginText, const QString& password);
+    // Asks to save when something changed, then forgets the employee.
+    void logout();
+    // At program end: asks to save when something changed.
+    void offerSave();
+    bool saveAndUpload();
+    void reset();
+
+private:
+    Result loginSteps(const QString& loginText, const QString& password);
+    // The steps of the log-in: nothing when the step succeeded, else how the
+    // log-in ends.
+    std::optional<Result> preparePersonalFolder();
+    std::optional<Result> fetchBaseData();
+    std::optional<Result> findEmployee(const QString& loginText);
+    void loadEmployeeData();
+    void fail(const QString& text, bool disconnect = true);
+    QString baseDataPath(const QString& fileName) const;
+    bool versionAccepted();
+    void downloadUpdate();
+    QString updateTargetFolder();
+    void setUpdateFileTime(const QString& path);
+    void readEmployee(const EmployeeFile::LoginRecord& record);
+    void loadPersonalSettings();
+    void loadMonths();
+    void loadMonth(MonthList& month);
+    void readTargets();
+    bool writeMonth(MonthList& month);
+    bool uploadMonth(const MonthList& month, const QString& failureText);
+
+    LoginSettings settings_;
+    UserFolders folders_;
+    Messenger& messenger_;
+    DataFileCodec& codec_;
+    std::unique_ptr<Transfer> transfer_;
+    QDate startDate_;
+    std::function<void()> storeDisplayedDay_;
+    LoginState state_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/file_store.h"
+#include "common/string_list.h"
+#include "pelin/core/month_file.h"
+
+#include <QDate>
+#include <optional>
+
+// One month of an employee's time records in memory, with the file it came
+// from. Lines that are not this month's records stay where they are.
+class MonthList {
+public:
+    enum class LoadResult { Loaded, Missing, Unreadable };
+
+    struct Day {
+        std::optional<MonthFile::DayRecord> record;
+        QList<MonthFile::ActivityEntry> entries;
+    };
+
+    MonthList() = default;
+    MonthList(int year, int month, QString personnelNumber);
+
+    int year() const { return year_; }
+    int month() const { return month_; }
+    QString fileName() const;
+    const StringList& lines() const { return lines_; }
+    TextEncoding encoding() const { return encoding_; }
+    // False after a file that exists could not be read: writing it would
+    // replace the employee's records with an empty month.
+    bool writable() const { return writable_; }
+
+    LoadResult load(const QString& folder);
+    bool save(const QString& folder, QString* error = nullptr);
+    void clear();
+
+    Day readDay(int day) const;
+    QString dayValue(int day) const;
+    QString activityValue(int day) const;
+    // Stores nothing when the come hour is empty.
+    bool storeDay(int day, const MonthFile::DayRecord& fields, const QList<MonthFile::ActivityEntry>& entries,
+        QDate writeDate);
+    void deleteDay(int day);
+    // Puts copied record values under another day's keys; refused when that
+    // day already has a day record.
+    bool pasteDay(int day, const QString& dayValue, const QString& activityValue);
+
+private:
+    QDate date(int day) const { return QDate(year_, month_, day); }
+    QString dayKey(int day) const;
+    QString activityKey(int day) const;
+    void setRecord(const QString& key, const QString& value);
+    void removeRecord(const QString& key);
+
+    int year_ = 0;
+    int month_ = 0;
+    QString personnelNumber_;
+    StringList lines_;
+    TextEncoding encoding_ = TextEncoding::Windows1252;
+    bool writable_ = true;
+};

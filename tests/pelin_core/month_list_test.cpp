@@ -1,0 +1,184 @@
+#include "pelin/core/month_list.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/temp_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using MonthFile::ActivityEntry;
+using MonthFile::DayRecord;
+
+namespace {
+
+const QDate kWritten(2023, 3, 7);
+
+DayRecord Day(const QString& remark = u"Messe"_s)
+{
+    return DayRecord { {}, u"07"_s, u"30"_s, u"16"_s, u"15"_s, remark };
+}
+
+const QList<ActivityEntry> kTwoEntries { { u"20230307"_s, u"00400"_s, u"P100"_s },
+    { u"20230307"_s, u"00315"_s, u"P200"_s } };
+
+class MonthListTest : public ::testing::Test {
+protected:
+    QByteArray saved()
+    {
+        EXPECT_TRUE(list.save(dir.path()));
+        return dir.read(u"az2023034711.kvd"_s);
+    }
+
+    TempFolder dir;
+    MonthList list { 2023, 3, u"4711"_s };
+};
+
+} // namespace
+
+TEST(MonthFileFormat, NamesAndKeys)
+{
+    EXPECT_EQ(MonthFile::FileName(2023, 3, u"4711"_s), u"az2023034711.kvd"_s);
+    EXPECT_EQ(MonthFile::FileName(2023, 12, u"ABCDEFGHIJKLMN"_s), u"az202312ABCDEFGHIJKL.kvd"_s);
+    EXPECT_EQ(MonthFile::DayKey(QDate(2023, 3, 6), u"4711"_s), u"az202303064711"_s);
+    EXPECT_EQ(MonthFile::ActivityKey(QDate(2023, 3, 6), u"4711"_s), u"pz202303064711"_s);
+}
+
+TEST_F(MonthListTest, ExampleDayByteForByte)
+{
+    ASSERT_TRUE(list.storeDay(6, Day(), kTwoEntries, kWritten));
+    EXPECT_EQ(saved(),
+        QByteArray("az202303064711=2023030707301615----------------Messe\r\n"
+                   "pz202303064711=2023030700400P100####2023030700315P200####\r\n"));
+
+    const MonthList::Day day = list.readDay(6);
+    ASSERT_TRUE(day.record);
+    EXPECT_EQ(day.record->writeDate, u"20230307"_s);
+    EXPECT_EQ(day.record->remark, u"Messe"_s);
+    EXPECT_EQ(day.entries, kTwoEntries);
+    EXPECT_EQ(day.entries[0].minutes(), 240);
+    EXPECT_EQ(day.entries[1].minutes(), 195);
+}
+
+TEST_F(MonthListTest, FirstActivityIsAppendedAfterAllLinesAndLastRemovalKeepsTheDay)
+{
+    list.storeDay(6, Day(), {}, kWritten);
+    list.storeDay(7, Day(), {}, kWritten);
+    EXPECT_EQ(list.lines().size(), 2);
+
+    list.storeDay(6, Day(), kTwoEntries.first(1), kWritten);
+    ASSERT_EQ(list.lines().size(), 3);
+    EXPECT_EQ(list.lines().at(2), u"pz202303064711=2023030700400P100####"_s);
+
+    list.storeDay(6, Day(), {}, kWritten);
+    EXPECT_EQ(list.lines().lines(),
+        QStringList({ u"az202303064711=2023030707301615----------------Messe"_s,
+            u"az202303074711=2023030707301615----------------Messe"_s }));
+}
+
+TEST_F(MonthListTest, RemarkChangeRewritesInPlaceWithTodaysDateAndCutsTo60)
+{
+    list.storeDay(6, Day(), {}, kWritten);
+    list.storeDay(7, Day(), {}, kWritten);
+    const QString seventy = QString(60, u'a') + QString(10, u'b');
+    list.storeDay(6, Day(seventy), {}, QDate(2023, 3, 20));
+
+    EXPECT_EQ(list.lines().at(0), u"az202303064711=2023032007301615----------------"_s + QString(60, u'a'));
+    EXPECT_EQ(list.readDay(6).record->remark, QString(60, u'a'));
+}
+
+TEST_F(MonthListTest, EmptyComeHourStoresNothingAndAtMost30EntriesAreWritten)
+{
+    EXPECT_FALSE(list.storeDay(6, DayRecord {}, kTwoEntries, kWritten));
+    EXPECT_TRUE(list.lines().isEmpty());
+
+    QList<ActivityEntry> many;
+    for (int i = 0; i < 35; ++i)
+        many.append({ u"20230307"_s, u"00010"_s, u"A"_s + QString::number(i) });
+    list.storeDay(6, Day(), many, kWritten);
+    EXPECT_EQ(list.readDay(6).entries.size(), 30);
+}
+
+TEST_F(MonthListTest, ForeignLinesSurviveInTheirPlaces)
+{
+    dir.write(u"az2023034711.kvd"_s,
+        "x=1\r\naz202303064711=20230301080012001111111111111111alt\r\n"
+        "kommentar ohne gleich\r\npz202303064711=2023030100100P1####\r\ny=2\r\n");
+    ASSERT_EQ(list.load(dir.path()), MonthList::LoadResult::Loaded);
+    list.storeDay(6, Day(), {}, kWritten);
+    list.deleteDay(9);
+    EXPECT_EQ(saved(),
+        QByteArray("x=1\r\naz202303064711=2023030707301615----------------Messe\r\n"
+                   "kommentar ohne gleich\r\ny=2\r\n"));
+}
+
+TEST_F(MonthListTest, DeleteAndPasteDay)
+{
+    list.storeDay(6, Day(), kTwoEntries, kWritten);
+    list.storeDay(8, Day(), {}, kWritten);
+    EXPECT_FALSE(list.pasteDay(8, list.dayValue(6), list.activityValue(6)));
+    ASSERT_TRUE(list.pasteDay(9, list.dayValue(6), list.activityValue(6)));
+    list.deleteDay(6);
+
+    EXPECT_EQ(list.lines().lines(),
+        QStringList({ u"az202303084711=2023030707301615----------------Messe"_s,
+            u"az202303094711=2023030707301615----------------Messe"_s,
+            u"pz202303094711=2023030700400P100####2023030700315P200####"_s }));
+}
+
+TEST(MonthFileFormat, ShortAndMalformedValuesReadAsEmptyFields)
+{
+    const DayRecord shortDay = MonthFile::ParseDayValue(u"2023030707");
+    EXPECT_EQ(shortDay.comeHour, u"07"_s);
+    EXPECT_EQ(shortDay.comeMinute, QString());
+    EXPECT_EQ(shortDay.remark, QString());
+
+    const QList<ActivityEntry> entries
+        = MonthFile::ParseActivityValue(u"20230307####2023030700100ABCDEFGHIJKLMNOPQ####rest ohne Ende");
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].duration, QString());
+    EXPECT_EQ(entries[0].minutes(), 0);
+    EXPECT_EQ(entries[1].activity, u"ABCDEFGHIJKLMN"_s);
+}
+
+TEST(MonthFileFormat, DurationTextFromEntryFields)
+{
+    EXPECT_EQ(MonthFile::DurationText(u"1"_s, u"30"_s), u"00130"_s);
+    EXPECT_EQ(MonthFile::DurationText(u"12"_s, u"05"_s), u"01205"_s);
+    EXPECT_EQ(MonthFile::DurationText(u"123"_s, u"45"_s), u"12345"_s);
+}
+
+TEST_F(MonthListTest, EncodingIsKeptAndNewFilesAreWindows1252)
+{
+    list.storeDay(6, Day(u"Grüße"_s), {}, kWritten);
+    EXPECT_EQ(saved(),
+        QByteArray("az202303064711=2023030707301615----------------Gr\xFC\xDF"
+                   "e\r\n"));
+
+    dir.write(u"az2023034711.kvd"_s, "\xEF\xBB\xBFx=\xC3\xA4\r\n");
+    ASSERT_EQ(list.load(dir.path()), MonthList::LoadResult::Loaded);
+    list.storeDay(6, Day(u"Grüße"_s), {}, kWritten);
+    EXPECT_EQ(saved(),
+        QByteArray("\xEF\xBB\xBFx=\xC3\xA4\r\n"
+                   "az202303064711=2023030707301615----------------Gr\xC3\xBC\xC3\x9F"
+                   "e\r\n"));
+}
+
+TEST_F(MonthListTest, CharacterOutsideWindows1252IsNotLost)
+{
+    list.storeDay(6, Day(u"Łódź"_s), {}, kWritten);
+    saved();
+    MonthList again(2023, 3, u"4711"_s);
+    ASSERT_EQ(again.load(dir.path()), MonthList::LoadResult::Loaded);
+    EXPECT_EQ(again.readDay(6).record->remark, u"Łódź"_s);
+}
+
+TEST_F(MonthListTest, UnreadableFileIsReportedAndNeverOverwritten)
+{
+    EXPECT_EQ(list.load(dir.path()), MonthList::LoadResult::Missing);
+    QDir(dir.path()).mkdir(u"az2023034711.kvd"_s);
+    EXPECT_EQ(list.load(dir.path()), MonthList::LoadResult::Unreadable);
+    EXPECT_FALSE(list.writable());
+    EXPECT_FALSE(list.save(dir.path()));
+    EXPECT_TRUE(QFileInfo(dir.path(u"az2023034711.kvd"_s)).isDir());
+}
