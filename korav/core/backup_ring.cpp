@@ -39,7 +39,7 @@ QString IncompleteBackupText(const QStringList& failed)
 }
 
 BackupRing::BackupRing(const QString& dataFolder, Messenger& messenger, const Clock& clock)
-    : dataFolder_(WithTrailingSeparator(dataFolder)), messenger_(messenger), clock_(clock)
+    : dataFolder_(DataFolder(dataFolder).root()), messenger_(messenger), clock_(clock)
 {
 }
 
@@ -104,6 +104,8 @@ QString BackupRing::ringDescription(bool trailingBlank) const
 
 bool BackupRing::lockExists() const
 {
+    if (dataFolder_.isEmpty())
+        return false;
     return SperreBesteht(dataFolder_, QString::fromUtf16(KoravFile::kBackupLock));
 }
 
@@ -119,6 +121,8 @@ void BackupRing::DateisperreAufheben()
 
 BackupOutcome BackupRing::StartManBackup()
 {
+    if (dataFolder_.isEmpty())
+        return {};
     if (isBackupDataFolder()) {
         messenger_.show(u"Von einem Datensicherungsordner kann keine Sicherung erstellt werden !  "_s);
         return {};
@@ -140,7 +144,7 @@ BackupOutcome BackupRing::StartManBackup()
 
 BackupOutcome BackupRing::AutoBackupPruefen()
 {
-    if (isBackupDataFolder())
+    if (dataFolder_.isEmpty() || isBackupDataFolder())
         return {};
     const LastBackup last
         = ParseLastBackup(loadSettings().value(BackupKey::kLastBackup), choices_.folderCount());
@@ -155,6 +159,8 @@ BackupOutcome BackupRing::AutoBackupPruefen()
 BackupOutcome BackupRing::BackupAusfuehren()
 {
     BackupOutcome outcome;
+    if (dataFolder_.isEmpty())
+        return outcome;
     useDataFolderWhenBaseIsMissing();
     if (!takeLock())
         return outcome;
@@ -176,7 +182,7 @@ BackupOutcome BackupRing::BackupAusfuehren()
 
 void BackupRing::FormClose()
 {
-    if (!settingsChanged_)
+    if (!settingsChanged_ || dataFolder_.isEmpty())
         return;
     if (isBackupDataFolder()) {
         messenger_.show(QString::fromUtf16(kBackupFolderRefusal));
@@ -195,6 +201,8 @@ void BackupRing::FormClose()
 
 StringList BackupRing::loadSettings() const
 {
+    if (dataFolder_.isEmpty())
+        return {};
     const std::optional<TextFile> file = FileStore::ReadText(dataFolder_ + KoravFile::kBackupSettings);
     return file ? StringList::FromText(file->text) : StringList();
 }

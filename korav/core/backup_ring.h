@@ -25,6 +25,7 @@ struct BackupOutcome {
 // operations both of them run.
 class BackupRing {
 public:
+    // Without a data folder (none chosen yet) nothing is backed up or saved.
     BackupRing(const QString& dataFolder, Messenger& messenger, const Clock& clock);
 
     // The main window at log-in: the dialog's choices from "zbackup.kvd".

@@ -373,4 +373,23 @@ TEST_F(BackupRingTest, ProgressRunsPerFileAndEndsAtZero)
     EXPECT_EQ(steps, expected);
 }
 
+TEST_F(BackupRingTest, WithoutADataFolderNothingIsBackedUpOrSaved)
+{
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(data());
+    BackupRing none(QString(), messenger, clock);
+    none.setIntervalIndex(1);
+
+    EXPECT_FALSE(none.AutoBackupPruefen().ran);
+    EXPECT_FALSE(none.BackupAusfuehren().ran);
+    EXPECT_FALSE(none.StartManBackup().ran);
+    none.FormClose();
+
+    QDir::setCurrent(current);
+    EXPECT_FALSE(exists(data(u"terminbkp1"_s)));
+    EXPECT_FALSE(exists(u"/terminbkp1"_s));
+    EXPECT_FALSE(exists(data(u"zbackup.kvd"_s)));
+    EXPECT_TRUE(messenger.all.isEmpty());
+}
+
 } // namespace
