@@ -56,6 +56,7 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
     connectHandlers();
+    connectProvisionHandlers(); // provisioning, collection and connection settings
     SetLoginState(false);
 }
 
@@ -105,6 +106,8 @@ void TMainForm::AnmeldenBtnClick()
     role_ = result.role;
     if (role_ == AdminPasswords::kDataAdmin)
         applyDataAdminLocks();
+    EinstellungenLaden(); // provisioning, collection and connection settings
+    CheckBaseDataCurrent(); // provisioning, collection and connection settings
 }
 
 void TMainForm::SetLoginState(bool loggedIn)

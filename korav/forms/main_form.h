@@ -3,6 +3,12 @@
 #include "common/ui/visual_style.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/program_settings.h"
+// Provisioning, collection and connection settings
+#include "common/data_file_codec.h"
+#include "korav/core/base_data_staleness.h"
+#include "korav/core/connection_settings.h"
+#include "korav/forms/korav_environment.h"
+// end: provisioning, collection and connection settings
 
 #include <QDate>
 #include <QMainWindow>
@@ -31,6 +37,10 @@ public:
     AdminPasswords::Role role() const { return role_; }
     const ProgramSettings& programSettings() const { return programSettings_; }
     const BackupTimerCount& backupTimer() const { return backupTimer_; }
+    // Provisioning, collection and connection settings
+    ConnectionSettings& connectionSettings() { return connection_; }
+    const BaseDataStaleness& staleness() const { return stale_; }
+    // end: provisioning, collection and connection settings
 
     TMListeForm& listForm() { return *mListeForm_; }
     TMaStammForm& stammForm() { return *maStammForm_; }
@@ -53,6 +63,17 @@ public Q_SLOTS:
     void SubMenuStilGrauClick();
     void Timer1Timer();
     void FormClose();
+    // Provisioning, collection and connection settings
+    void EinstellungenLaden();
+    void CheckBaseDataCurrent();
+    void CheckPelinProgramCurrent();
+    void MarkActivityListStale();
+    void PelinErstellenBtnClick();
+    void KoravUploadBtnClick();
+    void PelinExeUploadBtnClick();
+    void StartPelinBtnClick();
+    void KoravDownloadBtnClick();
+    // end: provisioning, collection and connection settings
 
 Q_SIGNALS:
     void programEnd();
@@ -74,6 +95,11 @@ private:
     void applyDataAdminLocks();
     void switchStyle(VisualStyle style);
     void dataFolderChanged(const DataFolder& folder);
+    // Provisioning, collection and connection settings
+    void connectProvisionHandlers();
+    void setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled);
+    void setButtonLook(QStringView button, bool italic, const QString& colour = {});
+    // end: provisioning, collection and connection settings
 
     KoravEnvironment& environment_;
     QDate startDate_;
@@ -83,6 +109,11 @@ private:
     bool styleChanged_ = false;
     ProgramSettings programSettings_;
     BackupTimerCount backupTimer_;
+    // Provisioning, collection and connection settings
+    DataFileCodec codec_ { CodecProgram::Korav, environment_.messenger };
+    ConnectionSettings connection_ { environment_.store };
+    BaseDataStaleness stale_;
+    // end: provisioning, collection and connection settings
 
     QLineEdit* adminPassMEdit_ = nullptr;
     QPushButton* anmeldenBtn_ = nullptr;
