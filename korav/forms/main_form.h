@@ -5,9 +5,13 @@
 #include "korav/core/program_settings.h"
 // Provisioning, collection and connection settings
 #include "common/data_file_codec.h"
+#include "common/ftp_client.h"
 #include "korav/core/base_data_staleness.h"
 #include "korav/core/connection_settings.h"
 #include "korav/forms/korav_environment.h"
+#include <memory>
+class TConnectionIndicator;
+class TVerbDatenForm;
 // end: provisioning, collection and connection settings
 
 #include <QDate>
@@ -40,6 +44,8 @@ public:
     // Provisioning, collection and connection settings
     ConnectionSettings& connectionSettings() { return connection_; }
     const BaseDataStaleness& staleness() const { return stale_; }
+    TVerbDatenForm& verbDatenForm() { return *verbDatenForm_; }
+    TConnectionIndicator& paintBox1() { return *paintBox1_; }
     // end: provisioning, collection and connection settings
 
     TMListeForm& listForm() { return *mListeForm_; }
@@ -73,6 +79,9 @@ public Q_SLOTS:
     void PelinExeUploadBtnClick();
     void StartPelinBtnClick();
     void KoravDownloadBtnClick();
+    void VerbindBtnClick();
+    // 1 connected, 0 not; the FTP session stays open.
+    int FtpVerbinden();
     // end: provisioning, collection and connection settings
 
 Q_SIGNALS:
@@ -113,6 +122,9 @@ private:
     DataFileCodec codec_ { CodecProgram::Korav, environment_.messenger };
     ConnectionSettings connection_ { environment_.store };
     BaseDataStaleness stale_;
+    TVerbDatenForm* verbDatenForm_ = nullptr;
+    TConnectionIndicator* paintBox1_ = nullptr;
+    std::unique_ptr<FtpClient> ftp_;
     // end: provisioning, collection and connection settings
 
     QLineEdit* adminPassMEdit_ = nullptr;

@@ -1,21 +1,26 @@
 // The main window's part in providing PELIN and collecting time files.
 #include "korav/core/base_data_store.h"
+#include "korav/core/ftp_time_files.h"
 #include "korav/core/korav_state.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
 #include "korav/core/pelin_start.h"
 #include "korav/core/time_file_collection.h"
+#include "korav/forms/connection_indicator.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/main_form.h"
+#include "korav/forms/verb_daten_form.h"
 
 #include "common/clock.h"
 #include "common/messenger.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QThread>
 
 using namespace Qt::StringLiterals;
@@ -40,6 +45,10 @@ public:
 
 void TMainForm::connectProvisionHandlers()
 {
+    verbDatenForm_ = new TVerbDatenForm(
+        environment_, connection_, [this] { CheckBaseDataCurrent(); }, this);
+    paintBox1_ = new TConnectionIndicator(this);
+    statusBar()->addPermanentWidget(paintBox1_);
     const auto onClick = [this](const QString& button, const QString& menuItem, auto handler) {
         connect(findChild<QPushButton*>(button), &QPushButton::clicked, this, handler);
         connect(findChild<QAction*>(menuItem), &QAction::triggered, this, handler);
@@ -49,6 +58,7 @@ void TMainForm::connectProvisionHandlers()
     onClick(u"PelinExeUploadBtn"_s, u"MenuPelinExeUpload"_s, &TMainForm::PelinExeUploadBtnClick);
     onClick(u"StartPelinBtn"_s, u"MenuStartPelin"_s, &TMainForm::StartPelinBtnClick);
     onClick(u"KoravDownloadBtn"_s, u"MenuKoravDownload"_s, &TMainForm::KoravDownloadBtnClick);
+    onClick(u"VerbindBtn"_s, u"MenuVerbind"_s, &TMainForm::VerbindBtnClick);
     connect(this, &TMainForm::baseDataSaved, this, &TMainForm::CheckBaseDataCurrent);
 }
 
@@ -155,6 +165,8 @@ void TMainForm::KoravDownloadBtnClick()
     }
     EinstellungenLaden();
     const BusyCursor busy;
+    if (connection_.fields().ftpActive && QFileInfo(connection_.fields().timeFolder).isDir())
+        FetchFtpTimeFiles(connection_.ftpSettings(), connection_.fields().timeFolder, environment_.messenger);
     const TimeFileCollection collection(environment_.store, connection_.fields().timeFolder);
     const std::optional<TimeFileCollection::Result> result
         = collection.CollectTimeFiles(true, startDate_, environment_.clock.now());
@@ -164,4 +176,29 @@ void TMainForm::KoravDownloadBtnClick()
         azDatStandLabel_->setText(result->collectionText);
     ShowDone(errLabel_, result->statusText);
     setButtonLook(u"KoravDownloadBtn", false);
+}
+
+void TMainForm::VerbindBtnClick()
+{
+    errLabel_->clear();
+    verbDatenForm_->FormShow();
+    environment_.runModal(*verbDatenForm_);
+}
+
+int TMainForm::FtpVerbinden()
+{
+    if (!connection_.isLoaded())
+        EinstellungenLaden();
+    ftp_ = std::make_unique<FtpClient>(connection_.ftpSettings());
+    if (!ftp_->open()) {
+        errLabel_->setText(u" Eine Internetverbindung konnte nicht hergestellt werden! (4)"_s);
+        return 0;
+    }
+    if (!ftp_->login()) {
+        ftp_->close();
+        errLabel_->setText(u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s);
+        return 0;
+    }
+    paintBox1_->showOnline();
+    return 1;
 }
