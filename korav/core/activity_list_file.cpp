@@ -2,7 +2,18 @@
 
 #include "korav/core/base_data_store.h"
 
+#include <algorithm>
+
 namespace ActivityListFile {
+
+namespace {
+
+bool NumberLess(const QString& a, const QString& b)
+{
+    return StringList::KeyOf(a).compare(StringList::KeyOf(b), Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
 
 QString Line(QStringView number, QStringView description)
 {
@@ -11,9 +22,17 @@ QString Line(QStringView number, QStringView description)
 
 StringList Load(const BaseDataStore& store, QStringView fileName)
 {
-    StringList file = store.load(fileName);
-    file.setSorted(true);
-    return file;
+    QStringList lines = store.load(fileName).lines();
+    lines.removeAll(QString());
+    std::stable_sort(lines.begin(), lines.end(), NumberLess);
+    return StringList(lines);
+}
+
+void Insert(StringList& list, const QString& line)
+{
+    const QStringList& lines = list.lines();
+    const auto at = std::upper_bound(lines.cbegin(), lines.cend(), line, NumberLess);
+    list.insert(at - lines.cbegin(), line);
 }
 
 bool Save(const BaseDataStore& store, QStringView fileName, const StringList& file)

@@ -12,8 +12,11 @@ inline constexpr int kMaxNumber = 14;
 inline constexpr int kMaxDescription = 100;
 
 QString Line(QStringView number, QStringView description);
-// A sorted list, so that added lines go to their place.
+// Sorted by number. The comparison takes the numbers alone: whole lines
+// would put "a15=…" before "A1=…".
 StringList Load(const BaseDataStore& store, QStringView fileName);
+// Inserts a line at the place of its number, after equal numbers.
+void Insert(StringList& list, const QString& line);
 bool Save(const BaseDataStore& store, QStringView fileName, const StringList& file);
 
 } // namespace ActivityListFile

@@ -17,6 +17,16 @@
 #include "korav/forms/ma_open_form.h"
 #include "korav/forms/ma_stamm_form.h"
 #include "korav/forms/main_form_controls.h"
+// Pickers, activities, targets, rates and holidays
+#include "korav/core/employee_list_file.h"
+#include "korav/core/target_times_editor.h"
+#include "korav/forms/ausw_monat_std_form.h"
+#include "korav/forms/ausw_projekte_form.h"
+#include "korav/forms/feiertag_form.h"
+#include "korav/forms/projekte_form.h"
+#include "korav/forms/std_satz_form.h"
+#include "korav/forms/zeit_soll_form.h"
+// end: pickers, activities, targets, rates and holidays
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,6 +62,18 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     maStammForm_ = new TMaStammForm(environment, saved, this);
     adminPassForm_ = new TAdminPassForm(environment, this);
     maOpenForm_ = new TMaOpenForm(environment, this);
+    // Pickers, activities, targets, rates and holidays
+    auswMonatStdForm_ = new TAuswMonatStdForm(environment.messenger, this);
+    auswProjekteForm_ = new TAuswProjekteForm(environment.store, this);
+    const BaseDataSaved activitiesSaved = [this] {
+        Q_EMIT activityListStale();
+        Q_EMIT baseDataSaved();
+    };
+    projekteForm_ = new TProjekteForm(environment, *auswProjekteForm_, activitiesSaved, this);
+    zeitSollForm_ = new TZeitSollForm(environment, *auswMonatStdForm_, startDate_.year(), saved, this);
+    stdSatzForm_ = new TStdSatzForm(environment, startDate_.year(), this);
+    feiertagForm_ = new TFeiertagForm(environment, saved, this);
+    // end: pickers, activities, targets, rates and holidays
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
@@ -207,6 +229,43 @@ void TMainForm::ChgAPasswBtnClick()
     errLabel_->clear();
     environment_.runModal(*adminPassForm_);
 }
+
+// Pickers, activities, targets, rates and holidays
+void TMainForm::ChgProjektListeBtnClick()
+{
+    errLabel_->clear();
+    projekteForm_->FormShow(ActivityListEditor::Mode::Projects);
+    environment_.runModal(*projekteForm_);
+}
+
+void TMainForm::ChgSonstigeBtnClick()
+{
+    errLabel_->clear();
+    projekteForm_->FormShow(ActivityListEditor::Mode::OtherActivities);
+    environment_.runModal(*projekteForm_);
+}
+
+void TMainForm::ChgMonSollZBtnClick()
+{
+    errLabel_->clear();
+    const std::optional<QStringList> employees = TargetTimesEditor::EmployeesToEdit(environment_.store);
+    if (employees && zeitSollForm_->FormShow(*employees))
+        environment_.runModal(*zeitSollForm_);
+}
+
+void TMainForm::StdSatzBtnClick()
+{
+    errLabel_->clear();
+    stdSatzForm_->FormShow(EmployeeListFile::Load(environment_.store));
+    environment_.runModal(*stdSatzForm_);
+}
+
+void TMainForm::ChgFeiertageBtnClick()
+{
+    errLabel_->clear();
+    environment_.runModal(*feiertagForm_);
+}
+// end: pickers, activities, targets, rates and holidays
 
 void TMainForm::InfoImageClick()
 {

@@ -29,6 +29,14 @@ class TAdminPassForm;
 class TMaOpenForm;
 class TMaStammForm;
 class TMListeForm;
+// Pickers, activities, targets, rates and holidays
+class TAuswMonatStdForm;
+class TAuswProjekteForm;
+class TProjekteForm;
+class TZeitSollForm;
+class TStdSatzForm;
+class TFeiertagForm;
+// end: pickers, activities, targets, rates and holidays
 
 // KORAV's main window: the log-in and the hub of every dialog.
 class TMainForm : public QMainWindow {
@@ -52,6 +60,14 @@ public:
     TMaStammForm& stammForm() { return *maStammForm_; }
     TAdminPassForm& passForm() { return *adminPassForm_; }
     TMaOpenForm& openForm() { return *maOpenForm_; }
+    // Pickers, activities, targets, rates and holidays
+    TAuswMonatStdForm& hoursPicker() { return *auswMonatStdForm_; }
+    TAuswProjekteForm& activityChooser() { return *auswProjekteForm_; }
+    TProjekteForm& activitiesForm() { return *projekteForm_; }
+    TZeitSollForm& targetsForm() { return *zeitSollForm_; }
+    TStdSatzForm& ratesForm() { return *stdSatzForm_; }
+    TFeiertagForm& holidaysForm() { return *feiertagForm_; }
+    // end: pickers, activities, targets, rates and holidays
 
 public Q_SLOTS:
     void FormShow();
@@ -62,6 +78,13 @@ public Q_SLOTS:
     void ChgMaStammBtnClick();
     void ChgOrdnerBtnClick();
     void ChgAPasswBtnClick();
+    // Pickers, activities, targets, rates and holidays
+    void ChgProjektListeBtnClick();
+    void ChgSonstigeBtnClick();
+    void ChgMonSollZBtnClick();
+    void StdSatzBtnClick();
+    void ChgFeiertageBtnClick();
+    // end: pickers, activities, targets, rates and holidays
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -89,6 +112,8 @@ Q_SIGNALS:
     // Base data were saved: PELIN's base data may have to be rebuilt.
     void baseDataSaved();
     void automaticBackupDue();
+    // The activity list for PELIN must be rebuilt (sent before baseDataSaved).
+    void activityListStale();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -142,4 +167,12 @@ private:
     TMaStammForm* maStammForm_;
     TAdminPassForm* adminPassForm_;
     TMaOpenForm* maOpenForm_;
+    // Pickers, activities, targets, rates and holidays
+    TAuswMonatStdForm* auswMonatStdForm_;
+    TAuswProjekteForm* auswProjekteForm_;
+    TProjekteForm* projekteForm_;
+    TZeitSollForm* zeitSollForm_;
+    TStdSatzForm* stdSatzForm_;
+    TFeiertagForm* feiertagForm_;
+    // end: pickers, activities, targets, rates and holidays
 };

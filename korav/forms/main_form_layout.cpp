@@ -172,6 +172,13 @@ void TMainForm::connectHandlers()
     onClick(u"ChgOrdnerBtn"_s, u"MenuChgOrdner"_s, &TMainForm::ChgOrdnerBtnClick);
     onClick(u"ChgAPasswBtn"_s, u"MenuChgAPassw"_s, &TMainForm::ChgAPasswBtnClick);
     onClick(u"CloseBtn"_s, u"MenuClose"_s, &QWidget::close);
+    // Pickers, activities, targets, rates and holidays
+    onClick(u"ChgProjektListeBtn"_s, u"MenuChgProjektListe"_s, &TMainForm::ChgProjektListeBtnClick);
+    onClick(u"ChgSonstigeBtn"_s, u"MenuChgSonstige"_s, &TMainForm::ChgSonstigeBtnClick);
+    onClick(u"ChgMonSollZBtn"_s, u"MenuChgMonSollZ"_s, &TMainForm::ChgMonSollZBtnClick);
+    onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
+    onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
+    // end: pickers, activities, targets, rates and holidays
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,

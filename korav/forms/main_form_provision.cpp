@@ -59,6 +59,7 @@ void TMainForm::connectProvisionHandlers()
     onClick(u"StartPelinBtn"_s, u"MenuStartPelin"_s, &TMainForm::StartPelinBtnClick);
     onClick(u"KoravDownloadBtn"_s, u"MenuKoravDownload"_s, &TMainForm::KoravDownloadBtnClick);
     onClick(u"VerbindBtn"_s, u"MenuVerbind"_s, &TMainForm::VerbindBtnClick);
+    connect(this, &TMainForm::activityListStale, this, &TMainForm::MarkActivityListStale);
     connect(this, &TMainForm::baseDataSaved, this, &TMainForm::CheckBaseDataCurrent);
 }
 

@@ -1,5 +1,7 @@
 #include "pelin/core/day_sheet.h"
 
+#include "common/working_day.h"
+
 #include "common/calendar_dates.h"
 #include "common/clock.h"
 #include "common/messenger.h"
@@ -15,14 +17,24 @@ constexpr int kMaxHandEntries = 20;
 constexpr int kActivityWidth = 14;
 const QChar kZero(u'0');
 
-QString NoAttendance() { return u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s; }
-QString NotInList() { return u"Tätigkeit nicht in Liste vorhanden !"_s; }
+QString NoAttendance()
+{
+    return u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s;
+}
+QString NotInList()
+{
+    return u"Tätigkeit nicht in Liste vorhanden !"_s;
+}
 
-QString TwoDigits(int value) { return u"%1"_s.arg(value, 2, 10, kZero); }
+QString TwoDigits(int value)
+{
+    return u"%1"_s.arg(value, 2, 10, kZero);
+}
 
 QString DateWithYear(QDate date)
 {
-    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + u"%1"_s.arg(date.year(), 4, 10, kZero);
+    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.'
+        + u"%1"_s.arg(date.year(), 4, 10, kZero);
 }
 
 // HHHMM shown as HHH:MM, leading zeros of the hours as blanks.
@@ -56,7 +68,8 @@ DaySheet::DaySheet(LoginState& state, PelinDates& dates, const Clock& clock, Mes
 
 MonthList& DaySheet::displayedMonth()
 {
-    return dates_.displayedDay.month() == dates_.currentMonth.month() ? state_.currentMonth : state_.previousMonth;
+    return dates_.displayedDay.month() == dates_.currentMonth.month() ? state_.currentMonth
+                                                                      : state_.previousMonth;
 }
 
 int DaySheet::monthTarget() const
@@ -75,7 +88,7 @@ QList<DaySheetRow> DaySheet::rows() const
 {
     QList<DaySheetRow> rows;
     for (const MonthFile::ActivityEntry& entry : entries_)
-        rows.append({entry.activity, DurationShown(entry.duration), descriptionOf(entry.activity)});
+        rows.append({ entry.activity, DurationShown(entry.duration), descriptionOf(entry.activity) });
     return rows;
 }
 
@@ -128,23 +141,12 @@ void DaySheet::StoreDisplayedDay()
 
 DayRecord DaySheet::workingDay() const
 {
-    DayRecord day;
-    day.times = DayTimes::FromFields(comeHour, comeMinute, goHour, goMinute);
-    for (const MonthFile::ActivityEntry& entry : entries_)
-        day.entries.append({entry.activity, entry.minutes()});
-    return day;
-}
-
-DayRecord DaySheet::workingDay(const MonthList::Day& stored) const
-{
-    DayRecord day;
-    if (!stored.record)
-        return day;
-    const MonthFile::DayRecord& r = *stored.record;
-    day.times = DayTimes::FromFields(r.comeHour, r.comeMinute, r.goHour, r.goMinute);
-    for (const MonthFile::ActivityEntry& entry : stored.entries)
-        day.entries.append({entry.activity, entry.minutes()});
-    return day;
+    MonthFile::DayRecord fields;
+    fields.comeHour = comeHour;
+    fields.comeMinute = comeMinute;
+    fields.goHour = goHour;
+    fields.goMinute = goMinute;
+    return WorkingDayOf(fields, entries_);
 }
 
 void DaySheet::ComputeDayValues()
@@ -166,7 +168,7 @@ void DaySheet::ComputeDayValues()
     QList<DayRecord> days;
     const QDate shown = dates_.displayedDay;
     for (int d = 1; d <= DaysInMonth(shown.year(), shown.month()); ++d)
-        days.append(workingDay(month.readDay(d)));
+        days.append(WorkingDayOf(month.readDay(d)));
     values_.month = ComputeMonthValues(days, pauses, monthTarget());
     values_.monthTexts = FormatMonthValues(values_.month);
     values_.monthColour = MonthOpenColourOf(values_.month);
@@ -219,7 +221,10 @@ void DaySheet::ActivityChosen(const QString& number, const QString& description)
     enterEnabled_ = !projectNumber.isEmpty();
 }
 
-void DaySheet::Select(qsizetype row) { selected_ = row >= 0 && row < entries_.size() ? row : -1; }
+void DaySheet::Select(qsizetype row)
+{
+    selected_ = row >= 0 && row < entries_.size() ? row : -1;
+}
 
 void DaySheet::OffeneZeitBtnClick()
 {
@@ -262,13 +267,14 @@ void DaySheet::EinfgEintragBtnClick()
     }
     const QString number = projectNumber.left(kActivityWidth);
     const auto same = std::find_if(entries_.cbegin(), entries_.cend(),
-                                   [&](const MonthFile::ActivityEntry& e) { return e.activity == number; });
+        [&](const MonthFile::ActivityEntry& e) { return e.activity == number; });
     if (same != entries_.cend()) {
         selected_ = same - entries_.cbegin();
         messenger_.show(u"Projekt ist bereits in Tabelle vorhanden!"_s);
         return;
     }
-    entries_.append({MonthFile::DateText(clock_.today()), MonthFile::DurationText(hoursField, minutesField), number});
+    entries_.append(
+        { MonthFile::DateText(clock_.today()), MonthFile::DurationText(hoursField, minutesField), number });
     modified();
     hoursField.clear();
     minutesField.clear();
@@ -281,7 +287,8 @@ void DaySheet::EinfgEintragBtnClick()
 
 bool DaySheet::entryFieldsEmpty() const
 {
-    return projectNumber.isEmpty() && hoursField.isEmpty() && minutesField.isEmpty() && projectDescription.isEmpty();
+    return projectNumber.isEmpty() && hoursField.isEmpty() && minutesField.isEmpty()
+        && projectDescription.isEmpty();
 }
 
 qsizetype DaySheet::entryIndexOfSelection()
@@ -314,7 +321,8 @@ void DaySheet::ChgEintragBtnClick()
     hoursField = QString::number(ParseDecimalInt(entry.duration.left(3)));
     minutesField = entry.duration.mid(3, 2);
     const qsizetype listed = state_.activityList.indexOfKey(entry.activity);
-    projectDescription = listed < 0 ? QString() : StringList::ValueOf(state_.activityList.at(listed)).left(100);
+    projectDescription
+        = listed < 0 ? QString() : StringList::ValueOf(state_.activityList.at(listed)).left(100);
     modified();
     ComputeDayValues();
     enterEnabled_ = true;
@@ -340,7 +348,7 @@ void DaySheet::QuickEntry(const QString& caption)
 {
     selected_ = -1;
     const auto line = std::find_if(state_.activityList.lines().cbegin(), state_.activityList.lines().cend(),
-                                   [&](const QString& l) { return l.contains(u'=') && StringList::ValueOf(l) == caption; });
+        [&](const QString& l) { return l.contains(u'=') && StringList::ValueOf(l) == caption; });
     if (line == state_.activityList.lines().cend()) {
         messenger_.show(u"'%1' ist in der Tätigkeiten-Liste nicht enthalten"_s.arg(caption));
     } else {
@@ -378,7 +386,7 @@ void DaySheet::CopyTagBtnClick()
                             .arg(DateWithYear(dates_.displayedDay)));
         return;
     }
-    clipboard_ = {dayValue};
+    clipboard_ = { dayValue };
     const QString activityValue = month.activityValue(day);
     if (!activityValue.isEmpty())
         clipboard_.append(activityValue);
@@ -390,8 +398,8 @@ void DaySheet::EinfgBtnClick()
     MonthList& month = displayedMonth();
     const QDate shown = dates_.displayedDay;
     if (!month.dayValue(shown.day()).isEmpty()) {
-        messenger_.show(u"Am %1.%2. sind bereits Arbeitszeiten eingetragen"_s.arg(TwoDigits(shown.day()),
-                                                                                   TwoDigits(shown.month())));
+        messenger_.show(u"Am %1.%2. sind bereits Arbeitszeiten eingetragen"_s.arg(
+            TwoDigits(shown.day()), TwoDigits(shown.month())));
         return;
     }
     if (clipboard_.isEmpty())

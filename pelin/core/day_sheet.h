@@ -87,7 +87,6 @@ private:
     qsizetype entryIndexOfSelection();
     void modified();
     DayRecord workingDay() const;
-    DayRecord workingDay(const MonthList::Day& day) const;
 
     LoginState& state_;
     PelinDates& dates_;

@@ -4,7 +4,7 @@
 #include "common/file_store.h"
 #include "common/string_list.h"
 #include "pelin/core/filter_pool.h"
-#include "pelin/core/month_list.h"
+#include "common/month_list.h"
 
 // Everything PELIN holds about the logged-in employee; empty while nobody is
 // logged in.

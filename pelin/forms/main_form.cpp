@@ -3,17 +3,22 @@
 #include "common/clock.h"
 #include "common/holiday_calendar.h"
 #include "common/messenger.h"
+#include "common/time_format.h"
 #include "common/ui/about_form.h"
 #include "pelin/core/calendar_navigation.h"
 #include "pelin/core/login_session.h"
+#include "pelin/core/month_overview_input.h"
 #include "pelin/core/pelin_startup.h"
 #include "pelin/core/pelin_version.h"
 #include "pelin/core/style_setting.h"
+#include "pelin/forms/day_sheet_panel.h"
 #include "pelin/forms/month_calendar_widget.h"
 #include "pelin/forms/tutorial_form.h"
+#include "pelin/forms/ue_monat_form.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,10 +63,15 @@ TMainForm::TMainForm(PelinEnvironment environment, VisualStyle activeStyle, QWid
     left->addWidget(buildCalendarArea());
     left->addWidget(buildMonthValues());
     layout->addLayout(left);
+    daySheetHolder_ = new QWidget(central);
+    daySheetHolder_->setLayout(new QVBoxLayout);
+    daySheetHolder_->layout()->setContentsMargins(0, 0, 0, 0);
+    daySheetHolder_->setMinimumWidth(560);
+    layout->addWidget(daySheetHolder_, 1);
     layout->addWidget(buildLoginPanel());
-    layout->addStretch(1);
     setCentralWidget(central);
     tutorialForm_ = new TTutorialForm(this);
+    ueMonatForm_ = new TUeMonatForm(env_.messenger, this);
     ShowDate(dates_.displayedDay);
 }
 
@@ -77,6 +87,19 @@ void TMainForm::buildMenus()
     QAction* close = file->addAction(u"&Beenden"_s);
     close->setObjectName(u"MenuClose"_s);
     connect(close, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* extras = menuBar()->addMenu(u"E&xtras"_s);
+    QAction* overview = extras->addAction(u"&Monatsübersicht"_s);
+    overview->setObjectName(u"MenuUeMonat"_s);
+    connect(overview, &QAction::triggered, this, &TMainForm::UebersichtMonatBtnClick);
+    QAction* filter = extras->addAction(u"Tätigkeiten-&Filter einrichten"_s);
+    filter->setObjectName(u"MenuTaetigFilter"_s);
+    connect(filter, &QAction::triggered, this, [this] {
+        if (daySheet_)
+            daySheet_->TaetigFilterBtnClick();
+        else
+            requireLogin();
+    });
 
     QMenu* style = menuBar()->addMenu(u"&Stil"_s);
     subMenuStilWindows_ = style->addAction(u"Windows"_s);
@@ -236,6 +259,10 @@ QWidget* TMainForm::buildMonthValues()
         label->setToolTip(hint);
         layout->addRow(label, value);
     }
+    auto* overview = new QPushButton(u"Monatsübersicht anzeigen"_s, area);
+    overview->setObjectName(u"UebersichtMonatBtn"_s);
+    connect(overview, &QPushButton::clicked, this, &TMainForm::UebersichtMonatBtnClick);
+    layout->addRow(overview);
     monOffenLabel_ = area->findChild<QLabel*>(u"MonOffenLabel"_s);
     monOffenLabel_->installEventFilter(this);
     return area;
@@ -289,6 +316,67 @@ void TMainForm::createLoginSession()
             UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, dates_.today,
             env_.codec, [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
     loginSession_->transfer().setOnlineObserver([this](bool online) { showOnline(online); });
+    createDaySheet();
+}
+
+void TMainForm::createDaySheet()
+{
+    daySheet_
+        = new DaySheetPanel(loginSession_->state(), dates_, env_.clock, env_.messenger, daySheetHolder_);
+    daySheetHolder_->layout()->addWidget(daySheet_);
+    connect(daySheet_, &DaySheetPanel::valuesChanged, this, &TMainForm::showMonthValues);
+    connect(daySheet_, &DaySheetPanel::loginNeeded, this, [this] { anmeldeNameEdit_->setFocus(); });
+    loginSession_->setStoreDisplayedDay([this] { daySheet_->sheet().StoreDisplayedDay(); });
+}
+
+void TMainForm::showMonthValues()
+{
+    const bool loggedIn = loginSession_ && loginSession_->state().loggedIn;
+    const DaySheetValues& values = daySheet_->sheet().values();
+    const QStringList texts = { values.monthTexts.actual, values.monthTexts.target,
+        values.monthTexts.difference, values.monthTexts.assigned, values.monthTexts.open };
+    const QStringList names = { u"MonDauerLabel"_s, u"SollZeitLabel"_s, u"DiffZeitLabel"_s,
+        u"MonZugeoLabel"_s, u"MonOffenLabel"_s };
+    for (int i = 0; i < names.size(); ++i)
+        findChild<QLabel*>(names[i] + u"Wert"_s)->setText(loggedIn ? texts[i] : QString());
+    const Rgb colour = values.monthColour;
+    findChild<QLabel*>(u"MonOffenLabelWert"_s)
+        ->setStyleSheet(loggedIn
+                ? u"background-color: rgb(%1,%2,%3);"_s.arg(colour.red).arg(colour.green).arg(colour.blue)
+                : QString());
+    if (loggedIn) {
+        const LoginState& state = loginSession_->state();
+        const bool current = dates_.displayedDay.month() == dates_.currentMonth.month();
+        findChild<QLabel*>(u"SollZeitLabel"_s)
+            ->setToolTip(TargetHint(
+                state.degree, current ? state.fullTimeCurrentMonth : state.fullTimePreviousMonth, current));
+        calendar_->setDayStates(values.month.dayStates);
+    } else {
+        calendar_->clearDayStates();
+    }
+}
+
+bool TMainForm::requireLogin()
+{
+    if (loginSession_ && loginSession_->state().loggedIn)
+        return true;
+    env_.messenger.show(u"Sie sind nicht angemeldet!"_s);
+    anmeldeNameEdit_->setFocus();
+    return false;
+}
+
+void TMainForm::UebersichtMonatBtnClick()
+{
+    if (!requireLogin())
+        return;
+    daySheet_->sheet().StoreDisplayedDay();
+    const LoginState& state = loginSession_->state();
+    const QTime now = env_.clock.now().time();
+    const MonthOverview overview = BuildMonthOverview(OverviewInputFor(state, dates_, now));
+    const QString name = OverviewFileName(
+        state.personnelNumber, dates_.displayedDay.month(), dates_.displayedDay.year(), dates_.today, now);
+    ueMonatForm_->prepare(overview, QDir(env_.documentsFolder).filePath(name));
+    ueMonatForm_->exec();
 }
 
 void TMainForm::LoginBtnClick()
@@ -324,6 +412,8 @@ void TMainForm::showLoggedIn()
     mitarbeiterLabel_->setText(u"  "_s + state.name + u"  "_s);
     persNrLabel_->setText(state.personnelNumber + u" /"_s);
     bGradLabel_->setText(u" "_s + state.degree + u"%"_s);
+    daySheet_->setLoggedIn(true);
+    daySheet_->LoadDisplayedDay();
 }
 
 void TMainForm::showLoggedOut()
@@ -336,6 +426,8 @@ void TMainForm::showLoggedOut()
     ampelSBtn_->setEnabled(false);
     for (QLabel* label : { mitarbeiterLabel_, persNrLabel_, bGradLabel_ })
         label->clear();
+    daySheet_->setLoggedIn(false);
+    calendar_->update();
 }
 
 void TMainForm::showOnline(bool online)
@@ -425,6 +517,8 @@ void TMainForm::ShowDate(QDate date)
     tagPlusMinusSText_->setText(texts.dayShort);
     zeigMonatSText_->setText(texts.month);
     zeigJahrSText_->setText(texts.year);
+    if (daySheet_ && loginSession_->state().loggedIn)
+        daySheet_->LoadDisplayedDay();
 }
 
 void TMainForm::TagM_SBtnClick()

@@ -20,6 +20,8 @@ class TTutorialForm;
 class MonthCalendarWidget;
 class TAboutForm;
 class LoginSession;
+class DaySheetPanel;
+class TUeMonatForm;
 
 // PELIN's main window: log-in fields, day sheet, calendar and month values.
 class TMainForm : public QMainWindow {
@@ -55,6 +57,8 @@ public:
     // Makes `date` the displayed day: calendar, date texts, and the day
     // sheet when someone is logged in.
     void ShowDate(QDate date);
+    void UebersichtMonatBtnClick();
+    DaySheetPanel* daySheet() const { return daySheet_; }
 
 Q_SIGNALS:
     void programEnd();
@@ -76,6 +80,9 @@ private:
     void showLoggedIn();
     void showLoggedOut();
     void showOnline(bool online);
+    void createDaySheet();
+    void showMonthValues();
+    bool requireLogin();
     void MenuInfoClick();
     void MenuHilfeInhaltClick();
 
@@ -113,4 +120,7 @@ private:
     TTutorialForm* tutorialForm_ = nullptr;
     TAboutForm* aboutForm_ = nullptr;
     std::unique_ptr<LoginSession> loginSession_;
+    QWidget* daySheetHolder_ = nullptr;
+    DaySheetPanel* daySheet_ = nullptr;
+    TUeMonatForm* ueMonatForm_ = nullptr;
 };

@@ -11,17 +11,17 @@ namespace {
 
 struct DaySheetFixture : ::testing::Test {
     ScriptedMessenger messenger;
-    FixedClock clock{QDate(2023, 3, 7)};
+    FixedClock clock { QDate(2023, 3, 7) };
     PelinDates dates = PelinDates::FromToday(QDate(2023, 3, 7));
     LoginState state;
-    DaySheet sheet{state, dates, clock, messenger};
+    DaySheet sheet { state, dates, clock, messenger };
 
     DaySheetFixture()
     {
         state.loggedIn = true;
         state.personnelNumber = u"4711"_s;
-        state.activityList = StringList({u"P100=Messebau"_s, u"P200=Planung"_s, u"900=Pause"_s, u"910=Krank"_s,
-                                         u"911=Krank"_s});
+        state.activityList = StringList(
+            { u"P100=Messebau"_s, u"P200=Planung"_s, u"900=Pause"_s, u"910=Krank"_s, u"911=Krank"_s });
         state.currentMonth = MonthList(2023, 3, u"4711"_s);
         state.previousMonth = MonthList(2023, 2, u"4711"_s);
         dates.displayedDay = QDate(2023, 3, 6);
@@ -42,16 +42,16 @@ struct DaySheetFixture : ::testing::Test {
 TEST_F(DaySheetFixture, KrankOnAnEmptyDayFillsTheDailyTarget)
 {
     sheet.QuickEntry(u"Krank"_s);
-    EXPECT_EQ(QStringList({sheet.comeHour, sheet.comeMinute, sheet.goHour, sheet.goMinute}),
-              (QStringList{u"08"_s, u"00"_s, u"16"_s, u"00"_s}));
+    EXPECT_EQ(QStringList({ sheet.comeHour, sheet.comeMinute, sheet.goHour, sheet.goMinute }),
+        (QStringList { u"08"_s, u"00"_s, u"16"_s, u"00"_s }));
     ASSERT_EQ(sheet.rows().size(), 1);
     EXPECT_EQ(sheet.rows()[0].number, u"910"_s) << "the first matching description in file order";
     EXPECT_EQ(sheet.rows()[0].duration, u"  8:00"_s);
     EXPECT_EQ(sheet.values().dayTexts.open, u"--- "_s);
     EXPECT_EQ(sheet.values().dayColours.background, kOpenGreen);
     EXPECT_EQ(state.currentMonth.lines().lines(),
-              (QStringList{u"az202303064711=2023030708001600----------------"_s,
-                           u"pz202303064711=2023030700800910####"_s}));
+        (QStringList { u"az202303064711=2023030708001600----------------"_s,
+            u"pz202303064711=2023030700800910####"_s }));
     EXPECT_TRUE(messenger.all.isEmpty());
     EXPECT_TRUE(state.dataChanged);
 }
@@ -71,7 +71,8 @@ TEST_F(DaySheetFixture, PauseFillsTheOpenTime)
 TEST_F(DaySheetFixture, QuickEntryWithoutMatchingDescriptionChangesNothing)
 {
     sheet.QuickEntry(u"Gleitfrei"_s);
-    EXPECT_EQ(messenger.messages, QStringList{u"'Gleitfrei' ist in der Tätigkeiten-Liste nicht enthalten"_s});
+    EXPECT_EQ(
+        messenger.messages, QStringList { u"'Gleitfrei' ist in der Tätigkeiten-Liste nicht enthalten"_s });
     EXPECT_TRUE(sheet.comeHour.isEmpty());
     EXPECT_TRUE(state.currentMonth.lines().isEmpty());
     EXPECT_FALSE(state.dataChanged);
@@ -81,21 +82,21 @@ TEST_F(DaySheetFixture, EntryChecks)
 {
     sheet.TimesPicked(u"07"_s, u"00"_s, u"20"_s, u"00"_s);
     const std::pair<std::pair<QString, QString>, QString> refusals[] = {
-        {{u""_s, u"30"_s}, u"Es fehlt die Zeitangabe für das Projekt!"_s},
-        {{u"-1"_s, u"00"_s}, u"Die Projekt-Stunden dürfen nicht negativ sein!"_s},
-        {{u"1a"_s, u"00"_s}, u"Die Projekt-Stunden sind nicht nummerisch!"_s},
-        {{u"0"_s, u"00"_s}, u"Die Projekt-Stunden müssen größer als 0 sein!"_s},
+        { { u""_s, u"30"_s }, u"Es fehlt die Zeitangabe für das Projekt!"_s },
+        { { u"-1"_s, u"00"_s }, u"Die Projekt-Stunden dürfen nicht negativ sein!"_s },
+        { { u"1a"_s, u"00"_s }, u"Die Projekt-Stunden sind nicht nummerisch!"_s },
+        { { u"0"_s, u"00"_s }, u"Die Projekt-Stunden müssen größer als 0 sein!"_s },
     };
     for (const auto& [fields, message] : refusals) {
         messenger.messages.clear();
         enter(u"P100"_s, fields.first, fields.second);
-        EXPECT_EQ(messenger.messages, QStringList{message});
+        EXPECT_EQ(messenger.messages, QStringList { message });
         EXPECT_TRUE(sheet.entries().isEmpty());
     }
     messenger.messages.clear();
     enter(u"P100"_s, u"1"_s, u"00"_s);
     enter(u"P100"_s, u"2"_s, u"00"_s);
-    EXPECT_EQ(messenger.messages, QStringList{u"Projekt ist bereits in Tabelle vorhanden!"_s});
+    EXPECT_EQ(messenger.messages, QStringList { u"Projekt ist bereits in Tabelle vorhanden!"_s });
     EXPECT_EQ(sheet.selectedRow(), 0);
 }
 
@@ -105,7 +106,7 @@ TEST_F(DaySheetFixture, TwentyEntriesFitTheTwentyFirstIsRefused)
     for (int i = 0; i < 21; ++i)
         enter(u"A%1"_s.arg(i), u"0"_s, u"05"_s);
     EXPECT_EQ(sheet.entries().size(), 20);
-    EXPECT_EQ(messenger.messages, QStringList{u"Es können maximal 20 Projekte pro Tag erfasst werden!"_s});
+    EXPECT_EQ(messenger.messages, QStringList { u"Es können maximal 20 Projekte pro Tag erfasst werden!"_s });
 }
 
 TEST_F(DaySheetFixture, ChangingAnOldEntryReentersItWithTodaysDate)
@@ -134,7 +135,7 @@ TEST_F(DaySheetFixture, DiscardQuestionOnlyNoStops)
     sheet.Select(0);
     messenger.answerNext(kAnswerNo);
     sheet.ChgEintragBtnClick();
-    EXPECT_EQ(messenger.questions, QStringList{u"Ausgewählte Tätigkeit P200 verwerfen?"_s});
+    EXPECT_EQ(messenger.questions, QStringList { u"Ausgewählte Tätigkeit P200 verwerfen?"_s });
     EXPECT_EQ(sheet.entries().size(), 1);
     messenger.answerNext(kAnswerClosed);
     sheet.ChgEintragBtnClick();
@@ -149,13 +150,14 @@ TEST_F(DaySheetFixture, CopyAndPaste)
     EXPECT_EQ(sheet.pasteHint(), u"Inhalt Zwischenablage: 06.03.2023 "_s);
 
     sheet.EinfgBtnClick();
-    EXPECT_EQ(messenger.messages, QStringList{u"Am 06.03. sind bereits Arbeitszeiten eingetragen"_s});
+    EXPECT_EQ(messenger.messages, QStringList { u"Am 06.03. sind bereits Arbeitszeiten eingetragen"_s });
 
     clock.set(QDate(2023, 3, 9).startOfDay());
     dates.displayedDay = QDate(2023, 3, 8);
     sheet.LoadDisplayedDay();
     sheet.EinfgBtnClick();
-    EXPECT_EQ(state.currentMonth.dayValue(8), state.currentMonth.dayValue(6)) << "the copied write date stays";
+    EXPECT_EQ(state.currentMonth.dayValue(8), state.currentMonth.dayValue(6))
+        << "the copied write date stays";
     EXPECT_EQ(state.currentMonth.activityValue(8), u"2023030700400P100####"_s);
     EXPECT_EQ(sheet.comeHour, u"07"_s);
 
@@ -163,13 +165,14 @@ TEST_F(DaySheetFixture, CopyAndPaste)
     sheet.LoadDisplayedDay();
     messenger.messages.clear();
     sheet.CopyTagBtnClick();
-    EXPECT_EQ(messenger.messages, QStringList{u"Für den 10.02.2023 sind keine Arbeitszeiten vorhanden"_s});
+    EXPECT_EQ(messenger.messages, QStringList { u"Für den 10.02.2023 sind keine Arbeitszeiten vorhanden"_s });
 }
 
 TEST_F(DaySheetFixture, RemarkNeedsComeAndGoFirst)
 {
     EXPECT_FALSE(sheet.RemarkMayBeEdited());
-    EXPECT_EQ(messenger.messages, QStringList{u"Zeiten für Kommen und Gehen fehlen\n\nAuswahlfenster wird geöffnet"_s});
+    EXPECT_EQ(messenger.messages,
+        QStringList { u"Zeiten für Kommen und Gehen fehlen\n\nAuswahlfenster wird geöffnet"_s });
     sheet.TimesPicked(u"08"_s, u"00"_s, u"09"_s, u"00"_s);
     EXPECT_TRUE(sheet.RemarkMayBeEdited());
     sheet.RemarkTaken(QString(70, u'r'));
@@ -179,7 +182,7 @@ TEST_F(DaySheetFixture, RemarkNeedsComeAndGoFirst)
 TEST_F(DaySheetFixture, ChoosingNeedsAttendanceAndResetClearsTheDay)
 {
     EXPECT_FALSE(sheet.AttendancePresent());
-    EXPECT_EQ(messenger.messages, QStringList{u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s});
+    EXPECT_EQ(messenger.messages, QStringList { u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s });
     sheet.TimesPicked(u"08"_s, u"00"_s, u"09"_s, u"00"_s);
     EXPECT_TRUE(sheet.AttendancePresent());
     sheet.ResetTagBtnClick();
@@ -187,5 +190,5 @@ TEST_F(DaySheetFixture, ChoosingNeedsAttendanceAndResetClearsTheDay)
     EXPECT_TRUE(sheet.comeHour.isEmpty());
     messenger.messages.clear();
     sheet.ResetTagBtnClick();
-    EXPECT_EQ(messenger.messages, QStringList{u"Es sind keine Tagesdaten vorhanden"_s});
+    EXPECT_EQ(messenger.messages, QStringList { u"Es sind keine Tagesdaten vorhanden"_s });
 }

@@ -1,4 +1,4 @@
-#include "pelin/core/month_list.h"
+#include "common/month_list.h"
 
 #include <QDir>
 #include <QFileInfo>

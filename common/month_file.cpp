@@ -1,4 +1,4 @@
-#include "pelin/core/month_file.h"
+#include "common/month_file.h"
 
 #include "common/working_time.h"
 

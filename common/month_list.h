@@ -2,7 +2,7 @@
 
 #include "common/file_store.h"
 #include "common/string_list.h"
-#include "pelin/core/month_file.h"
+#include "common/month_file.h"
 
 #include <QDate>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "pelin/core/month_list.h"
+#include "common/month_list.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/string_list.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The employees of the master data as the month completion lists them: a
+// record names its employee at its first "#" and gives the personnel number
+// and degree only once its fourth "#" is reached.
+struct EmployeeDirectory {
+    QStringList names; // sorted, letter case ignored
+    StringList numbers; // name=personnel number
+    StringList degrees; // name=employment degree
+
+    std::optional<QString> personnelNumber(const QString& name) const;
+    std::optional<QString> degree(const QString& name) const;
+};
+
+EmployeeDirectory ReadEmployeeDirectory(const StringList& masterData);

@@ -1,0 +1,75 @@
+#include "korav/reports/core/export_lines.h"
+
+#include "korav/reports/core/report_names.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "%-N.Ns"
+QString Left(const QString& text, int width)
+{
+    return text.left(width).leftJustified(width, u' ');
+}
+
+QString Numbers(const AZeitValues& values)
+{
+    QString text;
+    for (double value : values)
+        text += u' ' + ExportNumber(value);
+    return text;
+}
+
+} // namespace
+
+double DecimalHours(int minutes)
+{
+    return minutes / 60 + (minutes % 60) / 60.0;
+}
+
+QString ExportNumber(double value)
+{
+    return QString::number(value, 'f', 2).rightJustified(10, u' ');
+}
+
+QString AZeitMonthLine(const QString& name, int year, int month, const AZeitValues& values, QChar marker)
+{
+    return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + TwoDigits(month) + u"       "_s
+        + Numbers(values) + u"  ("_s + marker + u')';
+}
+
+QString AZeitTotalLine(const QString& name, int year, const QString& period, const AZeitValues& sums)
+{
+    return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(period, 9) + Numbers(sums)
+        + u' ';
+}
+
+QString PZeitLine(const QString& name, int year, const QString& activity, double hours)
+{
+    return u"PZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(QString(), 5) + u' '
+        + Left(activity, 14) + u' ' + ExportNumber(hours);
+}
+
+QString PZeitTotalLine(const QString& name, int year, const QString& period, double hours)
+{
+    return u"PZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(period, 5) + u' '
+        + Left(QString(), 14) + u' ' + ExportNumber(hours);
+}
+
+QString ProjectEmployeeLine(
+    const QString& activity, int year, const QString& name, double hours, double cost, double rate)
+{
+    return ProjectTotalLine(activity, year, name, hours, cost) + u' '
+        + QString::number(rate, 'f', 2).rightJustified(6, u' ');
+}
+
+QString ProjectTotalLine(const QString& activity, int year, const QString& label, double hours, double cost)
+{
+    return Left(activity, 14) + u' ' + FourDigits(year) + u' ' + Left(label, 30) + u' ' + ExportNumber(hours)
+        + u' ' + QString::number(cost, 'f', 2).rightJustified(12, u' ');
+}
+
+QString ExportField(const QString& line, int from, int width)
+{
+    return line.mid(from, width);
+}

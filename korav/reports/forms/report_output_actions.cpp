@@ -1,0 +1,104 @@
+#include "korav/reports/forms/report_output_actions.h"
+
+#include "common/clock.h"
+#include "common/messenger.h"
+#include "korav/reports/core/report_names.h"
+#include "korav/reports/core/text_report.h"
+#include "korav/reports/core/workbook_export.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+OutputMoment MomentOf(const ReportOutputContext& context)
+{
+    return { context.startDate, context.clock.now().time() };
+}
+
+PrintoutContent Printout(
+    const ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines)
+{
+    PrintoutContent content;
+    content.jobTitle = PrintJobTitle(selection, MomentOf(context));
+    content.title = PrintTitle(selection);
+    content.lines = lines;
+    content.now = context.clock.now();
+    return content;
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+ReportOutputContext::ReportOutputContext(
+    QWidget* parent, Messenger& messenger, const Clock& clock, QDate startDate)
+    : parent(parent),
+      messenger(messenger),
+      clock(clock),
+      startDate(startDate),
+      chooseFile([parent](const QString& title, const QString& proposed) {
+          const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+          return QFileDialog::getSaveFileName(parent, title, folder + u'/' + proposed);
+      }),
+      print([parent](const PrintoutContent& content) { return PrintReportWithDialog(parent, content); })
+{
+}
+
+bool SaveReportAsText(
+    ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines)
+{
+    if (selection.subject.isEmpty())
+        return false;
+    const OutputMoment moment = MomentOf(context);
+    const QString path = context.chooseFile(u"Speichern als"_s, TextFileName(selection, moment));
+    if (path.isEmpty())
+        return false;
+    return SaveTextReport(
+        path, TextReportOutput(selection, lines, moment), selection.form, context.messenger);
+}
+
+bool PrintReportLines(
+    ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines)
+{
+    if (selection.subject.isEmpty())
+        return false;
+    return context.print(Printout(context, selection, lines));
+}
+
+bool SaveReportAsPdf(ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines)
+{
+    if (selection.subject.isEmpty())
+        return false;
+    const QString proposed = TextFileName(selection, MomentOf(context)).chopped(4) + u".pdf"_s;
+    const QString path = context.chooseFile(u"Speichern als"_s, proposed);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!PrintReportToPdf(path, Printout(context, selection, lines), &error)) {
+        context.messenger.show(path + u"\n\n"_s + error);
+        return false;
+    }
+    context.messenger.show(TextSavedMessage(selection.form, path));
+    return true;
+}
+
+bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& selection,
+    const ExportBuffer& buffer, const StringList& projects)
+{
+    const OutputMoment moment = MomentOf(context);
+    const QString path = context.chooseFile(u" Speichern als"_s, WorkbookFileName(selection, moment));
+    if (path.isEmpty())
+        return false;
+    const WaitCursor wait;
+    return ExportWorkbook(path, selection, buffer, projects, moment, context.messenger);
+}

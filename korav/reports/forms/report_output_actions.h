@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/string_list.h"
+#include "korav/reports/core/export_lines.h"
+#include "korav/reports/core/report_selection.h"
+#include "korav/reports/forms/report_printout.h"
+
+#include <QDate>
+#include <QStringList>
+
+#include <functional>
+
+class Clock;
+class Messenger;
+class QWidget;
+
+// What the output buttons of the report forms need from their form and the
+// program; the dialogs are replaceable so that tests choose files and
+// printers themselves.
+struct ReportOutputContext {
+    using FileChooser = std::function<QString(const QString& title, const QString& proposedName)>;
+    using Printing = std::function<bool(const PrintoutContent& content)>;
+
+    ReportOutputContext(QWidget* parent, Messenger& messenger, const Clock& clock, QDate startDate);
+
+    QWidget* parent;
+    Messenger& messenger;
+    const Clock& clock;
+    QDate startDate;
+    FileChooser chooseFile; // the save dialog; an empty name cancels
+    Printing print; // the print dialog and the printout; false when cancelled
+};
+
+// "in Textdatei speichern"
+bool SaveReportAsText(
+    ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines);
+// "Drucken"
+bool PrintReportLines(
+    ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines);
+// "als PDF speichern": the printout into a PDF file.
+bool SaveReportAsPdf(
+    ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines);
+// "in Exceldatei speichern"
+bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& selection,
+    const ExportBuffer& buffer, const StringList& projects);

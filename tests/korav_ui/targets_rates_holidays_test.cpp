@@ -1,0 +1,141 @@
+#include "korav/forms/ausw_monat_std_form.h"
+#include "korav/forms/feiertag_form.h"
+#include "korav/forms/hours_cells_widget.h"
+#include "korav/forms/std_satz_form.h"
+#include "korav/forms/zeit_soll_form.h"
+#include "korav/forms/zeit_ueber_form.h"
+#include "tests/korav_ui/korav_window_fixture.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+struct SettingsDialogs : KoravWindow {
+    SettingsDialogs()
+    {
+        makeDataFolder();
+        tmp.write(u"daten/zama.kvd"_s, kBom + "bert\r\nAnna\r\n");
+        tmp.write(u"daten/zamasta.kvd"_s, kBom + "Anna=A#PA#a#100#\r\nbert=B#PB#b#100#\r\n");
+        start();
+        logIn(u"nuvo"_s);
+    }
+
+    template <typename T> static T* in(QWidget& dialog, const QString& name)
+    {
+        return dialog.findChild<T*>(name);
+    }
+};
+
+} // namespace
+
+TEST_F(SettingsDialogs, TargetTimesThroughTheirControls)
+{
+    QSignalSpy saved(form.get(), &TMainForm::baseDataSaved);
+    onModal = [this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), u"  Arbeits - Sollzeiten"_s);
+        auto* page = in<QTabWidget>(dialog, u"PageControl1"_s);
+        EXPECT_EQ(page->tabText(0), u"Monatliche Soll-Arbeitszeiten 2024"_s);
+        auto* grid = in<QTableWidget>(dialog, u"ZeitSollSGrid"_s);
+        EXPECT_EQ(grid->rowCount(), 2);
+        EXPECT_EQ(grid->item(0, 1)->text(), u"Anna"_s);
+        EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), u" März"_s);
+        EXPECT_TRUE(in<QPushButton>(dialog, u"AktJahrBtn"_s)->font().bold());
+        EXPECT_EQ(in<QPushButton>(dialog, u"VorJahrBtn"_s)->text(), u"2023"_s);
+        grid->item(0, 2)->setText(u"164,25"_s);
+
+        auto& targets = dynamic_cast<TZeitSollForm&>(dialog);
+        environment.runModal = [](QDialog& copy) {
+            copy.findChild<QLineEdit*>(u"VonEdit"_s)->setText(u"1"_s);
+            copy.findChild<QRadioButton*>(u"AlleZeilenRBtn"_s)->setChecked(true);
+            copy.findChild<QPushButton*>(u"DoBtn"_s)->click();
+            return 0;
+        };
+        in<QPushButton>(dialog, u"MS_ZeileKopBtn"_s)->click();
+        EXPECT_EQ(grid->item(1, 2)->text(), u"164,25"_s);
+
+        environment.runModal = [](QDialog& picker) {
+            auto* cells = picker.findChild<HoursCellsWidget*>(u"HoursCells"_s);
+            QTest::mouseClick(cells, Qt::LeftButton, {}, cells->digitRect(7).center());
+            QTest::mouseClick(cells, Qt::LeftButton, {}, cells->minuteRect(45).center());
+            return int(picker.result());
+        };
+        targets.TagArbZeitStdEditClick();
+        EXPECT_EQ(in<QLineEdit>(dialog, u"TagArbZeitStdEdit"_s)->text(), u"7"_s);
+        EXPECT_EQ(in<QLineEdit>(dialog, u"TagArbZeitMinEdit"_s)->text(), u"45"_s);
+        messenger.answerNext(kAnswerYes);
+        in<QPushButton>(dialog, u"SaveBtn"_s)->click();
+        EXPECT_EQ(grid->item(0, 2)->text(), u"164.25"_s);
+    };
+    button(u"ChgMonSollZBtn")->click();
+    EXPECT_EQ(modals, QStringList { u"ZeitSollForm"_s });
+    EXPECT_EQ(messenger.questions, QStringList { u" Änderungen für Jahr 2024 speichern ?  "_s });
+    EXPECT_TRUE(
+        tmp.read(u"daten/zmonsoll2024.kvd"_s).startsWith(QByteArray(kBom + "202401Anna=    164.25\r\n")));
+    const QByteArray records = tmp.read(u"daten/zmszsatz.kvd"_s);
+    EXPECT_TRUE(records.startsWith(QByteArray(kBom + "mszPA=10745" + "00000000000" + "01202416415")));
+    EXPECT_TRUE(records.contains("\r\nmszPB=10745"));
+    EXPECT_EQ(saved.count(), 1);
+}
+
+TEST_F(SettingsDialogs, TargetTimesRefuseAMissingEmployeeList)
+{
+    tmp.write(u"daten/zama.kvd"_s, kBom);
+    action(u"MenuChgMonSollZ")->trigger();
+    EXPECT_TRUE(modals.isEmpty());
+    EXPECT_EQ(messenger.messages, QStringList { u"Mitarbeiter-Liste ist leer  "_s });
+}
+
+TEST_F(SettingsDialogs, RatesThroughTheirControls)
+{
+    onModal = [this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), u"  Stundensätze 2024"_s);
+        auto* grid = in<QTableWidget>(dialog, u"StdSatzSGrid"_s);
+        ASSERT_EQ(grid->rowCount(), 3);
+        EXPECT_EQ(grid->item(0, 1)->text(), u"  Prognose"_s);
+        EXPECT_EQ(grid->item(2, 1)->text(), u"  bert"_s);
+        grid->item(1, 2)->setText(u"12.345"_s);
+        in<QPushButton>(dialog, u"SaveBtn"_s)->click();
+        EXPECT_EQ(grid->currentRow(), 1);
+        grid->item(1, 2)->setText(u"45,51"_s);
+        in<QPushButton>(dialog, u"SaveBtn"_s)->click();
+    };
+    button(u"StdSatzBtn")->click();
+    EXPECT_EQ(messenger.messages,
+        QStringList { u"Stundensatz-Soll: Maximal 2 Nachkommastellen sind möglich!\n( Bsp. 101,25 )  "_s });
+    EXPECT_EQ(tmp.read(u"daten/zmasatz.kvd"_s),
+        kBom + "2024PrognoseNr=      nuvo\r\n2024PA=     45.51\r\n2024PB=      nuvo\r\n");
+}
+
+TEST_F(SettingsDialogs, HolidaysThroughTheirControls)
+{
+    tmp.write(u"daten/zconfig.kvd"_s, kBom + "feiertag=010000\r\n");
+    QSignalSpy saved(form.get(), &TMainForm::baseDataSaved);
+    onModal = [this](QDialog& dialog) {
+        auto& holidays = dynamic_cast<TFeiertagForm&>(dialog);
+        holidays.FormShow();
+        EXPECT_TRUE(in<QRadioButton>(dialog, u"RBtnD"_s)->isChecked());
+        auto* fronleichnam = in<QCheckBox>(dialog, u"CheckBox1"_s);
+        EXPECT_TRUE(fronleichnam->isChecked());
+        in<QCheckBox>(dialog, u"CheckBox5"_s)->setChecked(true);
+        in<QRadioButton>(dialog, u"RBtnCH"_s)->click();
+        EXPECT_FALSE(fronleichnam->isEnabled());
+        EXPECT_FALSE(fronleichnam->isChecked());
+        in<QRadioButton>(dialog, u"RBtnD"_s)->click();
+        EXPECT_TRUE(fronleichnam->isChecked());
+        EXPECT_FALSE(in<QCheckBox>(dialog, u"CheckBox5"_s)->isChecked());
+        in<QCheckBox>(dialog, u"CheckBox0"_s)->setChecked(true);
+        in<QPushButton>(dialog, u"SaveBtn"_s)->click();
+    };
+    button(u"ChgFeiertageBtn")->click();
+    EXPECT_EQ(tmp.read(u"daten/zconfig.kvd"_s), kBom + "feiertag=110000\r\nlandcode=0\r\n");
+    EXPECT_EQ(saved.count(), 1);
+}

@@ -1,0 +1,94 @@
+#include "common/clock.h"
+#include "common/data_file_codec.h"
+#include "pelin/forms/day_sheet_panel.h"
+#include "pelin/forms/main_form.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/scripted_messenger.h"
+#include "tests/support/temp_folder.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A program folder with the configuration and a LAN time folder with the
+// base data, as the administration provides them.
+struct WorkingDayFlow : ::testing::Test {
+    TempFolder root;
+    ScriptedMessenger messenger;
+    DataFileCodec codec { CodecProgram::Pelin, messenger, [](int) {} };
+    FixedClock clock { QDateTime(QDate(2023, 3, 7), QTime(17, 0)) };
+    QSettings settings { root.path(u"s.ini"_s), QSettings::IniFormat };
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override
+    {
+        QDir().mkpath(root.path(u"prog"_s));
+        QDir().mkpath(root.path(u"zeit"_s));
+        QDir().mkpath(root.path(u"docs"_s));
+        scramble(u"prog/pelin.cfg"_s,
+            { u"dbversion=161020"_s, u"LAN_aktiv=1"_s, u"progordner="_s + root.path(u"prog"_s),
+                u"zeitordner="_s + root.path(u"zeit"_s) });
+        scramble(u"zeit/dama.kvd"_s,
+            { u"Geheim=4711#Erika Muster#100#"_s,
+                u"msz4711=10800"_s + u"022023"_s + u"16000"_s + u"032023"_s + u"16800"_s });
+        root.write(u"zeit/dprojekte.kvd"_s, "\xEF\xBB\xBFP100=Projekt\r\n900=Pause\r\n910=Krank\r\n");
+        PelinEnvironment env { messenger, codec, clock, settings, root.path(u"prog"_s), root.path(u"docs"_s),
+            root.path(u"docs"_s), { u"pelin"_s } };
+        form = std::make_unique<TMainForm>(env, VisualStyle::System);
+        form->FormShow();
+    }
+
+    void scramble(const QString& name, const QStringList& lines)
+    {
+        StringList list(lines);
+        DataFileCodec korav(CodecProgram::Korav, messenger, [](int) {});
+        ASSERT_TRUE(korav.SaveDataFile(root.path(name), list));
+    }
+
+    void logIn()
+    {
+        form->findChild<QLineEdit*>(u"AnmeldeNameEdit"_s)->setText(u"Geheim"_s);
+        form->LoginBtnClick();
+    }
+};
+
+} // namespace
+
+TEST_F(WorkingDayFlow, RecordedDayArrivesInTheTimeFolderAfterLogOut)
+{
+    EXPECT_FALSE(form->daySheet()->findChild<QPushButton*>(u"KrankBtn"_s)->isEnabled());
+    form->daySheet()->ZeitFieldClick();
+    EXPECT_EQ(messenger.messages, QStringList { u"Sie sind nicht angemeldet!"_s });
+    messenger.messages.clear();
+
+    logIn();
+    ASSERT_TRUE(messenger.messages.isEmpty()) << messenger.messages.join(u'|').toStdString();
+    EXPECT_EQ(form->findChild<QLabel*>(u"MitarbeiterLabel"_s)->text(), u"  Erika Muster  "_s);
+
+    form->ShowDate(QDate(2023, 3, 6));
+    DaySheet& sheet = form->daySheet()->sheet();
+    sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
+    sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
+    sheet.hoursField = u"4"_s;
+    sheet.minutesField = u"00"_s;
+    sheet.EinfgEintragBtnClick();
+    sheet.RemarkTaken(u"Messe"_s);
+    form->daySheet()->LoadDisplayedDay();
+    EXPECT_EQ(form->daySheet()->findChild<QLabel*>(u"OffenLabel"_s)->text(), u"  4:45 "_s);
+    EXPECT_EQ(form->findChild<QLabel*>(u"MonDauerLabelWert"_s)->text(), u"  8:45 "_s);
+
+    messenger.answerNext(kAnswerYes);
+    form->LoginBtnClick();
+    EXPECT_EQ(messenger.questions, QStringList { u"Änderungen speichern ?"_s });
+    EXPECT_EQ(root.read(u"zeit/az2023034711.kvd"_s),
+        QByteArray("az202303064711=2023030707301615----------------Messe\r\n"
+                   "pz202303064711=2023030700400P100####\r\n"));
+    EXPECT_TRUE(form->findChild<QLabel*>(u"MitarbeiterLabel"_s)->text().isEmpty());
+}
