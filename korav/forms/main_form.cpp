@@ -17,7 +17,6 @@
 #include "korav/forms/ma_open_form.h"
 #include "korav/forms/ma_stamm_form.h"
 #include "korav/forms/main_form_controls.h"
-// Pickers, activities, targets, rates and holidays
 #include "korav/core/employee_list_file.h"
 #include "korav/core/target_times_editor.h"
 #include "korav/forms/ausw_monat_std_form.h"
@@ -26,7 +25,6 @@
 #include "korav/forms/projekte_form.h"
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
-// end: pickers, activities, targets, rates and holidays
 
 #include "korav/core/backup_ring.h"
 #include "korav/forms/backup_form.h"
@@ -65,7 +63,6 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     maStammForm_ = new TMaStammForm(environment, saved, this);
     adminPassForm_ = new TAdminPassForm(environment, this);
     maOpenForm_ = new TMaOpenForm(environment, this);
-    // Pickers, activities, targets, rates and holidays
     auswMonatStdForm_ = new TAuswMonatStdForm(environment.messenger, this);
     auswProjekteForm_ = new TAuswProjekteForm(environment.store, this);
     const BaseDataSaved activitiesSaved = [this] {
@@ -76,7 +73,6 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     zeitSollForm_ = new TZeitSollForm(environment, *auswMonatStdForm_, startDate_.year(), saved, this);
     stdSatzForm_ = new TStdSatzForm(environment, startDate_.year(), this);
     feiertagForm_ = new TFeiertagForm(environment, saved, this);
-    // end: pickers, activities, targets, rates and holidays
     backupForm_
         = new TBackupForm(environment.messenger, environment.store.folder().root(), environment.clock, this);
     backupForm_->setHelpHandler([this] { environment_.help.OpenHelp(KoravHelp::kCheckTopic); });
@@ -84,6 +80,7 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
     connectHandlers();
+    connectProvisionHandlers(); // provisioning, collection and connection settings
     SetLoginState(false);
 }
 
@@ -133,6 +130,8 @@ void TMainForm::AnmeldenBtnClick()
     role_ = result.role;
     if (role_ == AdminPasswords::kDataAdmin)
         applyDataAdminLocks();
+    EinstellungenLaden(); // provisioning, collection and connection settings
+    CheckBaseDataCurrent(); // provisioning, collection and connection settings
 }
 
 void TMainForm::SetLoginState(bool loggedIn)
@@ -254,7 +253,6 @@ void TMainForm::ChgAPasswBtnClick()
     environment_.runModal(*adminPassForm_);
 }
 
-// Pickers, activities, targets, rates and holidays
 void TMainForm::ChgProjektListeBtnClick()
 {
     errLabel_->clear();
@@ -289,7 +287,6 @@ void TMainForm::ChgFeiertageBtnClick()
     errLabel_->clear();
     environment_.runModal(*feiertagForm_);
 }
-// end: pickers, activities, targets, rates and holidays
 
 void TMainForm::InfoImageClick()
 {

@@ -3,6 +3,14 @@
 #include "common/ui/visual_style.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/program_settings.h"
+#include "common/data_file_codec.h"
+#include "common/ftp_client.h"
+#include "korav/core/base_data_staleness.h"
+#include "korav/core/connection_settings.h"
+#include "korav/forms/korav_environment.h"
+#include <memory>
+class TConnectionIndicator;
+class TVerbDatenForm;
 
 #include <QDate>
 #include <QMainWindow>
@@ -19,14 +27,12 @@ class TAdminPassForm;
 class TMaOpenForm;
 class TMaStammForm;
 class TMListeForm;
-// Pickers, activities, targets, rates and holidays
 class TAuswMonatStdForm;
 class TAuswProjekteForm;
 class TProjekteForm;
 class TZeitSollForm;
 class TStdSatzForm;
 class TFeiertagForm;
-// end: pickers, activities, targets, rates and holidays
 
 // KORAV's main window: the log-in and the hub of every dialog.
 class TBackupForm;
@@ -41,19 +47,21 @@ public:
     AdminPasswords::Role role() const { return role_; }
     const ProgramSettings& programSettings() const { return programSettings_; }
     const BackupTimerCount& backupTimer() const { return backupTimer_; }
+    ConnectionSettings& connectionSettings() { return connection_; }
+    const BaseDataStaleness& staleness() const { return stale_; }
+    TVerbDatenForm& verbDatenForm() { return *verbDatenForm_; }
+    TConnectionIndicator& paintBox1() { return *paintBox1_; }
 
     TMListeForm& listForm() { return *mListeForm_; }
     TMaStammForm& stammForm() { return *maStammForm_; }
     TAdminPassForm& passForm() { return *adminPassForm_; }
     TMaOpenForm& openForm() { return *maOpenForm_; }
-    // Pickers, activities, targets, rates and holidays
     TAuswMonatStdForm& hoursPicker() { return *auswMonatStdForm_; }
     TAuswProjekteForm& activityChooser() { return *auswProjekteForm_; }
     TProjekteForm& activitiesForm() { return *projekteForm_; }
     TZeitSollForm& targetsForm() { return *zeitSollForm_; }
     TStdSatzForm& ratesForm() { return *stdSatzForm_; }
     TFeiertagForm& holidaysForm() { return *feiertagForm_; }
-    // end: pickers, activities, targets, rates and holidays
 
 public Q_SLOTS:
     void FormShow();
@@ -64,13 +72,11 @@ public Q_SLOTS:
     void ChgMaStammBtnClick();
     void ChgOrdnerBtnClick();
     void ChgAPasswBtnClick();
-    // Pickers, activities, targets, rates and holidays
     void ChgProjektListeBtnClick();
     void ChgSonstigeBtnClick();
     void ChgMonSollZBtnClick();
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
-    // end: pickers, activities, targets, rates and holidays
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -80,6 +86,18 @@ public Q_SLOTS:
     void BackupBtnClick();
     void runAutomaticBackup();
     void FormClose();
+    void EinstellungenLaden();
+    void CheckBaseDataCurrent();
+    void CheckPelinProgramCurrent();
+    void MarkActivityListStale();
+    void PelinErstellenBtnClick();
+    void KoravUploadBtnClick();
+    void PelinExeUploadBtnClick();
+    void StartPelinBtnClick();
+    void KoravDownloadBtnClick();
+    void VerbindBtnClick();
+    // 1 connected, 0 not; the FTP session stays open.
+    int FtpVerbinden();
 
 Q_SIGNALS:
     void programEnd();
@@ -103,6 +121,9 @@ private:
     void applyDataAdminLocks();
     void switchStyle(VisualStyle style);
     void dataFolderChanged(const DataFolder& folder);
+    void connectProvisionHandlers();
+    void setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled);
+    void setButtonLook(QStringView button, bool italic, const QString& colour = {});
 
     KoravEnvironment& environment_;
     QDate startDate_;
@@ -113,6 +134,12 @@ private:
     ProgramSettings programSettings_;
     BackupTimerCount backupTimer_;
     TBackupForm* backupForm_ = nullptr;
+    DataFileCodec codec_ { CodecProgram::Korav, environment_.messenger };
+    ConnectionSettings connection_ { environment_.store };
+    BaseDataStaleness stale_;
+    TVerbDatenForm* verbDatenForm_ = nullptr;
+    TConnectionIndicator* paintBox1_ = nullptr;
+    std::unique_ptr<FtpClient> ftp_;
 
     QLineEdit* adminPassMEdit_ = nullptr;
     QPushButton* anmeldenBtn_ = nullptr;
@@ -129,12 +156,10 @@ private:
     TMaStammForm* maStammForm_;
     TAdminPassForm* adminPassForm_;
     TMaOpenForm* maOpenForm_;
-    // Pickers, activities, targets, rates and holidays
     TAuswMonatStdForm* auswMonatStdForm_;
     TAuswProjekteForm* auswProjekteForm_;
     TProjekteForm* projekteForm_;
     TZeitSollForm* zeitSollForm_;
     TStdSatzForm* stdSatzForm_;
     TFeiertagForm* feiertagForm_;
-    // end: pickers, activities, targets, rates and holidays
 };

@@ -174,13 +174,11 @@ void TMainForm::connectHandlers()
     onClick(u"CloseBtn"_s, u"MenuClose"_s, &QWidget::close);
     onClick(u"BackupBtn"_s, u"MenuChgBackup"_s, &TMainForm::BackupBtnClick);
     connect(this, &TMainForm::automaticBackupDue, this, &TMainForm::runAutomaticBackup);
-    // Pickers, activities, targets, rates and holidays
     onClick(u"ChgProjektListeBtn"_s, u"MenuChgProjektListe"_s, &TMainForm::ChgProjektListeBtnClick);
     onClick(u"ChgSonstigeBtn"_s, u"MenuChgSonstige"_s, &TMainForm::ChgSonstigeBtnClick);
     onClick(u"ChgMonSollZBtn"_s, u"MenuChgMonSollZ"_s, &TMainForm::ChgMonSollZBtnClick);
     onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
     onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
-    // end: pickers, activities, targets, rates and holidays
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,
