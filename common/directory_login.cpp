@@ -49,6 +49,30 @@ QString EscapeDnValue(const QString& value)
     return escaped;
 }
 
+DirectoryBind TryDirectoryBind(
+    const DirectorySettings& settings, const QString& userName, const QString& password)
+{
+    const QString base = u"dc=%1,dc=%2"_s.arg(settings.dn1.left(40), settings.dn2.left(10));
+    const QByteArray dn = (u"uid="_s % EscapeDnValue(userName.left(60)) % u',' % base.left(60)).toUtf8();
+    LDAP* ldap = nullptr;
+    if (ldap_initialize(&ldap, ServerUri(settings).toUtf8().constData()) != LDAP_SUCCESS || !ldap)
+        return DirectoryBind::NoConnection;
+    DirectoryBind result = DirectoryBind::VersionRefused;
+    const int version = LDAP_VERSION3;
+    if (ldap_set_option(ldap, LDAP_OPT_PROTOCOL_VERSION, &version) == LDAP_OPT_SUCCESS) {
+        SetTimeouts(ldap);
+        QByteArray secretBytes = password.left(20).toUtf8();
+        berval credentials { ber_len_t(secretBytes.size()), secretBytes.data() };
+        const int code = ldap_sasl_bind_s(
+            ldap, dn.constData(), LDAP_SASL_SIMPLE, &credentials, nullptr, nullptr, nullptr);
+        result = code == LDAP_SUCCESS   ? DirectoryBind::Accepted
+            : IsConnectionFailure(code) ? DirectoryBind::NoConnection
+                                        : DirectoryBind::Refused;
+    }
+    ldap_unbind_ext_s(ldap, nullptr, nullptr);
+    return result;
+}
+
 bool CheckDirectoryLogin(
     const DirectorySettings& settings, const QString& userName, const QString& password, Messenger& messenger)
 {
@@ -59,35 +83,22 @@ bool CheckDirectoryLogin(
     }
     // An empty password would make an unauthenticated bind, which many
     // servers accept for any name.
-    const QString secret = password.left(20);
-    if (userName.isEmpty() || secret.isEmpty()) {
+    if (userName.isEmpty() || password.left(20).isEmpty()) {
         messenger.show(u"Bitte LDAP - Anmeldename und - Kennwort eingeben"_s);
         return false;
     }
-    const QString base = u"dc=%1,dc=%2"_s.arg(settings.dn1.left(40), settings.dn2.left(10));
-    const QByteArray dn = (u"uid="_s % EscapeDnValue(userName.left(60)) % u',' % base.left(60)).toUtf8();
-
-    LDAP* ldap = nullptr;
-    if (ldap_initialize(&ldap, ServerUri(settings).toUtf8().constData()) != LDAP_SUCCESS || !ldap) {
+    switch (TryDirectoryBind(settings, userName, password)) {
+    case DirectoryBind::Accepted:
+        return true;
+    case DirectoryBind::NoConnection:
         messenger.show(u"Keine Verbindung zum LDAP-Server möglich!"_s);
-        return false;
-    }
-    bool ok = false;
-    const int version = LDAP_VERSION3;
-    if (ldap_set_option(ldap, LDAP_OPT_PROTOCOL_VERSION, &version) != LDAP_OPT_SUCCESS) {
+        break;
+    case DirectoryBind::VersionRefused:
         messenger.show(u"Setzen der Option war nicht erfolgreich! (Versionsfehler) "_s);
-    } else {
-        SetTimeouts(ldap);
-        QByteArray secretBytes = secret.toUtf8();
-        berval credentials { ber_len_t(secretBytes.size()), secretBytes.data() };
-        const int code = ldap_sasl_bind_s(
-            ldap, dn.constData(), LDAP_SASL_SIMPLE, &credentials, nullptr, nullptr, nullptr);
-        ok = code == LDAP_SUCCESS;
-        if (IsConnectionFailure(code))
-            messenger.show(u"Keine Verbindung zum LDAP-Server möglich!"_s);
-        else if (!ok)
-            messenger.show(u"Anmeldung war nicht erfolgreich! (Anmeldename-/Passwortfehler)"_s);
+        break;
+    case DirectoryBind::Refused:
+        messenger.show(u"Anmeldung war nicht erfolgreich! (Anmeldename-/Passwortfehler)"_s);
+        break;
     }
-    ldap_unbind_ext_s(ldap, nullptr, nullptr);
-    return ok;
+    return false;
 }

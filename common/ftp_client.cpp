@@ -53,6 +53,65 @@ size_t ReadFromBytes(char* buffer, size_t size, size_t count, void* source)
     return size_t(length);
 }
 
+size_t WriteToBytes(char* data, size_t size, size_t count, void* bytes)
+{
+    static_cast<QByteArray*>(bytes)->append(data, qsizetype(size * count));
+    return size * count;
+}
+
+// "type=file;size=12;modify=20230520100001; name"
+std::optional<FtpEntry> FromMlsd(QStringView line)
+{
+    const qsizetype blank = line.indexOf(u' ');
+    if (blank < 0)
+        return std::nullopt;
+    FtpEntry entry;
+    entry.name = line.mid(blank + 1).toString();
+    for (QStringView fact : line.left(blank).split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype eq = fact.indexOf(u'=');
+        const QString key = fact.left(eq).toString().toLower();
+        const QStringView value = fact.mid(eq + 1);
+        if (key == u"type"_s)
+            entry.folder = value.compare(u"dir", Qt::CaseInsensitive) == 0;
+        else if (key == u"size"_s)
+            entry.size = value.toLongLong();
+        else if (key == u"modify"_s)
+            entry.modified = QDateTime::fromString(value.left(14).toString(), u"yyyyMMddHHmmss"_s);
+    }
+    entry.modified.setTimeSpec(Qt::UTC);
+    return entry;
+}
+
+// "drwxr-xr-x 2 owner group 4096 May 20 10:00 name"
+std::optional<FtpEntry> FromList(QStringView line)
+{
+    const QList<QStringView> parts = line.split(u' ', Qt::SkipEmptyParts);
+    if (parts.size() < 9)
+        return std::nullopt;
+    qsizetype at = 0;
+    for (int i = 0; i < 8; ++i) {
+        at = line.indexOf(parts.at(i), at) + parts.at(i).size();
+    }
+    FtpEntry entry;
+    entry.name = line.mid(at).trimmed().toString();
+    entry.folder = line.startsWith(u'd');
+    entry.size = parts.at(4).toLongLong();
+    return entry;
+}
+
+QList<FtpEntry> Parse(const QByteArray& bytes, bool mlsd)
+{
+    QList<FtpEntry> entries;
+    // Listings come in ASCII mode: lines may end with LF alone.
+    const QString text = QString::fromUtf8(bytes).remove(u'\r');
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const std::optional<FtpEntry> entry = mlsd ? FromMlsd(line) : FromList(line);
+        if (entry && entry->name != u"."_s && entry->name != u".."_s)
+            entries.append(*entry);
+    }
+    return entries;
+}
+
 } // namespace
 
 FtpClient::FtpClient(FtpSettings settings) : settings_(std::move(settings))
@@ -173,4 +232,27 @@ bool FtpClient::put(const QString& localPath, const QString& fileName)
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, nullptr);
     curl_slist_free_all(commands);
     return code == CURLE_OK;
+}
+
+std::optional<QByteArray> FtpClient::listing(const char* command)
+{
+    QByteArray bytes;
+    prepare({});
+    curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, command);
+    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToBytes);
+    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &bytes);
+    if (curl_easy_perform(curl_) != CURLE_OK)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QList<FtpEntry>> FtpClient::list()
+{
+    if (!curl_)
+        return std::nullopt;
+    if (const std::optional<QByteArray> mlsd = listing("MLSD"))
+        return Parse(*mlsd, true);
+    if (const std::optional<QByteArray> plain = listing("LIST"))
+        return Parse(*plain, false);
+    return std::nullopt;
 }

@@ -5,7 +5,19 @@
 
 #include <QString>
 
+#include <QDateTime>
+#include <QList>
+#include <optional>
+
 typedef void CURL;
+
+// One entry of a listing of the FTP folder.
+struct FtpEntry {
+    QString name;
+    bool folder = false;
+    QDateTime modified; // UTC; invalid when the listing gives no exact time
+    qint64 size = -1;
+};
 
 // The FTP operations the programs use, on libcurl: passive mode, binary
 // transfers. One session lives from open() to close(); every file name is
@@ -28,10 +40,14 @@ public:
     bool get(const QString& fileName, const QString& localPath);
     // Stores under a temporary name on the server, renamed only when whole.
     bool put(const QString& localPath, const QString& fileName);
+    // The entries of the FTP folder: MLSD, or LIST where the server has no
+    // MLSD (LIST gives no exact times). Nothing when neither works.
+    std::optional<QList<FtpEntry>> list();
 
 private:
     QByteArray url(const QString& fileName) const;
     void prepare(const QString& fileName);
+    std::optional<QByteArray> listing(const char* command);
 
     FtpSettings settings_;
     CURL* curl_ = nullptr;

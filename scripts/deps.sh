@@ -11,5 +11,5 @@ $SUDO apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-translations-l10n libgl-dev \
   zlib1g-dev libminizip-dev libcurl4-openssl-dev libldap-dev libxlsxwriter-dev \
   fonts-liberation2 fonts-dejavu-core \
-  libgtest-dev libgmock-dev libbenchmark-dev hyperfine \
+  libgtest-dev libgmock-dev libbenchmark-dev hyperfine rsync \
   python3 python3-pyftpdlib python3-openpyxl slapd ldap-utils poppler-utils unzip

@@ -1,5 +1,6 @@
 #include "korav/core/employee_list_file.h"
 
+#include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 
 namespace EmployeeListFile {
@@ -15,6 +16,20 @@ QStringList Load(const BaseDataStore& store)
 bool Save(const BaseDataStore& store, const QStringList& names)
 {
     return store.save(KoravFile::kEmployeeList, StringList(names));
+}
+
+std::optional<QStringList> LoadForEditing(const BaseDataStore& store, const QString& missingText)
+{
+    if (!store.exists(KoravFile::kEmployeeList)) {
+        store.messenger().show(missingText);
+        return std::nullopt;
+    }
+    QStringList employees = Load(store);
+    if (employees.isEmpty()) {
+        store.messenger().show(QStringLiteral("Mitarbeiter-Liste ist leer  "));
+        return std::nullopt;
+    }
+    return employees;
 }
 
 } // namespace EmployeeListFile

@@ -33,16 +33,7 @@ MasterDataEditor::MasterDataEditor(const BaseDataStore& store, BaseDataSaved sav
 
 std::optional<QStringList> MasterDataEditor::EmployeesToEdit(const BaseDataStore& store)
 {
-    if (!store.exists(KoravFile::kEmployeeList)) {
-        store.messenger().show(u"Keine Mitarbeiter-Datei vorhanden!  "_s);
-        return std::nullopt;
-    }
-    QStringList employees = EmployeeListFile::Load(store);
-    if (employees.isEmpty()) {
-        store.messenger().show(u"Mitarbeiter-Liste ist leer  "_s);
-        return std::nullopt;
-    }
-    return employees;
+    return EmployeeListFile::LoadForEditing(store, u"Keine Mitarbeiter-Datei vorhanden!  "_s);
 }
 
 void MasterDataEditor::load(const QStringList& employees)

@@ -50,15 +50,51 @@ StringList ActivityList(const StringList& projects, const StringList& others)
     return StringList(projects.lines() + others.lines());
 }
 
+namespace {
+
+bool Switch(const StringList& config, QStringView key, QStringView on)
+{
+    return config.hasKey(key) && config.value(key).trimmed() == on;
+}
+
+// The FTP keys when the exchange runs over FTP, the directory keys when the
+// directory log-in is on; each only when set.
+QStringList ExchangeLines(const StringList& config, bool ftp, bool directory)
+{
+    static const QStringList kFtpKeys
+        = { u"syftpserver"_s, u"syftpbenutzer"_s, u"syftppw"_s, u"syftpordner"_s };
+    static const QStringList kDirectoryKeys
+        = { u"ldapserver"_s, u"ldapport"_s, u"ldapdn1"_s, u"ldapdn2"_s, u"ldap_cbox_aktiviert"_s };
+    QStringList lines;
+    const auto take = [&](const QStringList& keys) {
+        for (const QString& key : keys) {
+            if (!config.value(key).isEmpty())
+                lines.append(key + u'=' + config.value(key));
+        }
+    };
+    if (ftp)
+        take(kFtpKeys);
+    if (directory)
+        take(kDirectoryKeys);
+    return lines;
+}
+
+} // namespace
+
 StringList PelinConfig(const StringList& config)
 {
     const QString programFolder = WholeLine(config, KoravConfig::kProgramFolder);
     const QString timeFolder = WholeLine(config, KoravConfig::kTimeFolder);
     if (programFolder.isEmpty() || timeFolder.isEmpty())
         return {};
-    return StringList({ u"LAN_aktiv=1"_s, programFolder, timeFolder, u"LDAP_aktiv=0"_s,
-        LineOrDefault(config, KoravConfig::kCountryCode, u"0"_s),
-        LineOrDefault(config, KoravConfig::kRegionalHolidays, u"000000"_s), u"dbversion=161020"_s });
+    const bool ftp = Switch(config, u"LAN_aktiv", u"0");
+    const bool directory = Switch(config, u"ldap_cbox_aktiviert", u"1");
+    return StringList(
+        QStringList { ftp ? u"LAN_aktiv=0"_s : u"LAN_aktiv=1"_s, programFolder, timeFolder,
+            directory ? u"LDAP_aktiv=1"_s : u"LDAP_aktiv=0"_s,
+            LineOrDefault(config, KoravConfig::kCountryCode, u"0"_s),
+            LineOrDefault(config, KoravConfig::kRegionalHolidays, u"000000"_s), u"dbversion=161020"_s }
+        + ExchangeLines(config, ftp, directory));
 }
 
 StringList UploadMarker()
@@ -78,7 +114,8 @@ QString CollectionStampLine(QStringView fileName, const QDateTime& lastWrite)
 
 QString CollectionText(const QDateTime& time)
 {
-    static const QString kWeekdays[] = { u"Mo"_s, u"Di"_s, u"Mi"_s, u"Do"_s, u"Fr"_s, u"Sa"_s, u"So"_s };
+    static const QString kWeekdays[]
+        = { u"Mo,"_s, u"Di,"_s, u"Mi,"_s, u"Do,"_s, u"Fr,"_s, u"Sa,"_s, u"So,"_s };
     const QDate d = time.date();
     const QTime t = time.time();
     return u"zuletzt am "_s + kWeekdays[d.dayOfWeek() - 1] + u' ' + FixedWidth::Digits(d.day(), 2) + u'.'

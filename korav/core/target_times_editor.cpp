@@ -58,16 +58,7 @@ TargetTimesEditor::TargetTimesEditor(const BaseDataStore& store, int startYear, 
 
 std::optional<QStringList> TargetTimesEditor::EmployeesToEdit(const BaseDataStore& store)
 {
-    if (!store.exists(KoravFile::kEmployeeList)) {
-        store.messenger().show(u"Keine Mitarbeiter-Datei vorhanden"_s);
-        return std::nullopt;
-    }
-    QStringList employees = EmployeeListFile::Load(store);
-    if (employees.isEmpty()) {
-        store.messenger().show(u"Mitarbeiter-Liste ist leer  "_s);
-        return std::nullopt;
-    }
-    return employees;
+    return EmployeeListFile::LoadForEditing(store, u"Keine Mitarbeiter-Datei vorhanden"_s);
 }
 
 bool TargetTimesEditor::open(const QStringList& employees)

@@ -5,11 +5,16 @@
 #include "common/ui/about_form.h"
 #include "korav/core/admin_login.h"
 #include "korav/core/base_data_store.h"
+#include "korav/core/employee_list_file.h"
 #include "korav/core/korav_settings.h"
 #include "korav/core/korav_start.h"
 #include "korav/core/master_data_editor.h"
+#include "korav/core/target_times_editor.h"
 #include "korav/core/version_line.h"
 #include "korav/forms/admin_pass_form.h"
+#include "korav/forms/ausw_monat_std_form.h"
+#include "korav/forms/ausw_projekte_form.h"
+#include "korav/forms/feiertag_form.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/help_window.h"
 #include "korav/forms/korav_environment.h"
@@ -17,16 +22,13 @@
 #include "korav/forms/ma_open_form.h"
 #include "korav/forms/ma_stamm_form.h"
 #include "korav/forms/main_form_controls.h"
-// Pickers, activities, targets, rates and holidays
-#include "korav/core/employee_list_file.h"
-#include "korav/core/target_times_editor.h"
-#include "korav/forms/ausw_monat_std_form.h"
-#include "korav/forms/ausw_projekte_form.h"
-#include "korav/forms/feiertag_form.h"
 #include "korav/forms/projekte_form.h"
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
-// end: pickers, activities, targets, rates and holidays
+
+#include "korav/core/backup_ring.h"
+#include "korav/forms/backup_form.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -61,7 +63,6 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     maStammForm_ = new TMaStammForm(environment, saved, this);
     adminPassForm_ = new TAdminPassForm(environment, this);
     maOpenForm_ = new TMaOpenForm(environment, this);
-    // Pickers, activities, targets, rates and holidays
     auswMonatStdForm_ = new TAuswMonatStdForm(environment.messenger, this);
     auswProjekteForm_ = new TAuswProjekteForm(environment.store, this);
     const BaseDataSaved activitiesSaved = [this] {
@@ -72,7 +73,9 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     zeitSollForm_ = new TZeitSollForm(environment, *auswMonatStdForm_, startDate_.year(), saved, this);
     stdSatzForm_ = new TStdSatzForm(environment, startDate_.year(), this);
     feiertagForm_ = new TFeiertagForm(environment, saved, this);
-    // end: pickers, activities, targets, rates and holidays
+    backupForm_
+        = new TBackupForm(environment.messenger, environment.store.folder().root(), environment.clock, this);
+    backupForm_->setHelpHandler([this] { environment_.help.OpenHelp(KoravHelp::kCheckTopic); });
     // Employee overview
     ueMonatMaForm_ = CreateUeMonatMaForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_, this);
@@ -83,6 +86,7 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
     connectHandlers();
+    connectProvisionHandlers(); // provisioning, collection and connection settings
     SetLoginState(false);
 }
 
@@ -132,13 +136,17 @@ void TMainForm::AnmeldenBtnClick()
     role_ = result.role;
     if (role_ == AdminPasswords::kDataAdmin)
         applyDataAdminLocks();
+    EinstellungenLaden(); // provisioning, collection and connection settings
+    CheckBaseDataCurrent(); // provisioning, collection and connection settings
 }
 
 void TMainForm::SetLoginState(bool loggedIn)
 {
-    if (loggedIn)
+    if (loggedIn) {
         LoadProgramSettings();
-    else
+        backupForm_->setDataFolder(environment_.store.folder().root());
+        backupForm_->ring().loadChoices();
+    } else
         role_ = AdminPasswords::kNoRole;
     anmeldenBtn_->setText(loggedIn ? u"Abmelden"_s : u"Anmelden"_s);
     ampelSBtn_->setEnabled(loggedIn);
@@ -194,8 +202,26 @@ void TMainForm::Timer1Timer()
 {
     if (timer1_->interval() != BackupTimerCount::kIntervalMs)
         timer1_->setInterval(BackupTimerCount::kIntervalMs);
-    if (backupTimer_.tick(programSettings_.backup.automatic))
+    if (backupTimer_.tick(backupForm_->ring().isAutomaticActive()))
         Q_EMIT automaticBackupDue();
+}
+
+void TMainForm::runAutomaticBackup()
+{
+    const BackupOutcome outcome = backupForm_->ring().AutoBackupPruefen();
+    if (!outcome.problems.isEmpty())
+        ShowError(errLabel_, outcome.problems.join(u' '));
+}
+
+void TMainForm::BackupBtnClick()
+{
+    errLabel_->clear();
+    // The automatic step must not run into a backup the dialog has started.
+    timer1_->stop();
+    environment_.runModal(*backupForm_);
+    backupForm_->ring().loadChoices();
+    if (role_ != AdminPasswords::kNoRole)
+        timer1_->start();
 }
 
 void TMainForm::ChgMListeBtnClick()
@@ -223,6 +249,7 @@ void TMainForm::ChgOrdnerBtnClick()
 void TMainForm::dataFolderChanged(const DataFolder& folder)
 {
     setWindowTitle(MainWindowCaption(folder));
+    backupForm_->setDataFolder(folder.root());
     SetLoginState(false);
 }
 
@@ -232,7 +259,6 @@ void TMainForm::ChgAPasswBtnClick()
     environment_.runModal(*adminPassForm_);
 }
 
-// Pickers, activities, targets, rates and holidays
 void TMainForm::ChgProjektListeBtnClick()
 {
     errLabel_->clear();
@@ -267,7 +293,6 @@ void TMainForm::ChgFeiertageBtnClick()
     errLabel_->clear();
     environment_.runModal(*feiertagForm_);
 }
-// end: pickers, activities, targets, rates and holidays
 
 // Employee overview
 void TMainForm::showEmployeeOverview(EmployeeOverviewCommand command)

@@ -1,8 +1,16 @@
 #pragma once
 
+#include "common/data_file_codec.h"
+#include "common/ftp_client.h"
 #include "common/ui/visual_style.h"
 #include "korav/core/admin_passwords.h"
+#include "korav/core/base_data_staleness.h"
+#include "korav/core/connection_settings.h"
 #include "korav/core/program_settings.h"
+#include "korav/forms/korav_environment.h"
+#include <memory>
+class TConnectionIndicator;
+class TVerbDatenForm;
 // Employee overview
 #include "korav/reports/forms/ue_monat_ma_opener.h"
 // end: employee overview
@@ -22,20 +30,20 @@ class TAdminPassForm;
 class TMaOpenForm;
 class TMaStammForm;
 class TMListeForm;
-// Pickers, activities, targets, rates and holidays
 class TAuswMonatStdForm;
 class TAuswProjekteForm;
 class TProjekteForm;
 class TZeitSollForm;
 class TStdSatzForm;
 class TFeiertagForm;
-// end: pickers, activities, targets, rates and holidays
 // Employee overview
 class TPruefenForm;
 class TUeMonatMaForm;
 // end: employee overview
 
 // KORAV's main window: the log-in and the hub of every dialog.
+class TBackupForm;
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,19 +54,21 @@ public:
     AdminPasswords::Role role() const { return role_; }
     const ProgramSettings& programSettings() const { return programSettings_; }
     const BackupTimerCount& backupTimer() const { return backupTimer_; }
+    ConnectionSettings& connectionSettings() { return connection_; }
+    const BaseDataStaleness& staleness() const { return stale_; }
+    TVerbDatenForm& verbDatenForm() { return *verbDatenForm_; }
+    TConnectionIndicator& paintBox1() { return *paintBox1_; }
 
     TMListeForm& listForm() { return *mListeForm_; }
     TMaStammForm& stammForm() { return *maStammForm_; }
     TAdminPassForm& passForm() { return *adminPassForm_; }
     TMaOpenForm& openForm() { return *maOpenForm_; }
-    // Pickers, activities, targets, rates and holidays
     TAuswMonatStdForm& hoursPicker() { return *auswMonatStdForm_; }
     TAuswProjekteForm& activityChooser() { return *auswProjekteForm_; }
     TProjekteForm& activitiesForm() { return *projekteForm_; }
     TZeitSollForm& targetsForm() { return *zeitSollForm_; }
     TStdSatzForm& ratesForm() { return *stdSatzForm_; }
     TFeiertagForm& holidaysForm() { return *feiertagForm_; }
-    // end: pickers, activities, targets, rates and holidays
     // Employee overview
     TUeMonatMaForm& employeeOverview() { return *ueMonatMaForm_; }
     TPruefenForm& annualCheck() { return *pruefenForm_; }
@@ -73,13 +83,11 @@ public Q_SLOTS:
     void ChgMaStammBtnClick();
     void ChgOrdnerBtnClick();
     void ChgAPasswBtnClick();
-    // Pickers, activities, targets, rates and holidays
     void ChgProjektListeBtnClick();
     void ChgSonstigeBtnClick();
     void ChgMonSollZBtnClick();
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
-    // end: pickers, activities, targets, rates and holidays
     // Employee overview
     void MaMonatBtnClick();
     void MaQuartaBtnClick();
@@ -92,7 +100,21 @@ public Q_SLOTS:
     void SubMenuStilWindowsClick();
     void SubMenuStilGrauClick();
     void Timer1Timer();
+    void BackupBtnClick();
+    void runAutomaticBackup();
     void FormClose();
+    void EinstellungenLaden();
+    void CheckBaseDataCurrent();
+    void CheckPelinProgramCurrent();
+    void MarkActivityListStale();
+    void PelinErstellenBtnClick();
+    void KoravUploadBtnClick();
+    void PelinExeUploadBtnClick();
+    void StartPelinBtnClick();
+    void KoravDownloadBtnClick();
+    void VerbindBtnClick();
+    // 1 connected, 0 not; the FTP session stays open.
+    int FtpVerbinden();
 
 Q_SIGNALS:
     void programEnd();
@@ -116,6 +138,9 @@ private:
     void applyDataAdminLocks();
     void switchStyle(VisualStyle style);
     void dataFolderChanged(const DataFolder& folder);
+    void connectProvisionHandlers();
+    void setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled);
+    void setButtonLook(QStringView button, bool italic, const QString& colour = {});
 
     KoravEnvironment& environment_;
     QDate startDate_;
@@ -125,6 +150,13 @@ private:
     bool styleChanged_ = false;
     ProgramSettings programSettings_;
     BackupTimerCount backupTimer_;
+    TBackupForm* backupForm_ = nullptr;
+    DataFileCodec codec_ { CodecProgram::Korav, environment_.messenger };
+    ConnectionSettings connection_ { environment_.store };
+    BaseDataStaleness stale_;
+    TVerbDatenForm* verbDatenForm_ = nullptr;
+    TConnectionIndicator* paintBox1_ = nullptr;
+    std::unique_ptr<FtpClient> ftp_;
 
     QLineEdit* adminPassMEdit_ = nullptr;
     QPushButton* anmeldenBtn_ = nullptr;
@@ -141,14 +173,12 @@ private:
     TMaStammForm* maStammForm_;
     TAdminPassForm* adminPassForm_;
     TMaOpenForm* maOpenForm_;
-    // Pickers, activities, targets, rates and holidays
     TAuswMonatStdForm* auswMonatStdForm_;
     TAuswProjekteForm* auswProjekteForm_;
     TProjekteForm* projekteForm_;
     TZeitSollForm* zeitSollForm_;
     TStdSatzForm* stdSatzForm_;
     TFeiertagForm* feiertagForm_;
-    // end: pickers, activities, targets, rates and holidays
     // Employee overview
     TUeMonatMaForm* ueMonatMaForm_;
     TPruefenForm* pruefenForm_;

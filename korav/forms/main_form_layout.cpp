@@ -172,13 +172,13 @@ void TMainForm::connectHandlers()
     onClick(u"ChgOrdnerBtn"_s, u"MenuChgOrdner"_s, &TMainForm::ChgOrdnerBtnClick);
     onClick(u"ChgAPasswBtn"_s, u"MenuChgAPassw"_s, &TMainForm::ChgAPasswBtnClick);
     onClick(u"CloseBtn"_s, u"MenuClose"_s, &QWidget::close);
-    // Pickers, activities, targets, rates and holidays
+    onClick(u"BackupBtn"_s, u"MenuChgBackup"_s, &TMainForm::BackupBtnClick);
+    connect(this, &TMainForm::automaticBackupDue, this, &TMainForm::runAutomaticBackup);
     onClick(u"ChgProjektListeBtn"_s, u"MenuChgProjektListe"_s, &TMainForm::ChgProjektListeBtnClick);
     onClick(u"ChgSonstigeBtn"_s, u"MenuChgSonstige"_s, &TMainForm::ChgSonstigeBtnClick);
     onClick(u"ChgMonSollZBtn"_s, u"MenuChgMonSollZ"_s, &TMainForm::ChgMonSollZBtnClick);
     onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
     onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
-    // end: pickers, activities, targets, rates and holidays
     // Employee overview
     onClick(u"MaMonatBtn"_s, u"MenuMaMonat"_s, &TMainForm::MaMonatBtnClick);
     onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);

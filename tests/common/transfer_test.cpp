@@ -6,6 +6,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -258,3 +259,38 @@ TEST(FolderTransfer, StartedByKoravTakesBaseDataFromItsOwnFolderAndReportsCopyFa
     EXPECT_EQ(messenger.messages,
         QStringList({ u"Das Kopieren der Datei az2023034711.kvd ist fehlgeschlagen!"_s }));
 }
+
+namespace {
+
+// The folder listing, with MLSD and with LIST where MLSD is refused.
+class FtpListing : public ::testing::TestWithParam<bool> { };
+
+TEST_P(FtpListing, NamesFoldersSizesAndTimes)
+{
+    FtpServer server;
+    ASSERT_TRUE(server.isRunning());
+    server.refuseMlsd(GetParam());
+    QDir(server.root()).mkpath(u"zeit/unter"_s);
+    server.write(u"zeit/az202305P1.kvd"_s, "12345");
+    FtpClient client(server.settings());
+    ASSERT_TRUE(client.open());
+    const std::optional<QList<FtpEntry>> entries = client.list();
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 2);
+    const FtpEntry& file = entries->at(0).folder ? entries->at(1) : entries->at(0);
+    const FtpEntry& folder = entries->at(0).folder ? entries->at(0) : entries->at(1);
+    EXPECT_EQ(file.name, u"az202305P1.kvd"_s);
+    EXPECT_EQ(file.size, 5);
+    EXPECT_EQ(folder.name, u"unter"_s);
+    EXPECT_TRUE(folder.folder);
+    EXPECT_EQ(file.modified.isValid(), !GetParam());
+    if (!GetParam()) {
+        EXPECT_EQ(file.modified.toSecsSinceEpoch(),
+            QFileInfo(server.root(u"zeit/az202305P1.kvd"_s)).lastModified().toSecsSinceEpoch());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FtpListing, ::testing::Values(false, true),
+    [](const auto& info) { return info.param ? "List" : "Mlsd"; });
+
+} // namespace

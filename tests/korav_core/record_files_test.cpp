@@ -86,8 +86,8 @@ TEST(KoravState, CollectionTextOrTheNoteThatThereWasNone)
 {
     KoravFixture f;
     EXPECT_EQ(KoravState::CollectionText(f.store), u"noch keine Aktualisierung"_s);
-    f.write(u"korav_cfg.kvd"_s, Bom() + "azstand=zuletzt am Mo 06.03.2023 14:05\r\n");
-    EXPECT_EQ(KoravState::CollectionText(f.store), u"zuletzt am Mo 06.03.2023 14:05"_s);
+    f.write(u"korav_cfg.kvd"_s, Bom() + "azstand=zuletzt am Mo, 06.03.2023 14:05\r\n");
+    EXPECT_EQ(KoravState::CollectionText(f.store), u"zuletzt am Mo, 06.03.2023 14:05"_s);
 }
 
 TEST(BackupSettings, DefaultsAndOnlyExactlyAnSwitchesOn)

@@ -99,5 +99,5 @@ TEST(PelinBaseFiles, MarkerStampAndCollectionText)
     const QDateTime time(QDate(2023, 3, 6), QTime(14, 5, 8));
     EXPECT_EQ(PelinBaseFiles::CollectionStampLine(u"az202303P1.kvd", time),
         u"az202303P1.kvd=2023_03_06_14_05_08"_s);
-    EXPECT_EQ(PelinBaseFiles::CollectionText(time), u"zuletzt am Mo 06.03.2023 14:05"_s);
+    EXPECT_EQ(PelinBaseFiles::CollectionText(time), u"zuletzt am Mo, 06.03.2023 14:05"_s);
 }

@@ -34,6 +34,12 @@ struct ActivityDialogs : KoravWindow {
     {
         return dialog.findChild<T*>(name);
     }
+    // The log-in stores the default exchange folders first.
+    QByteArray exchangeFolders() const
+    {
+        return "progordner=" + tmp.path(u"daten/prog"_s).toUtf8()
+            + "\r\nzeitordner=" + tmp.path(u"daten/zeit"_s).toUtf8() + "\r\n";
+    }
 };
 
 void ClickCell(HoursCellsWidget* cells, const QRect& rect)
@@ -131,7 +137,7 @@ TEST_F(ActivityDialogs, ProjectListThroughItsControls)
     button(u"ChgProjektListeBtn")->click();
     EXPECT_EQ(modals, QStringList { u"ProjekteForm"_s });
     EXPECT_EQ(tmp.read(u"daten/zprojekte.kvd"_s), kBom + "p0=Null\r\nP1=Eins\r\n");
-    EXPECT_EQ(tmp.read(u"daten/zconfig.kvd"_s), kBom + "key_laestamm=5\r\n");
+    EXPECT_EQ(tmp.read(u"daten/zconfig.kvd"_s), kBom + exchangeFolders() + "key_laestamm=5\r\n");
     EXPECT_EQ(saved.count(), 1);
     EXPECT_EQ(stale.count(), 1);
 }
@@ -154,6 +160,6 @@ TEST_F(ActivityDialogs, OtherActivitiesOpenTheDesignationsDialog)
         in<QPushButton>(dialog, u"SaveBtn"_s)->click();
     };
     action(u"MenuChgSonstige")->trigger();
-    EXPECT_EQ(
-        tmp.read(u"daten/zconfig.kvd"_s), kBom + "bezeichnung4=Verwaltung\r\nbezeichnung5=Verwaltung\r\n");
+    EXPECT_EQ(tmp.read(u"daten/zconfig.kvd"_s),
+        kBom + exchangeFolders() + "bezeichnung4=Verwaltung\r\nbezeichnung5=Verwaltung\r\n");
 }

@@ -86,9 +86,16 @@ void FtpServer::dropTransfersAfter(int bytes)
     writeFaults();
 }
 
+void FtpServer::refuseMlsd(bool refuse)
+{
+    refuseMlsd_ = refuse;
+    writeFaults();
+}
+
 void FtpServer::writeFaults()
 {
-    QJsonObject faults { { u"refuse_login"_s, refuseLogins_ }, { u"fail_stores"_s, failUploads_ } };
+    QJsonObject faults { { u"refuse_login"_s, refuseLogins_ }, { u"fail_stores"_s, failUploads_ },
+        { u"no_mlsd"_s, refuseMlsd_ } };
     if (dropAfter_ >= 0)
         faults.insert(u"drop_after"_s, dropAfter_);
     QFile file(dir_.filePath(u"faults.json"_s));

@@ -22,6 +22,8 @@ public:
     void refuseLogins(bool refuse);
     void failNextUploads(int count);
     void dropTransfersAfter(int bytes);
+    // MLSD answered as unknown, as by servers that only list with LIST.
+    void refuseMlsd(bool refuse);
     // Stops the server; its port then refuses connections.
     void stop();
 
@@ -32,6 +34,7 @@ private:
     QProcess process_;
     int port_ = 0;
     bool refuseLogins_ = false;
+    bool refuseMlsd_ = false;
     int failUploads_ = 0;
     int dropAfter_ = -1;
 };

@@ -6,6 +6,7 @@ CONTROL_FILE (JSON) at every log-in and transfer:
   refuse_login: true        every log-in is refused
   fail_stores: N            the next N uploads are answered with 451
   drop_after: N             data transfers are cut after N bytes
+  no_mlsd: true             MLSD is answered as unknown (listing by LIST)
 """
 import json
 import logging
@@ -76,6 +77,12 @@ class Handler(FTPHandler):
     auth_failed_timeout = 0
     use_sendfile = False
     dtp_handler = DroppingDTPHandler
+
+    def ftp_MLSD(self, path):
+        if read_faults().get("no_mlsd"):
+            self.respond("500 Command \"MLSD\" not understood.")
+            return
+        return super().ftp_MLSD(path)
 
     def ftp_STOR(self, file, mode="w"):
         faults = read_faults()

@@ -1,0 +1,49 @@
+#include "korav/core/base_data_staleness.h"
+
+#include "korav/core/data_folder.h"
+#include "korav/core/file_stamp.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <initializer_list>
+
+namespace {
+
+// Missing or of unreadable time: stale. Otherwise stale when any source is
+// newer than the built file.
+bool Stale(const DataFolder& data, QStringView built, std::initializer_list<const char16_t*> sources)
+{
+    const std::optional<QString> stamp = FileStamp::Of(data.path(built));
+    if (!stamp)
+        return true;
+    for (const char16_t* source : sources) {
+        if (FileStamp::IsFileNewer(data.path(QStringView(source)), *stamp))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void BaseDataStaleness::checkProgram(const DataFolder& data, const QString& programFolder)
+{
+    const QString provided = QDir(programFolder).filePath(KoravFile::PelinProgram());
+    if (programFolder.isEmpty() || !QFileInfo::exists(provided)) {
+        program = true;
+        return;
+    }
+    const std::optional<QString> stamp = FileStamp::Of(provided);
+    program = stamp && FileStamp::IsFileNewer(data.path(KoravFile::PelinProgram()), *stamp);
+}
+
+void BaseDataStaleness::check(const DataFolder& data, const QString& programFolder)
+{
+    using namespace KoravFile;
+    checkProgram(data, programFolder);
+    if (!employeeFile)
+        employeeFile = Stale(data, kPelinEmployees, { kEmployeeList, kMasterData, kTargetRecords, kConfig });
+    if (!activityList)
+        activityList = Stale(data, kPelinActivities, { kProjects, kOtherActivities, kEmployeeList });
+    if (!config)
+        config = Stale(data, kPelinConfig, { kConfig });
+}

@@ -1,0 +1,138 @@
+#include "korav/core/connection_settings.h"
+
+#include "common/messenger.h"
+#include "korav/core/base_data_store.h"
+#include "korav/core/korav_config.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Key(const char16_t* key)
+{
+    return QString::fromUtf16(key);
+}
+
+bool IsOne(const StringList& lines, QStringView key)
+{
+    return lines.value(key).trimmed() == u"1"_s;
+}
+
+} // namespace
+
+FtpSettings FtpSettingsFromFields(
+    const QString& server, const QString& user, const QString& password, const QString& folder)
+{
+    FtpSettings ftp { server.trimmed(), user, password, folder };
+    static const QRegularExpression hostAndPort(u"^([^:]+):(\\d{1,5})$"_s);
+    const QRegularExpressionMatch match = hostAndPort.match(ftp.server);
+    if (match.hasMatch()) {
+        ftp.server = match.captured(1);
+        ftp.port = match.captured(2).toInt();
+    }
+    return ftp;
+}
+
+bool ConnectionSettings::load()
+{
+    lines_ = store_.load(KoravFile::kConfig);
+    loaded_ = true;
+    fieldsFromLines();
+    // A backup folder is shown, never written to.
+    if (store_.isBackupFolder())
+        return false;
+    bool defaults = false;
+    if (fields_.programFolder.isEmpty()) {
+        fields_.programFolder
+            = defaultFolder(u"prog", u"Ordner für Programm-Datei konnte nicht erstellt werden!"_s);
+        defaults = true;
+    }
+    if (fields_.timeFolder.isEmpty()) {
+        fields_.timeFolder
+            = defaultFolder(u"zeit", u"Ordner für Arbeitszeit-Dateien konnte nicht erstellt werden!"_s);
+        defaults = true;
+    }
+    if (defaults)
+        saveFields();
+    return defaults;
+}
+
+void ConnectionSettings::fieldsFromLines()
+{
+    ConnectionFields& f = fields_;
+    f.programFolder = lines_.value(KoravConfig::kProgramFolder);
+    f.timeFolder = lines_.value(KoravConfig::kTimeFolder);
+    if (lines_.hasKey(kFtpServer))
+        f.ftpServer = lines_.value(kFtpServer).left(60);
+    f.ftpUser = lines_.value(kFtpUser).left(60);
+    f.ftpPassword = lines_.value(kFtpPassword).left(20);
+    f.ftpFolder = lines_.value(kFtpFolder).left(60);
+    f.ftpActive = lines_.hasKey(kLanActive) && lines_.value(kLanActive).trimmed() == u"0"_s;
+    f.ldapServer = lines_.value(kLdapServer).left(60);
+    f.ldapPort = lines_.value(kLdapPort).left(60);
+    f.ldapDn1 = lines_.value(kLdapDn1).left(40);
+    f.ldapDn2 = lines_.value(kLdapDn2).left(10);
+    f.ldapActive = IsOne(lines_, kLdapActive);
+}
+
+// "%sprog" and "%szeit": one level below the data folder.
+QString ConnectionSettings::defaultFolder(QStringView name, const QString& failure) const
+{
+    const DataFolder& data = store_.folder();
+    if (!data.isSet())
+        return {};
+    const QString folder = data.path(name);
+    if (QFileInfo(folder).isDir() || QDir().mkdir(folder))
+        return folder;
+    store_.messenger().show(failure);
+    return {};
+}
+
+void ConnectionSettings::setOrRemove(QStringView key, const QString& value)
+{
+    const qsizetype i = lines_.indexOfKey(key);
+    const bool empty = value.trimmed().isEmpty();
+    if (i >= 0 && empty)
+        lines_.removeAt(i);
+    else if (!empty)
+        lines_.setValue(key.toString(), value);
+}
+
+bool ConnectionSettings::saveFields()
+{
+    const ConnectionFields& f = fields_;
+    setOrRemove(KoravConfig::kProgramFolder, f.programFolder);
+    setOrRemove(KoravConfig::kTimeFolder, f.timeFolder);
+    setOrRemove(kFtpServer, f.ftpServer);
+    setOrRemove(kFtpUser, f.ftpUser);
+    setOrRemove(kFtpPassword, f.ftpPassword);
+    setOrRemove(kFtpFolder, f.ftpFolder);
+    setOrRemove(kLanActive, f.ftpActive ? u"0"_s : QString());
+    setOrRemove(kLdapServer, f.ldapServer);
+    setOrRemove(kLdapPort, f.ldapPort);
+    setOrRemove(kLdapDn1, f.ldapDn1);
+    setOrRemove(kLdapDn2, f.ldapDn2);
+    setOrRemove(kLdapActive, f.ldapActive ? u"1"_s : QString());
+    return store_.save(KoravFile::kConfig, lines_);
+}
+
+bool ConnectionSettings::saveUpdateNumber(const QString& number)
+{
+    if (!number.isEmpty())
+        lines_.setValue(Key(KoravConfig::kUpdateNumber), number);
+    return store_.save(KoravFile::kConfig, lines_);
+}
+
+FtpSettings ConnectionSettings::ftpSettings() const
+{
+    return FtpSettingsFromFields(fields_.ftpServer, fields_.ftpUser, fields_.ftpPassword, fields_.ftpFolder);
+}
+
+DirectorySettings ConnectionSettings::directorySettings() const
+{
+    return { fields_.ldapServer, fields_.ldapPort, fields_.ldapDn1, fields_.ldapDn2 };
+}

@@ -1,0 +1,125 @@
+#include "korav/core/time_file_collection.h"
+
+#include "common/file_store.h"
+#include "common/messenger.h"
+#include "korav/core/base_data_store.h"
+#include "korav/core/fixed_width.h"
+#include "korav/core/korav_state.h"
+#include "korav/core/pelin_base_files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QHash>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct FoundFile {
+    QString name;
+    QString line; // "%.175s=%.24s"
+};
+
+QList<FoundFile> FindTimeFiles(const QString& folder)
+{
+    QList<FoundFile> found;
+    QDirIterator it(folder, { u"az20*.kvd"_s }, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        if (info.fileName().startsWith(u'.'))
+            continue;
+        const QString line
+            = PelinBaseFiles::CollectionStampLine(info.fileName(), info.lastModified().toLocalTime());
+        found.append({ StringList::KeyOf(line), line });
+    }
+    return found;
+}
+
+// Name to stamp; the first line of a name counts, as in every key look-up.
+QHash<QString, QString> StampsByName(const StringList& list)
+{
+    QHash<QString, QString> stamps;
+    stamps.reserve(list.size());
+    for (qsizetype i = list.size() - 1; i >= 0; --i)
+        stamps.insert(StringList::KeyOf(list.at(i)).toCaseFolded(), StringList::ValueOf(list.at(i)));
+    return stamps;
+}
+
+QString Clock(const QDateTime& now)
+{
+    return FixedWidth::Digits(now.time().hour(), 2) + u':' + FixedWidth::Digits(now.time().minute(), 2);
+}
+
+QString StatusText(int found, int updated, const QDateTime& now)
+{
+    if (found == 0)
+        return u"%1 - keine Arbeitszeit-Dateien vorhanden"_s.arg(Clock(now));
+    if (updated == 0)
+        return u"%1 - %2 Arbeitszeit-Dateien vorhanden - keine Dateien geändert"_s.arg(Clock(now)).arg(found);
+    return u"%1 - %2 Arbeitszeit-Dateien vorhanden - %3 geänderte Dateien aktualisiert"_s.arg(Clock(now))
+        .arg(found)
+        .arg(updated);
+}
+
+} // namespace
+
+TimeFileCollection::TimeFileCollection(const BaseDataStore& store, QString timeFolder)
+    : store_(store), timeFolder_(std::move(timeFolder))
+{
+}
+
+std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
+    bool copy, QDate startDate, const QDateTime& now) const
+{
+    if (timeFolder_.isEmpty() || !QFileInfo(timeFolder_).isDir()) {
+        store_.messenger().show(u"Ordner für PELIN-Zeitdateien ist nicht vorhanden !  "_s);
+        return std::nullopt;
+    }
+    const QList<FoundFile> found = FindTimeFiles(timeFolder_);
+    const QHash<QString, QString> previous = StampsByName(store_.load(KoravFile::kCollectionStamps));
+    Result result;
+    result.found = int(found.size());
+    StringList stamps;
+    for (const FoundFile& file : found) {
+        const QString key = file.name.toCaseFolded();
+        const auto old = previous.constFind(key);
+        const bool changed = old == previous.constEnd() || StringList::ValueOf(file.line) > *old;
+        if (changed && copy && !CollectTimeFile(file.name)) {
+            if (old != previous.constEnd())
+                stamps.append(file.name + u'=' + *old);
+            continue;
+        }
+        if (changed && copy)
+            ++result.updated;
+        stamps.append(file.line);
+    }
+    if (!copy)
+        return result;
+    store_.save(KoravFile::kCollectionStamps, stamps);
+    result.statusText = StatusText(result.found, result.updated, now);
+    result.collectionText = PelinBaseFiles::CollectionText(QDateTime(startDate, now.time()));
+    if (result.collectionText != KoravState::CollectionText(store_))
+        KoravState::SaveCollectionText(store_, result.collectionText);
+    return result;
+}
+
+bool TimeFileCollection::CollectTimeFile(const QString& name) const
+{
+    Messenger& messenger = store_.messenger();
+    const QString month = name.mid(2, 6);
+    const QString target = store_.folder().path(u"auswtg/%1/"_s.arg(month));
+    if (!QDir().mkpath(target)) {
+        messenger.show(u"Unterordner 'auswtg' konnte nicht erstellt werden"_s);
+        return false;
+    }
+    const QString source = QDir(timeFolder_).filePath(name);
+    if (!FileStore::Exists(source)) {
+        messenger.show(u"Datei %1 in Ordner nicht vorhanden"_s.arg(name));
+        return false;
+    }
+    if (!FileStore::CopyFile(source, target + name)) {
+        messenger.show(u"Datei %1 konnte nicht aktualisiert werden! (Kopierfehler)  "_s.arg(name));
+        return false;
+    }
+    return true;
+}

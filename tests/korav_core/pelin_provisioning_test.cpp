@@ -1,0 +1,313 @@
+#include "common/clock.h"
+#include "common/data_file_codec.h"
+#include "korav/core/base_data_staleness.h"
+#include "korav/core/connection_settings.h"
+#include "korav/core/file_stamp.h"
+#include "korav/core/pelin_base_builder.h"
+#include "korav/core/pelin_provision.h"
+#include "korav/core/pelin_start.h"
+#include "korav/core/time_file_collection.h"
+#include "tests/korav_core/korav_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate kStart(2024, 3, 4);
+const QDateTime kNow(kStart, QTime(9, 7, 30));
+
+void SetTime(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+QByteArray Lines(const QStringList& lines)
+{
+    return Bom() + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+}
+
+// A data folder with three employees ready to be built, the exchange
+// folders beside it.
+struct ProvisionFixture : ::testing::Test {
+    KoravFixture f;
+    FixedClock clock { kNow };
+    DataFileCodec codec { CodecProgram::Korav, f.messenger };
+    ConnectionSettings connection { f.store };
+    BaseDataStaleness stale { true, true, true, true };
+    QStringList master { u"Anna=Anna Alt#P1#pa#100#"_s, u"Bernd=Bernd Bau#P2#pb#62,5#"_s,
+        u"Carla=Carla Cel#P3#pc#80#"_s };
+    QString prog = f.tmp.path(u"prog"_s);
+    QString zeit = f.tmp.path(u"zeit"_s);
+
+    ProvisionFixture()
+    {
+        QDir().mkpath(prog);
+        QDir().mkpath(zeit);
+        f.write(u"zama.kvd"_s, Lines({ u"Anna"_s, u"Bernd"_s, u"Carla"_s }));
+        f.write(u"zmszsatz.kvd"_s, Lines({ u"mszP1=10800"_s, u"mszP2=10800"_s, u"mszP3=10800"_s }));
+        f.write(u"zconfig.kvd"_s,
+            Lines({ u"progordner="_s + prog, u"zeitordner="_s + zeit, u"key_laestamm=4"_s,
+                u"bezeichnung5=Büro"_s }));
+        f.write(u"zprojekte.kvd"_s, Lines({ u"P100=Projekt"_s }));
+        f.write(u"zsonstige.kvd"_s, Lines({ u"Krank=Krank"_s, u"Pause=Pause"_s }));
+        writeMaster();
+        connection.load();
+    }
+
+    void writeMaster() { f.write(u"zamasta.kvd"_s, Lines(master)); }
+    bool build() { return PelinBaseBuild { f.store, codec, clock, kStart, connection }.run(stale); }
+    StringList unscrambled(const QString& path)
+    {
+        StringList list;
+        codec.LoadDataFile(path, list);
+        return list;
+    }
+};
+
+TEST_F(ProvisionFixture, BuildsTheThreeFilesFromTheirSources)
+{
+    ASSERT_TRUE(build());
+    EXPECT_EQ(unscrambled(f.path(u"dama.kvd"_s)).lines(),
+        (QStringList { u"pa=P1#Anna Alt#100#"_s, u"pb=P2#Bernd Bau#62.5#"_s, u"pc=P3#Carla Cel#80#"_s,
+            u"mszP1=10800"_s, u"mszP2=10800"_s, u"mszP3=10800"_s, u"key_laestamm=4"_s,
+            u"bezeichnung5=Büro"_s }));
+    EXPECT_EQ(f.read(u"dprojekte.kvd"_s), Lines({ u"P100=Projekt"_s, u"Krank=Krank"_s, u"Pause=Pause"_s }));
+    // Without "landcode" and "feiertag" lines the defaults stand in.
+    EXPECT_EQ(unscrambled(f.path(u"pelin.cfg"_s)).lines(),
+        (QStringList { u"LAN_aktiv=1"_s, u"progordner="_s + prog, u"zeitordner="_s + zeit, u"LDAP_aktiv=0"_s,
+            u"landcode=0"_s, u"feiertag=000000"_s, u"dbversion=161020"_s }));
+    EXPECT_FALSE(stale.anyBaseData());
+    EXPECT_TRUE(f.messenger.all.isEmpty()) << f.messenger.all.join(u'|').toStdString();
+}
+
+TEST_F(ProvisionFixture, ScrambledFilesAreTheCodecsFormOfTheLines)
+{
+    ASSERT_TRUE(build());
+    StringList expected({ u"LAN_aktiv=1"_s, u"progordner="_s + prog, u"zeitordner="_s + zeit,
+        u"LDAP_aktiv=0"_s, u"landcode=0"_s, u"feiertag=000000"_s, u"dbversion=161020"_s });
+    ASSERT_TRUE(codec.SaveDataFile(f.tmp.path(u"expected.cfg"_s), expected));
+    EXPECT_EQ(f.read(u"pelin.cfg"_s), f.tmp.read(u"expected.cfg"_s));
+}
+
+TEST_F(ProvisionFixture, FtpAndDirectoryKeysFollowTheSwitches)
+{
+    connection.fields().ftpActive = true;
+    connection.fields().ftpServer = u"ftp.firma.de"_s;
+    connection.fields().ftpUser = u"pelin"_s;
+    connection.fields().ftpFolder = u"zeit"_s;
+    connection.fields().ldapActive = true;
+    connection.fields().ldapServer = u"ldap.firma.de"_s;
+    connection.fields().ldapPort = u"389"_s;
+    connection.fields().ldapDn1 = u"firma"_s;
+    connection.fields().ldapDn2 = u"de"_s;
+    ASSERT_TRUE(connection.saveFields());
+    ASSERT_TRUE(build());
+    EXPECT_EQ(unscrambled(f.path(u"pelin.cfg"_s)).lines(),
+        (QStringList { u"LAN_aktiv=0"_s, u"progordner="_s + prog, u"zeitordner="_s + zeit, u"LDAP_aktiv=1"_s,
+            u"landcode=0"_s, u"feiertag=000000"_s, u"dbversion=161020"_s, u"syftpserver=ftp.firma.de"_s,
+            u"syftpbenutzer=pelin"_s, u"syftpordner=zeit"_s, u"ldapserver=ldap.firma.de"_s, u"ldapport=389"_s,
+            u"ldapdn1=firma"_s, u"ldapdn2=de"_s, u"ldap_cbox_aktiviert=1"_s }));
+}
+
+struct Refusal {
+    const char* name;
+    QStringList master;
+    const char16_t* message;
+};
+
+class BuildRefusal : public ProvisionFixture, public ::testing::WithParamInterface<Refusal> { };
+
+TEST_P(BuildRefusal, StopsWithItsMessageBeforeWritingTheEmployeeFile)
+{
+    master = GetParam().master;
+    writeMaster();
+    EXPECT_FALSE(build());
+    EXPECT_EQ(f.messenger.messages, QStringList { QString::fromUtf16(GetParam().message) });
+    EXPECT_FALSE(QFileInfo::exists(f.path(u"dama.kvd"_s)));
+}
+
+const QString kA = u"Anna=Anna Alt#P1#pa#100#"_s;
+const QString kB = u"Bernd=Bernd Bau#P2#pb#100#"_s;
+
+INSTANTIATE_TEST_SUITE_P(Checks, BuildRefusal,
+    ::testing::Values(Refusal { "FourRecords", { kA, kB, u"Carla=C#P3#pc#80#"_s, u"Dora=D#P4#pd#80#"_s },
+                          u"Mitarbeiter - Stammdaten sind nicht aktuell !  " },
+        Refusal { "PasswordsInCase", { kA, kB, u"Carla=C#P3#PA#80#"_s },
+            u"Das Passwort ist doppelt vorhanden : Carla = Anna !  \n\n( Mitarbeiter-Stammdaten )" },
+        Refusal { "NumbersInCase", { u"Anna=A#p1#pa#100#"_s, kB, u"Carla=C#P1#pc#80#"_s },
+            u"Die Personalnummer ist doppelt vorhanden : Carla = Anna !  \n\n( Mitarbeiter-Stammdaten )" },
+        Refusal { "Degree100_5", { kA, kB, u"Carla=C#P3#pc#100.5#"_s },
+            u"Der Beschäftigungsgrad von Carla darf nicht größer als 100.0 sein !\n\n( "
+            u"Mitarbeiter-Stammdaten  )" },
+        Refusal { "DegreeNegative", { kA, kB, u"Carla=C#P3#pc#-5#"_s },
+            u"Der Beschäftigungsgrad von Carla darf nicht negativ sein !\n\n( Mitarbeiter-Stammdaten  )" },
+        Refusal { "DegreePercent", { kA, kB, u"Carla=C#P3#pc#80%#"_s },
+            u"Der Beschäftigungsgrad von Carla ist nicht nummerisch !\n\n( Mitarbeiter-Stammdaten  )" },
+        Refusal { "NumberWithFolder", { kA, kB, u"Carla=C#../P3#pc#80#"_s },
+            u"Die Personalnummer von Carla enthält unzulässige Zeichen !\n\n( Mitarbeiter-Stammdaten  )" },
+        Refusal { "NumberWithColon", { kA, kB, u"Carla=C#P:3#pc#80#"_s },
+            u"Die Personalnummer von Carla enthält unzulässige Zeichen !\n\n( Mitarbeiter-Stammdaten  )" },
+        Refusal { "UnscramblableName", { kA, kB, u"Carla=C – D#P3#pc#80#"_s },
+            u"Die Stammdaten von Carla enthalten ein Zeichen, das nicht gespeichert werden kann (U+2013) "
+            u"!\n\n"
+            u"( Mitarbeiter-Stammdaten  )" },
+        Refusal { "NoMasterData", { kA, kB, u"Dora=D#P4#pd#80#"_s },
+            u"Es fehlen die Stammdaten von Carla !\n\n( Mitarbeiter-Stammdaten  )" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProvisionFixture, DegreeOf100Passes)
+{
+    master[2] = u"Carla=Carla Cel#P3#pc#100#"_s;
+    writeMaster();
+    EXPECT_TRUE(build());
+}
+
+TEST_F(ProvisionFixture, DateChangeSinceStartIsRefused)
+{
+    clock.set(QDateTime(kStart.addDays(1), QTime(0, 1)));
+    EXPECT_FALSE(build());
+    EXPECT_EQ(f.messenger.messages, QStringList { u"Zeitfehler: Starten Sie das Programm neu !  "_s });
+}
+
+TEST_F(ProvisionFixture, OnlyConfigChangedMakesEmployeeFileAndConfigStale)
+{
+    ASSERT_TRUE(build());
+    const QDateTime built = QDateTime::currentDateTime().addSecs(-100);
+    for (const auto* name :
+        { u"zama.kvd", u"zamasta.kvd", u"zmszsatz.kvd", u"zconfig.kvd", u"zprojekte.kvd", u"zsonstige.kvd" })
+        SetTime(f.path(QString::fromUtf16(name)), built.addSecs(-10));
+    for (const auto* name : { u"dama.kvd", u"dprojekte.kvd", u"pelin.cfg" })
+        SetTime(f.path(QString::fromUtf16(name)), built);
+    SetTime(f.path(u"zconfig.kvd"_s), built.addSecs(1));
+    BaseDataStaleness now;
+    now.check(f.store.folder(), prog);
+    EXPECT_TRUE(now.employeeFile);
+    EXPECT_FALSE(now.activityList);
+    EXPECT_TRUE(now.config);
+}
+
+TEST(FileStamp, RealSecondsAndNewer)
+{
+    TempFolder tmp;
+    tmp.write(u"a"_s, "x");
+    SetTime(tmp.path(u"a"_s), QDateTime(QDate(2024, 3, 4), QTime(9, 7, 31)));
+    EXPECT_EQ(FileStamp::Of(tmp.path(u"a"_s)), u"20240304_090731"_s);
+    EXPECT_TRUE(FileStamp::IsFileNewer(tmp.path(u"a"_s), u"20240304_090730"_s));
+    EXPECT_FALSE(FileStamp::IsFileNewer(tmp.path(u"a"_s), u"20240304_090731"_s));
+    EXPECT_FALSE(FileStamp::IsFileNewer(tmp.path(u"missing"_s), {}));
+}
+
+TEST_F(ProvisionFixture, ProvidingCopiesAndAsksTheSecondTime)
+{
+    ASSERT_TRUE(build());
+    f.write(u"pelin"_s, "#!/bin/sh\n");
+    PelinProvision provision(f.store, connection);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow), u"09:07 - PELIN - Basisdaten bereitgestellt (4)"_s);
+    EXPECT_EQ(f.tmp.read(u"zeit/dama.kvd"_s), f.read(u"dama.kvd"_s));
+    EXPECT_EQ(f.tmp.read(u"zeit/dprojekte.kvd"_s), f.read(u"dprojekte.kvd"_s));
+    EXPECT_EQ(f.tmp.read(u"prog/pelin.cfg"_s), f.read(u"pelin.cfg"_s));
+    EXPECT_EQ(f.tmp.read(u"prog/pelin"_s), "#!/bin/sh\n");
+    EXPECT_EQ(f.read(u"uplstemp_pel.kvd"_s), Lines({ u"Zeitstempel für Upload"_s }));
+    EXPECT_TRUE(f.messenger.questions.isEmpty());
+
+    EXPECT_EQ(provision.provideBaseData(stale, kNow), std::nullopt);
+    EXPECT_EQ(f.messenger.questions,
+        QStringList { u"PELIN-Basisdaten sind aktuell !  \nErneut Bereitstellen ?"_s });
+    f.messenger.answerNext(kAnswerYes);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow), u"09:07 - PELIN - Basisdaten bereitgestellt (3)"_s);
+}
+
+TEST_F(ProvisionFixture, MissingBuiltFileStopsProvidingWithoutMarker)
+{
+    PelinProvision provision(f.store, connection);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow), std::nullopt);
+    EXPECT_EQ(f.messenger.messages, QStringList { u"Datei dama.kvd in KORAV-Ordner nicht vorhanden !  "_s });
+    EXPECT_FALSE(QFileInfo::exists(f.path(u"uplstemp_pel.kvd"_s)));
+}
+
+TEST_F(ProvisionFixture, StartingPelinMapsFailures)
+{
+    QStringList started;
+    const PelinStart start([&](const QString& program, const QStringList& arguments, const QString& folder) {
+        started << program << arguments << folder;
+        return true;
+    });
+    EXPECT_FALSE(start.start(f.store.folder(), f.messenger));
+    EXPECT_EQ(f.messenger.messages, QStringList { u"Die angegebene Datei ist nicht vorhanden !  "_s });
+    f.write(u"pelin"_s, "#!/bin/sh\n");
+    EXPECT_FALSE(start.start(f.store.folder(), f.messenger));
+    EXPECT_EQ(f.messenger.messages.last(), u"Die .EXE Datei ist ungültig oder beschädigt !  "_s);
+    QFile::setPermissions(f.path(u"pelin"_s), QFile::permissions(f.path(u"pelin"_s)) | QFile::ExeOwner);
+    EXPECT_TRUE(start.start(f.store.folder(), f.messenger));
+    EXPECT_EQ(started, (QStringList { f.path(u"pelin"_s), u"korav"_s, f.store.folder().folder() }));
+}
+
+// The time folder with month files; collection into the data folder.
+struct CollectionFixture : ProvisionFixture {
+    TimeFileCollection collection { f.store, zeit };
+    QDateTime t0 = QDateTime(QDate(2023, 5, 20), QTime(10, 0, 1));
+
+    void put(const QString& name, const QByteArray& bytes, const QDateTime& time)
+    {
+        f.tmp.write(u"zeit/"_s + name, bytes);
+        SetTime(f.tmp.path(u"zeit/"_s + name), time);
+    }
+    TimeFileCollection::Result collect() { return collection.CollectTimeFiles(true, kStart, kNow).value(); }
+};
+
+TEST_F(CollectionFixture, CollectsNewAndGrownFilesIntoTheirMonth)
+{
+    put(u"az202305P1.kvd"_s, "mai", t0);
+    put(u"az202304P1.kvd"_s, "april", t0);
+    put(u"d P1.kvd"_s, "x", t0);
+    TimeFileCollection::Result r = collect();
+    EXPECT_EQ(r.statusText, u"09:07 - 2 Arbeitszeit-Dateien vorhanden - 2 geänderte Dateien aktualisiert"_s);
+    EXPECT_EQ(r.collectionText, u"zuletzt am Mo, 04.03.2024 09:07"_s);
+    EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai");
+    EXPECT_EQ(f.read(u"korav_cfg.kvd"_s), Lines({ u"azstand=zuletzt am Mo, 04.03.2024 09:07"_s }));
+
+    r = collect();
+    EXPECT_EQ(r.statusText, u"09:07 - 2 Arbeitszeit-Dateien vorhanden - keine Dateien geändert"_s);
+    put(u"az202305P1.kvd"_s, "mai 2", t0.addSecs(1));
+    EXPECT_EQ(collect().updated, 1);
+    EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai 2");
+
+    QFile::remove(f.tmp.path(u"zeit/az202304P1.kvd"_s));
+    EXPECT_EQ(collect().found, 1);
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202305P1.kvd=2023_05_20_10_00_02"_s }));
+}
+
+TEST_F(CollectionFixture, EmptyTimeFolder)
+{
+    EXPECT_EQ(collect().statusText, u"09:07 - keine Arbeitszeit-Dateien vorhanden"_s);
+}
+
+TEST_F(CollectionFixture, FailedCopyIsTriedAgainNextTime)
+{
+    put(u"az202305P1.kvd"_s, "mai", t0);
+    QDir().mkpath(f.path(u"auswtg/202305/az202305P1.kvd"_s));
+    EXPECT_EQ(collect().updated, 0);
+    EXPECT_EQ(f.messenger.messages,
+        QStringList { u"Datei az202305P1.kvd konnte nicht aktualisiert werden! (Kopierfehler)  "_s });
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), Bom());
+    QDir(f.path(u"auswtg/202305/az202305P1.kvd"_s)).removeRecursively();
+    EXPECT_EQ(collect().updated, 1);
+    EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai");
+}
+
+TEST_F(CollectionFixture, MissingTimeFolderIsReported)
+{
+    QDir(zeit).removeRecursively();
+    EXPECT_FALSE(collection.CollectTimeFiles(true, kStart, kNow));
+    EXPECT_EQ(
+        f.messenger.messages, QStringList { u"Ordner für PELIN-Zeitdateien ist nicht vorhanden !  "_s });
+}
+
+} // namespace
