@@ -27,6 +27,14 @@
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
 // end: pickers, activities, targets, rates and holidays
+// PELIN month viewer
+#include "common/data_file_codec.h"
+#include "korav/core/korav_help.h"
+#include "korav/reports/forms/pel_ue_monat_form.h"
+
+#include <QFileDialog>
+#include <QStandardPaths>
+// end: PELIN month viewer
 
 #include <QAction>
 #include <QCloseEvent>
@@ -263,6 +271,25 @@ void TMainForm::ChgFeiertageBtnClick()
     environment_.runModal(*feiertagForm_);
 }
 // end: pickers, activities, targets, rates and holidays
+
+// PELIN month viewer
+void TMainForm::PelinMonUeBtnClick()
+{
+    errLabel_->clear();
+    // The data folder may have moved since the last opening.
+    DataFileCodec codec(CodecProgram::Korav, environment_.messenger);
+    PelinMonthViewer viewer(
+        environment_.store.folder().root(), environment_.messenger, codec, environment_.clock, startDate_);
+    const auto chooseFile = [this](const QString& title, const QString& proposed) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QFileDialog::getSaveFileName(this, title, folder + u'/' + proposed);
+    };
+    TPelUeMonatForm form(
+        viewer, chooseFile, [this] { environment_.help.OpenHelp(KoravHelp::kReportTopic); }, startDate_, this);
+    form.FormShow();
+    environment_.runModal(form);
+}
+// end: PELIN month viewer
 
 void TMainForm::InfoImageClick()
 {

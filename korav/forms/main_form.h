@@ -69,6 +69,9 @@ public Q_SLOTS:
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
     // end: pickers, activities, targets, rates and holidays
+    // PELIN month viewer
+    void PelinMonUeBtnClick();
+    // end: PELIN month viewer
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();

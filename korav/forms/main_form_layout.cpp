@@ -179,6 +179,9 @@ void TMainForm::connectHandlers()
     onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
     onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
     // end: pickers, activities, targets, rates and holidays
+    // PELIN month viewer
+    onClick(u"PelinMonUeBtn"_s, u"MenuPelinMonUe"_s, &TMainForm::PelinMonUeBtnClick);
+    // end: PELIN month viewer
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,
