@@ -3,6 +3,7 @@
 #include "common/calendar_dates.h"
 #include "common/month_list.h"
 #include "common/working_time.h"
+#include "korav/reports/core/export_lines.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_sums.h"
 #include "korav/reports/core/month_target.h"
@@ -35,10 +36,6 @@ QString HoursMinutes(int minutes, int hourWidth = 7)
 double TwoDecimals(double value)
 {
     return QString::number(value, 'f', 2).toDouble();
-}
-QString Fixed(double value, int width)
-{
-    return u"%1"_s.arg(value, width, 'f', 2);
 }
 
 struct MonthRange {
@@ -144,9 +141,7 @@ void Builder::closeActivity(const QString& key, int minutes, bool found, bool la
         + Right(EuroAmount(activityMoney_), 16) + u" €"_s;
     out_.lines << QString() << (period ? CommaMark(line) : line);
     if (period && !key.isEmpty())
-        out_.exportLines << Left(key, 14) + u' ' + u"%1"_s.arg(in_.year, 4, 10, QChar(u'0')) + u' '
-                + Left(PeriodLabel(in_), 30) + u' ' + Fixed(activityHours_, 10) + u' '
-                + Fixed(activityMoney_, 12);
+        out_.exportLines << ProjectTotalLine(key, in_.year, PeriodLabel(in_), activityHours_, activityMoney_);
     if (!last)
         out_.lines << Left(QString(), 6) + u' ' + QString(75, u'-');
 }
@@ -187,9 +182,7 @@ void Builder::writeBlock(const QMap<QString, int>& employeeActivities, bool peri
             + HoursMinutes(minutes) + u' ' + Right(EuroAmount(cost), 16) + u" €"_s;
         out_.lines << (period ? CommaMark(row) : row);
         if (period)
-            out_.exportLines << Left(key, 14) + u' ' + u"%1"_s.arg(in_.year, 4, 10, QChar(u'0')) + u' '
-                    + Left(name, 30) + u' ' + Fixed(hours, 10) + u' ' + Fixed(cost, 12) + u' '
-                    + Fixed(rate, 6);
+            out_.exportLines << ProjectEmployeeLine(key, in_.year, name, hours, cost, rate);
     }
     closeActivity(current, groupMinutes, !first, true, period);
 }
