@@ -27,14 +27,9 @@
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
 // end: pickers, activities, targets, rates and holidays
-// PELIN month viewer
-#include "common/data_file_codec.h"
-#include "korav/core/korav_help.h"
-#include "korav/reports/forms/pel_ue_monat_form.h"
-
-#include <QFileDialog>
-#include <QStandardPaths>
-// end: PELIN month viewer
+// PELIN month viewer and project overview
+#include "korav/forms/report_openers.h"
+// end: PELIN month viewer and project overview
 
 #include <QAction>
 #include <QCloseEvent>
@@ -276,20 +271,32 @@ void TMainForm::ChgFeiertageBtnClick()
 void TMainForm::PelinMonUeBtnClick()
 {
     errLabel_->clear();
-    // The data folder may have moved since the last opening.
-    DataFileCodec codec(CodecProgram::Korav, environment_.messenger);
-    PelinMonthViewer viewer(
-        environment_.store.folder().root(), environment_.messenger, codec, environment_.clock, startDate_);
-    const auto chooseFile = [this](const QString& title, const QString& proposed) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        return QFileDialog::getSaveFileName(this, title, folder + u'/' + proposed);
-    };
-    TPelUeMonatForm form(
-        viewer, chooseFile, [this] { environment_.help.OpenHelp(KoravHelp::kReportTopic); }, startDate_, this);
-    form.FormShow();
-    environment_.runModal(form);
+    OpenPelinMonthViewer(environment_, startDate_, this);
 }
 // end: PELIN month viewer
+
+// Project overview
+void TMainForm::openProjectOverview(int mode)
+{
+    errLabel_->clear();
+    OpenProjectOverview(environment_, *auswProjekteForm_, mode, startDate_, this);
+}
+
+void TMainForm::ProjMonatBtnClick()
+{
+    openProjectOverview(30);
+}
+
+void TMainForm::ProjQuartaBtnClick()
+{
+    openProjectOverview(4);
+}
+
+void TMainForm::ProjJahrBtnClick()
+{
+    openProjectOverview(360);
+}
+// end: project overview
 
 void TMainForm::InfoImageClick()
 {

@@ -72,6 +72,11 @@ public Q_SLOTS:
     // PELIN month viewer
     void PelinMonUeBtnClick();
     // end: PELIN month viewer
+    // Project overview
+    void ProjMonatBtnClick();
+    void ProjQuartaBtnClick();
+    void ProjJahrBtnClick();
+    // end: project overview
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -102,6 +107,9 @@ private:
     void applyDataAdminLocks();
     void switchStyle(VisualStyle style);
     void dataFolderChanged(const DataFolder& folder);
+    // Project overview
+    void openProjectOverview(int mode);
+    // end: project overview
 
     KoravEnvironment& environment_;
     QDate startDate_;

@@ -182,6 +182,11 @@ void TMainForm::connectHandlers()
     // PELIN month viewer
     onClick(u"PelinMonUeBtn"_s, u"MenuPelinMonUe"_s, &TMainForm::PelinMonUeBtnClick);
     // end: PELIN month viewer
+    // Project overview
+    onClick(u"ProjMonatBtn"_s, u"MenuProjMonat"_s, &TMainForm::ProjMonatBtnClick);
+    onClick(u"ProjQuartaBtn"_s, u"MenuProjQuarta"_s, &TMainForm::ProjQuartaBtnClick);
+    onClick(u"ProjJahrBtn"_s, u"MenuProjJahr"_s, &TMainForm::ProjJahrBtnClick);
+    // end: project overview
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,

@@ -1,4 +1,5 @@
 #include "korav/reports/forms/pel_ue_monat_form.h"
+#include "korav/reports/forms/ue_monat_pro_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
 
 #include <QComboBox>
@@ -41,4 +42,24 @@ TEST_F(PelinMonthViewerWindow, ButtonAndMenuOpenTheViewerOnTheCurrentDataFolder)
     button(u"PelinMonUeBtn")->click();
     action(u"MenuPelinMonUe")->trigger();
     EXPECT_EQ(opened, 2);
+}
+
+TEST_F(PelinMonthViewerWindow, ProjectOverviewsOpenInTheirModesWithTheActivityChooser)
+{
+    tmp.write(u"daten/dprojekte.kvd"_s, "P1=Planung\r\n");
+    QStringList captions;
+    onModal = [&](QDialog& dialog) {
+        if (auto* overview = dynamic_cast<TUeMonatProForm*>(&dialog)) {
+            captions << dialog.windowTitle();
+            overview->ProjektNrEditClick();
+        } else {
+            dialog.reject();
+        }
+    };
+    button(u"ProjMonatBtn")->click();
+    button(u"ProjQuartaBtn")->click();
+    action(u"MenuProjJahr")->trigger();
+    EXPECT_EQ(captions,
+        (QStringList { u"  Monatsübersicht Projekte"_s, u"  Quartalsübersicht Projekte"_s,
+            u"  Jahresübersicht Projekte"_s }));
 }
