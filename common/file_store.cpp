@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +18,31 @@ void SetError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
+}
+
+bool StreamInto(QFile& source, QFile& target)
+{
+    constexpr qint64 kChunk = 1 << 16;
+    QByteArray buffer(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(buffer.data(), kChunk);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (target.write(buffer.constData(), got) != got)
+            return false;
+    }
+}
+
+bool ReplaceFile(const QString& from, const QString& to, QString* error)
+{
+    std::error_code code;
+    std::filesystem::rename(
+        std::filesystem::path(from.toStdU16String()), std::filesystem::path(to.toStdU16String()), code);
+    if (code)
+        SetError(error, QString::fromStdString(code.message()));
+    return !code;
 }
 
 bool HasUtf8Bom(const QByteArray& bytes)
@@ -110,6 +137,28 @@ bool CopyFile(const QString& from, const QString& to, QString* error)
     if (target.open(QIODevice::ReadWrite)) {
         target.setFileTime(QFileInfo(from).lastModified(), QFileDevice::FileModificationTime);
     }
+    return true;
+}
+
+bool CopyFileStreamed(const QString& from, const QString& to, QString* error)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        SetError(error, source.errorString());
+        return false;
+    }
+    QTemporaryFile temporary(QFileInfo(to).absolutePath() + u"/.~copy-XXXXXX"_s);
+    if (!temporary.open() || !StreamInto(source, temporary) || !temporary.flush()) {
+        SetError(
+            error, source.error() != QFileDevice::NoError ? source.errorString() : temporary.errorString());
+        return false;
+    }
+    temporary.setPermissions(source.permissions());
+    temporary.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
+    temporary.close();
+    if (!ReplaceFile(temporary.fileName(), to, error))
+        return false;
+    temporary.setAutoRemove(false);
     return true;
 }
 

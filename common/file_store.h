@@ -38,6 +38,10 @@ bool WriteText(const QString& path, const QString& text, TextEncoding encoding, 
 
 // Copies a file into place through a temporary name in the target folder.
 bool CopyFile(const QString& from, const QString& to, QString* error = nullptr);
+// The same for copies of many files at once, such as a backup: the file is
+// streamed instead of read whole, and flushing to the disk is left to the
+// system, because waiting for the disk after every file multiplies the time.
+bool CopyFileStreamed(const QString& from, const QString& to, QString* error = nullptr);
 
 bool Exists(const QString& path);
 

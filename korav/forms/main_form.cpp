@@ -31,6 +31,9 @@
 #include "korav/forms/report_openers.h"
 // end: PELIN month viewer and project overview
 
+#include "korav/core/backup_ring.h"
+#include "korav/forms/backup_form.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -77,6 +80,9 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     stdSatzForm_ = new TStdSatzForm(environment, startDate_.year(), this);
     feiertagForm_ = new TFeiertagForm(environment, saved, this);
     // end: pickers, activities, targets, rates and holidays
+    backupForm_
+        = new TBackupForm(environment.messenger, environment.store.folder().root(), environment.clock, this);
+    backupForm_->setHelpHandler([this] { environment_.help.OpenHelp(KoravHelp::kCheckTopic); });
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
@@ -134,9 +140,11 @@ void TMainForm::AnmeldenBtnClick()
 
 void TMainForm::SetLoginState(bool loggedIn)
 {
-    if (loggedIn)
+    if (loggedIn) {
         LoadProgramSettings();
-    else
+        backupForm_->setDataFolder(environment_.store.folder().root());
+        backupForm_->ring().loadChoices();
+    } else
         role_ = AdminPasswords::kNoRole;
     anmeldenBtn_->setText(loggedIn ? u"Abmelden"_s : u"Anmelden"_s);
     ampelSBtn_->setEnabled(loggedIn);
@@ -192,8 +200,26 @@ void TMainForm::Timer1Timer()
 {
     if (timer1_->interval() != BackupTimerCount::kIntervalMs)
         timer1_->setInterval(BackupTimerCount::kIntervalMs);
-    if (backupTimer_.tick(programSettings_.backup.automatic))
+    if (backupTimer_.tick(backupForm_->ring().isAutomaticActive()))
         Q_EMIT automaticBackupDue();
+}
+
+void TMainForm::runAutomaticBackup()
+{
+    const BackupOutcome outcome = backupForm_->ring().AutoBackupPruefen();
+    if (!outcome.problems.isEmpty())
+        ShowError(errLabel_, outcome.problems.join(u' '));
+}
+
+void TMainForm::BackupBtnClick()
+{
+    errLabel_->clear();
+    // The automatic step must not run into a backup the dialog has started.
+    timer1_->stop();
+    environment_.runModal(*backupForm_);
+    backupForm_->ring().loadChoices();
+    if (role_ != AdminPasswords::kNoRole)
+        timer1_->start();
 }
 
 void TMainForm::ChgMListeBtnClick()
@@ -221,6 +247,7 @@ void TMainForm::ChgOrdnerBtnClick()
 void TMainForm::dataFolderChanged(const DataFolder& folder)
 {
     setWindowTitle(MainWindowCaption(folder));
+    backupForm_->setDataFolder(folder.root());
     SetLoginState(false);
 }
 

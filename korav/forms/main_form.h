@@ -29,6 +29,8 @@ class TFeiertagForm;
 // end: pickers, activities, targets, rates and holidays
 
 // KORAV's main window: the log-in and the hub of every dialog.
+class TBackupForm;
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -83,6 +85,8 @@ public Q_SLOTS:
     void SubMenuStilWindowsClick();
     void SubMenuStilGrauClick();
     void Timer1Timer();
+    void BackupBtnClick();
+    void runAutomaticBackup();
     void FormClose();
 
 Q_SIGNALS:
@@ -119,6 +123,7 @@ private:
     bool styleChanged_ = false;
     ProgramSettings programSettings_;
     BackupTimerCount backupTimer_;
+    TBackupForm* backupForm_ = nullptr;
 
     QLineEdit* adminPassMEdit_ = nullptr;
     QPushButton* anmeldenBtn_ = nullptr;

@@ -172,6 +172,8 @@ void TMainForm::connectHandlers()
     onClick(u"ChgOrdnerBtn"_s, u"MenuChgOrdner"_s, &TMainForm::ChgOrdnerBtnClick);
     onClick(u"ChgAPasswBtn"_s, u"MenuChgAPassw"_s, &TMainForm::ChgAPasswBtnClick);
     onClick(u"CloseBtn"_s, u"MenuClose"_s, &QWidget::close);
+    onClick(u"BackupBtn"_s, u"MenuChgBackup"_s, &TMainForm::BackupBtnClick);
+    connect(this, &TMainForm::automaticBackupDue, this, &TMainForm::runAutomaticBackup);
     // Pickers, activities, targets, rates and holidays
     onClick(u"ChgProjektListeBtn"_s, u"MenuChgProjektListe"_s, &TMainForm::ChgProjektListeBtnClick);
     onClick(u"ChgSonstigeBtn"_s, u"MenuChgSonstige"_s, &TMainForm::ChgSonstigeBtnClick);

@@ -2,7 +2,10 @@
 #include "tests/support/temp_folder.h"
 
 #include "tests/support/qt_printers.h"
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -66,4 +69,47 @@ TEST(FileStore, MissingFileGivesNothing)
     TempFolder dir;
     EXPECT_FALSE(FileStore::ReadText(dir.path(u"none"_s)));
     EXPECT_FALSE(FileStore::ReadUtf8(dir.path(u"none"_s)));
+}
+
+TEST(FileStore, StreamedCopyReplacesTheTargetAndKeepsTimeAndMode)
+{
+    TempFolder dir;
+    QByteArray big(200000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7);
+    dir.write(u"src.kvd"_s, big);
+    dir.write(u"out/src.kvd"_s, "older copy");
+    const QDateTime time(QDate(2024, 3, 5), QTime(9, 7, 41));
+    {
+        QFile source(dir.path(u"src.kvd"_s));
+        ASSERT_TRUE(source.open(QIODevice::ReadWrite));
+        source.setFileTime(time, QFileDevice::FileModificationTime);
+    }
+    QFile::setPermissions(dir.path(u"src.kvd"_s),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+
+    ASSERT_TRUE(FileStore::CopyFileStreamed(dir.path(u"src.kvd"_s), dir.path(u"out/src.kvd"_s)));
+
+    EXPECT_EQ(dir.read(u"out/src.kvd"_s), big);
+    EXPECT_EQ(QFileInfo(dir.path(u"out/src.kvd"_s)).lastModified(), time);
+    // Owner, group and other bits; the "user" bits depend on who runs the test.
+    EXPECT_EQ(QFileInfo(dir.path(u"out/src.kvd"_s)).permissions() & QFileDevice::Permissions(0x7077),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    EXPECT_EQ(QDir(dir.path(u"out"_s)).entryList(QDir::Files | QDir::Hidden), QStringList { u"src.kvd"_s });
+}
+
+TEST(FileStore, FailedStreamedCopyReportsAndLeavesNoTemporaryFile)
+{
+    TempFolder dir;
+    dir.write(u"src.kvd"_s, "new");
+    dir.write(u"out/src.kvd/keep"_s, "in the way");
+    QString error;
+
+    EXPECT_FALSE(FileStore::CopyFileStreamed(dir.path(u"src.kvd"_s), dir.path(u"out/src.kvd"_s), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(FileStore::CopyFileStreamed(dir.path(u"fehlt.kvd"_s), dir.path(u"out/x.kvd"_s), &error));
+    EXPECT_FALSE(FileStore::CopyFileStreamed(dir.path(u"src.kvd"_s), dir.path(u"nicht/da/x.kvd"_s), &error));
+
+    EXPECT_EQ(dir.read(u"out/src.kvd/keep"_s), "in the way");
+    EXPECT_EQ(QDir(dir.path(u"out"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
 }

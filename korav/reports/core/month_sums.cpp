@@ -1,5 +1,6 @@
 #include "korav/reports/core/month_sums.h"
 
+#include "common/month_overview.h"
 #include "common/number_parse.h"
 #include "common/time_format.h"
 #include "common/working_time.h"
@@ -69,17 +70,7 @@ void SetDifference(MonthSums& s)
 
 QString MonthDifferenceText(int minutes)
 {
-    const int absolute = std::abs(minutes);
-    QString text = u"%1:%2 "_s.arg(absolute / 60, 4).arg(absolute % 60, 2, 10, QChar(u'0'));
-    if (minutes >= 0)
-        return text;
-    if (text.at(1) == u' ')
-        text[1] = u'-';
-    else if (text.at(0) == u' ')
-        text[0] = u'-';
-    else
-        text.prepend(u'-');
-    return text;
+    return SignedFourWide(minutes) + u' ';
 }
 
 QString EntryDurationText(QStringView hhhmm)

@@ -1,0 +1,95 @@
+#include "korav/core/backup_copy.h"
+
+#include "common/file_store.h"
+#include "common/messenger.h"
+#include "korav/core/backup_texts.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+
+bool IsSkipped(const QFileInfo& folder, const QStringList& skip)
+{
+    if (skip.isEmpty())
+        return false;
+    const QString path = folder.canonicalFilePath();
+    return std::any_of(skip.begin(), skip.end(),
+        [&](const QString& other) { return path == QFileInfo(other).canonicalFilePath(); });
+}
+
+} // namespace
+
+QList<BackupFile> DataFilesToBackUp(const QString& dataFolder, const QString& targetFolder)
+{
+    QList<BackupFile> files;
+    const QFileInfoList entries
+        = QDir(dataFolder)
+              .entryInfoList({ u"*.kvd"_s }, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (name.startsWith(u'~') || name.startsWith(u'.'))
+            continue;
+        files.append({ entry.filePath(), targetFolder + name, name });
+    }
+    return files;
+}
+
+bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStringList& skip,
+    const QString& name, Messenger& messenger, QList<BackupFile>& files)
+{
+    if (!QFileInfo(source).isDir())
+        return true;
+    if (!QDir().mkpath(target)) {
+        messenger.show(
+            u"Zielordner %1 konnte nicht erstellt werden !"_s.arg(QDir::toNativeSeparators(target)));
+        return false;
+    }
+    const QFileInfoList entries = QDir(source).entryInfoList(kEverything, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        const QString targetPath = target + u'/' + entry.fileName();
+        const QString entryName = name + u'/' + entry.fileName();
+        if (!entry.isDir()) {
+            files.append({ entry.filePath(), targetPath, entryName });
+            continue;
+        }
+        if (entry.fileName().startsWith(u'.') || IsSkipped(entry, skip))
+            continue;
+        if (!QDir().mkpath(targetPath)) {
+            messenger.show(u"Ziel-Subordner %1 konnte nicht erstellt werden !"_s.arg(
+                QDir::toNativeSeparators(targetPath)));
+            return false;
+        }
+        OrdnerbaumKopieren(entry.filePath(), targetPath, skip, entryName, messenger, files);
+    }
+    return true;
+}
+
+bool CopyIsDue(const QString& source, const QString& target)
+{
+    const QFileInfo copy(target);
+    // Whatever stands in the way of the copy (a folder, say) is no copy.
+    if (!copy.isFile())
+        return true;
+    return StampSeconds(QFileInfo(source).lastModified()) > StampSeconds(copy.lastModified());
+}
+
+void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress)
+{
+    int done = 0;
+    for (const BackupFile& file : files) {
+        ++tally.examined;
+        if (CopyIsDue(file.source, file.target)) {
+            if (FileStore::CopyFileStreamed(file.source, file.target))
+                ++tally.copied;
+            else
+                tally.failed.append(file.name);
+        }
+        if (progress)
+            progress(++done, int(files.size()));
+    }
+}
