@@ -25,6 +25,7 @@
 #include "korav/forms/projekte_form.h"
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
+#include "korav/forms/report_openers.h"
 
 #include "korav/core/backup_ring.h"
 #include "korav/forms/backup_form.h"
@@ -286,6 +287,33 @@ void TMainForm::ChgFeiertageBtnClick()
 {
     errLabel_->clear();
     environment_.runModal(*feiertagForm_);
+}
+
+void TMainForm::PelinMonUeBtnClick()
+{
+    errLabel_->clear();
+    OpenPelinMonthViewer(environment_, startDate_, this);
+}
+
+void TMainForm::openProjectOverview(int mode)
+{
+    errLabel_->clear();
+    OpenProjectOverview(environment_, *auswProjekteForm_, mode, startDate_, this);
+}
+
+void TMainForm::ProjMonatBtnClick()
+{
+    openProjectOverview(30);
+}
+
+void TMainForm::ProjQuartaBtnClick()
+{
+    openProjectOverview(4);
+}
+
+void TMainForm::ProjJahrBtnClick()
+{
+    openProjectOverview(360);
 }
 
 void TMainForm::InfoImageClick()

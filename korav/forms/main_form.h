@@ -77,6 +77,10 @@ public Q_SLOTS:
     void ChgMonSollZBtnClick();
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
+    void PelinMonUeBtnClick();
+    void ProjMonatBtnClick();
+    void ProjQuartaBtnClick();
+    void ProjJahrBtnClick();
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -124,6 +128,7 @@ private:
     void connectProvisionHandlers();
     void setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled);
     void setButtonLook(QStringView button, bool italic, const QString& colour = {});
+    void openProjectOverview(int mode);
 
     KoravEnvironment& environment_;
     QDate startDate_;
