@@ -40,12 +40,12 @@ QString WeekdayShort(QDate date)
     return WeekdayName(WeekdayOf(date)).left(2) + u',';
 }
 
-QString Description(const StringList& activities, const QString& number)
+QString Description(const MonthOverviewInput& in, const QString& number)
 {
-    const qsizetype i = activities.indexOfKey(number);
+    const qsizetype i = in.activities.indexOfKey(number);
     if (i < 0)
-        return u"Tätigkeit nicht in Liste vorhanden !"_s;
-    return StringList::ValueOf(activities.at(i)).left(100);
+        return in.layout == OverviewLayout::Viewer ? QString() : u"Tätigkeit nicht in Liste vorhanden !"_s;
+    return StringList::ValueOf(in.activities.at(i)).left(100);
 }
 
 QString DayLine(QDate date, const OverviewDay& day, int attendance)
@@ -68,20 +68,26 @@ QString OpenText(int working, int assigned)
     return working == assigned ? u"    ---"_s : SignedFourWide(working - assigned);
 }
 
-QString Totals(const QString& line, int working, int assigned)
+QString Totals(const QString& line, int lineWidth, int working, int assigned)
 {
-    return line.left(100) + u"  "_s + FitRight(ThreeWide(working), 6).left(6) + u"  "_s
+    return line.left(lineWidth) + u"  "_s + FitRight(ThreeWide(working), 6).left(6) + u"  "_s
         + FitRight(ThreeWide(assigned), 6).left(6) + u"  "_s
         + FitRight(OpenText(working, assigned), 7).left(7);
 }
 
-void AppendSeparator(QStringList& body, QDate date)
+void AppendSeparator(QStringList& body, QDate date, OverviewLayout layout)
 {
     const int weekday = WeekdayOf(date);
+    const bool pelin = layout == OverviewLayout::Pelin;
     if (weekday == 6) {
-        body << QString() << QString() << GreyLine();
+        body << QString();
+        if (pelin)
+            body << QString();
+        body << GreyLine();
     } else if (weekday == 1) {
-        body << QString() << GreyLine() << QString();
+        if (pelin)
+            body << QString();
+        body << GreyLine() << QString();
     } else {
         body << Underscores();
     }
@@ -94,16 +100,33 @@ QStringList Head(const MonthOverviewInput& in)
                               .arg(in.standDate.year(), 4, 10, kZero)
                               .arg(in.standTime.hour(), 2, 10, kZero)
                               .arg(in.standTime.minute(), 2, 10, kZero);
+    const QString monthLine = in.layout == OverviewLayout::Viewer
+        ? u" Monat : %1 / %2   Mitarbeiter(in) : %3    Stand: %4"_s.arg(in.month, 2)
+              .arg(in.year, 4, 10, kZero)
+              .arg(in.employeeName, in.standText.left(16))
+        : u" Monat %1/%2   %3        Stand: %4"_s.arg(in.month, 2)
+              .arg(in.year, 4, 10, kZero)
+              .arg(in.employeeName.left(30), stand);
     return {
         QString(),
-        u" Monat %1/%2   %3        Stand: %4"_s.arg(in.month, 2)
-            .arg(in.year, 4, 10, kZero)
-            .arg(in.employeeName.left(30), stand),
+        monthLine,
         Underscores(),
         QString(),
         u" Tag      Anwesenheit     Bemerkung                                                     Einzel-  Tagessummen"_s,
         u"          Schlüssel-Nr.   Beschreibung                                                  zeiten   Arbeit Zugeord.   Offen"_s,
     };
+}
+
+// The record as it counts towards the totals: the viewer leaves out entries
+// whose key it cannot describe.
+DayRecord CountedRecord(const DayRecord& record, const MonthOverviewInput& in)
+{
+    if (in.layout == OverviewLayout::Pelin)
+        return record;
+    DayRecord counted = record;
+    counted.entries.removeIf(
+        [&](const ActivityEntry& entry) { return in.activities.indexOfKey(entry.activityNumber) < 0; });
+    return counted;
 }
 
 } // namespace
@@ -128,20 +151,23 @@ MonthOverview BuildMonthOverview(const MonthOverviewInput& in)
     MonthOverview overview;
     overview.head = Head(in);
     const PauseActivities pauses(in.activities);
+    const int lineWidth = in.layout == OverviewLayout::Viewer ? 95 : 100;
     QList<DayRecord> records;
     for (int day = 1; day <= DaysInMonth(in.year, in.month); ++day) {
         const QDate date(in.year, in.month, day);
         const OverviewDay entry = day <= in.days.size() ? in.days.at(day - 1) : OverviewDay {};
-        records.append(entry.record);
-        AppendSeparator(overview.body, date);
-        const DayValues values = ComputeDayValues(entry.record, pauses);
+        const DayRecord counted = CountedRecord(entry.record, in);
+        records.append(counted);
+        AppendSeparator(overview.body, date, in.layout);
+        const DayValues values = ComputeDayValues(counted, pauses);
         const QString line = DayLine(date, entry, values.attendance);
-        overview.body << (values.working() > 0 ? Totals(line, values.working(), values.assigned) : line);
+        overview.body << (values.working() > 0 ? Totals(line, lineWidth, values.working(), values.assigned)
+                                               : line);
         if (!entry.record.entries.isEmpty()) {
             overview.body << QString();
             for (const ActivityEntry& activity : entry.record.entries)
                 overview.body << u"          "_s + Fit(activity.activityNumber, 14) + u"  "_s
-                        + Fit(Description(in.activities, activity.activityNumber), 60) + u"   "_s
+                        + Fit(Description(in, activity.activityNumber), 60) + u"   "_s
                         + ThreeWide(activity.minutes);
         }
     }

@@ -16,12 +16,20 @@ struct OverviewDay {
     QString remark;
 };
 
+// The administration's month viewer shows a collected month with its own
+// head line, one empty line fewer around week ends, day lines cut shorter,
+// and entries whose key is not in the list counted as neither pause nor
+// assigned time.
+enum class OverviewLayout { Pelin, Viewer };
+
 struct MonthOverviewInput {
+    OverviewLayout layout = OverviewLayout::Pelin;
     int year = 0;
     int month = 0;
     QString employeeName;
     QDate standDate; // the date the program started
     QTime standTime; // the time the overview is made
+    QString standText; // Viewer: when the collected file was last written
     QList<OverviewDay> days; // day 1 first; missing days count as empty
     StringList activities; // "number=description"
     QString degree;

@@ -23,6 +23,7 @@
 #include "korav/forms/ma_stamm_form.h"
 #include "korav/forms/main_form_controls.h"
 #include "korav/forms/projekte_form.h"
+#include "korav/forms/report_openers.h"
 #include "korav/forms/std_satz_form.h"
 #include "korav/forms/zeit_soll_form.h"
 
@@ -292,6 +293,33 @@ void TMainForm::ChgFeiertageBtnClick()
 {
     errLabel_->clear();
     environment_.runModal(*feiertagForm_);
+}
+
+void TMainForm::PelinMonUeBtnClick()
+{
+    errLabel_->clear();
+    OpenPelinMonthViewer(environment_, startDate_, this);
+}
+
+void TMainForm::openProjectOverview(int mode)
+{
+    errLabel_->clear();
+    OpenProjectOverview(environment_, *auswProjekteForm_, mode, startDate_, this);
+}
+
+void TMainForm::ProjMonatBtnClick()
+{
+    openProjectOverview(30);
+}
+
+void TMainForm::ProjQuartaBtnClick()
+{
+    openProjectOverview(4);
+}
+
+void TMainForm::ProjJahrBtnClick()
+{
+    openProjectOverview(360);
 }
 
 // Employee overview

@@ -88,6 +88,10 @@ public Q_SLOTS:
     void ChgMonSollZBtnClick();
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
+    void PelinMonUeBtnClick();
+    void ProjMonatBtnClick();
+    void ProjQuartaBtnClick();
+    void ProjJahrBtnClick();
     // Employee overview
     void MaMonatBtnClick();
     void MaQuartaBtnClick();
@@ -141,6 +145,7 @@ private:
     void connectProvisionHandlers();
     void setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled);
     void setButtonLook(QStringView button, bool italic, const QString& colour = {});
+    void openProjectOverview(int mode);
 
     KoravEnvironment& environment_;
     QDate startDate_;

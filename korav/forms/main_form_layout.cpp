@@ -179,6 +179,10 @@ void TMainForm::connectHandlers()
     onClick(u"ChgMonSollZBtn"_s, u"MenuChgMonSollZ"_s, &TMainForm::ChgMonSollZBtnClick);
     onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
     onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
+    onClick(u"PelinMonUeBtn"_s, u"MenuPelinMonUe"_s, &TMainForm::PelinMonUeBtnClick);
+    onClick(u"ProjMonatBtn"_s, u"MenuProjMonat"_s, &TMainForm::ProjMonatBtnClick);
+    onClick(u"ProjQuartaBtn"_s, u"MenuProjQuarta"_s, &TMainForm::ProjQuartaBtnClick);
+    onClick(u"ProjJahrBtn"_s, u"MenuProjJahr"_s, &TMainForm::ProjJahrBtnClick);
     // Employee overview
     onClick(u"MaMonatBtn"_s, u"MenuMaMonat"_s, &TMainForm::MaMonatBtnClick);
     onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);

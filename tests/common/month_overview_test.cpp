@@ -134,3 +134,29 @@ TEST(MonthOverview, FileNameAndText)
     overview.body = { u""_s, u"b"_s };
     EXPECT_EQ(OverviewFileText(overview), u"a\r\n\r\nb\r\n"_s);
 }
+
+TEST(MonthOverview, ViewerDiffersOnlyWhereItShould)
+{
+    MonthOverviewInput in = March2021();
+    in.days = { Day(7, 30, 16, 15, u"Messe"_s, { { u"P100"_s, 120 }, { u"Q7"_s, 60 } }) };
+    const MonthOverview pelin = BuildMonthOverview(in);
+    in.layout = OverviewLayout::Viewer;
+    in.standText = u"30.03.2021 17:05"_s;
+    const MonthOverview viewer = BuildMonthOverview(in);
+    EXPECT_EQ(viewer.head.at(1),
+        u" Monat :  3 / 2021   Mitarbeiter(in) : Erika Muster    Stand: 30.03.2021 17:05"_s);
+    EXPECT_EQ(viewer.head.mid(2), pelin.head.mid(2));
+    // Monday the 1st: the grey line and one empty line, no empty line before.
+    EXPECT_EQ(pelin.body.mid(0, 3), (QStringList { u""_s, kGrey, u""_s }));
+    EXPECT_EQ(viewer.body.mid(0, 2), (QStringList { kGrey, u""_s }));
+    const QString dayLine = u" Mo,  1.  7:30 - 16:15    "_s + u"Messe"_s.leftJustified(60) + u"     8:45"_s;
+    EXPECT_EQ(pelin.body.at(3), dayLine + u"    8:45    3:00     5:45"_s);
+    EXPECT_EQ(viewer.body.at(2), dayLine + u"    8:45    2:00     6:45"_s);
+    EXPECT_EQ(pelin.body.at(6),
+        u"          Q7              Tätigkeit nicht in Liste vorhanden !"_s.leftJustified(86)
+            + u"     1:00"_s);
+    EXPECT_EQ(viewer.body.at(5), u"          Q7              "_s + kBlank60 + u"     1:00"_s);
+    // Saturday the 6th: one empty line and the grey line.
+    const qsizetype saturday = viewer.body.indexOf(u" Sa,  6.  ---"_s);
+    EXPECT_EQ(viewer.body.mid(saturday - 3, 3), (QStringList { u" Fr,  5.  ---"_s, u""_s, kGrey }));
+}
