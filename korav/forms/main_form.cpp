@@ -77,12 +77,10 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
     backupForm_
         = new TBackupForm(environment.messenger, environment.store.folder().root(), environment.clock, this);
     backupForm_->setHelpHandler([this] { environment_.help.OpenHelp(KoravHelp::kCheckTopic); });
-    // Employee overview
     ueMonatMaForm_ = CreateUeMonatMaForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_, this);
     pruefenForm_ = CreatePruefenForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_, this);
-    // end: employee overview
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
@@ -322,7 +320,6 @@ void TMainForm::ProjJahrBtnClick()
     openProjectOverview(360);
 }
 
-// Employee overview
 void TMainForm::showEmployeeOverview(EmployeeOverviewCommand command)
 {
     errLabel_->clear();
@@ -350,7 +347,6 @@ void TMainForm::PruefJahrBtnClick()
     environment_.runModal(PruefenDialog(*pruefenForm_));
     errLabel_->clear();
 }
-// end: employee overview
 
 void TMainForm::InfoImageClick()
 {

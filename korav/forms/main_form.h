@@ -11,9 +11,7 @@
 #include <memory>
 class TConnectionIndicator;
 class TVerbDatenForm;
-// Employee overview
 #include "korav/reports/forms/ue_monat_ma_opener.h"
-// end: employee overview
 
 #include <QDate>
 #include <QMainWindow>
@@ -36,10 +34,8 @@ class TProjekteForm;
 class TZeitSollForm;
 class TStdSatzForm;
 class TFeiertagForm;
-// Employee overview
 class TPruefenForm;
 class TUeMonatMaForm;
-// end: employee overview
 
 // KORAV's main window: the log-in and the hub of every dialog.
 class TBackupForm;
@@ -69,10 +65,8 @@ public:
     TZeitSollForm& targetsForm() { return *zeitSollForm_; }
     TStdSatzForm& ratesForm() { return *stdSatzForm_; }
     TFeiertagForm& holidaysForm() { return *feiertagForm_; }
-    // Employee overview
     TUeMonatMaForm& employeeOverview() { return *ueMonatMaForm_; }
     TPruefenForm& annualCheck() { return *pruefenForm_; }
-    // end: employee overview
 
 public Q_SLOTS:
     void FormShow();
@@ -92,12 +86,10 @@ public Q_SLOTS:
     void ProjMonatBtnClick();
     void ProjQuartaBtnClick();
     void ProjJahrBtnClick();
-    // Employee overview
     void MaMonatBtnClick();
     void MaQuartaBtnClick();
     void MaJahrBtnClick();
     void PruefJahrBtnClick();
-    // end: employee overview
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -184,9 +176,7 @@ private:
     TZeitSollForm* zeitSollForm_;
     TStdSatzForm* stdSatzForm_;
     TFeiertagForm* feiertagForm_;
-    // Employee overview
     TUeMonatMaForm* ueMonatMaForm_;
     TPruefenForm* pruefenForm_;
     void showEmployeeOverview(EmployeeOverviewCommand command);
-    // end: employee overview
 };

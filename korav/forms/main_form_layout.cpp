@@ -183,12 +183,10 @@ void TMainForm::connectHandlers()
     onClick(u"ProjMonatBtn"_s, u"MenuProjMonat"_s, &TMainForm::ProjMonatBtnClick);
     onClick(u"ProjQuartaBtn"_s, u"MenuProjQuarta"_s, &TMainForm::ProjQuartaBtnClick);
     onClick(u"ProjJahrBtn"_s, u"MenuProjJahr"_s, &TMainForm::ProjJahrBtnClick);
-    // Employee overview
     onClick(u"MaMonatBtn"_s, u"MenuMaMonat"_s, &TMainForm::MaMonatBtnClick);
     onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);
     onClick(u"MaJahrBtn"_s, u"MenuMaJahr"_s, &TMainForm::MaJahrBtnClick);
     onClick(u"PruefJahrBtn"_s, u"MenuPruefJahr"_s, &TMainForm::PruefJahrBtnClick);
-    // end: employee overview
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,
