@@ -21,9 +21,18 @@ QString Field(const QString& text, int width)
     return text.left(width).rightJustified(width, u' ');
 }
 
+// Keys are built for every day of every month a report reads; formatting
+// the digits by hand keeps that cheap.
 QString Digits(int value, int width)
 {
-    return u"%1"_s.arg(value, width, 10, QChar(u'0'));
+    if (value < 0)
+        return u"%1"_s.arg(value, width, 10, QChar(u'0'));
+    QString text(width, u'0');
+    for (int i = width - 1; i >= 0 && value > 0; --i, value /= 10)
+        text[i] = QChar(char16_t(u'0' + value % 10));
+    if (value > 0)
+        return QString::number(value) + text;
+    return text;
 }
 
 QString RecordKey(QStringView prefix, QDate day, const QString& personnelNumber)

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <QSet>
 #include <algorithm>
 #include <cstdlib>
 
@@ -60,8 +61,18 @@ private:
     QHash<QString, QString> values_;
 };
 
+// The activity keys of the list, letter case ignored, for a look-up per entry.
+QSet<QString> KnownKeys(const StringList& projects)
+{
+    QSet<QString> keys;
+    for (const QString& line : projects.lines())
+        if (line.contains(u'='))
+            keys.insert(StringList::KeyOf(line).toCaseFolded());
+    return keys;
+}
+
 void AddPelinDay(EmployeeMonth& m, const QString& dayValue, const QString& activityValue,
-    const StringList& projects, const PauseActivities& pauses)
+    const QSet<QString>& knownKeys, const PauseActivities& pauses)
 {
     const int attendance = DayAttendance(dayValue);
     int pause = 0;
@@ -72,7 +83,7 @@ void AddPelinDay(EmployeeMonth& m, const QString& dayValue, const QString& activ
         const bool isPause = pauses.contains(entry.activity);
         if (isPause)
             pause += minutes;
-        else if (projects.indexOfKey(entry.activity) >= 0)
+        else if (knownKeys.contains(entry.activity.toCaseFolded()))
             known += minutes;
         if (!isPause)
             m.activities.add(entry.activity, minutes);
@@ -88,12 +99,13 @@ void EvaluatePelinFile(
     EmployeeMonth& m, const MonthList& list, const QString& personnelNumber, const StringList& projects)
 {
     const PauseActivities pauses(projects);
+    const QSet<QString> knownKeys = KnownKeys(projects);
     const RecordIndex records(list.lines());
     const QDate first(list.year(), list.month(), 1);
     for (int day = 1; day <= first.daysInMonth(); ++day) {
         const QDate date(list.year(), list.month(), day);
         AddPelinDay(m, records.value(MonthFile::DayKey(date, personnelNumber)),
-            records.value(MonthFile::ActivityKey(date, personnelNumber)), projects, pauses);
+            records.value(MonthFile::ActivityKey(date, personnelNumber)), knownKeys, pauses);
     }
 }
 
