@@ -1,5 +1,6 @@
 #include "common/month_overview.h"
 
+#include "common/activity_description.h"
 #include "common/calendar_dates.h"
 #include "common/calendar_names.h"
 
@@ -42,10 +43,8 @@ QString WeekdayShort(QDate date)
 
 QString Description(const MonthOverviewInput& in, const QString& number)
 {
-    const qsizetype i = in.activities.indexOfKey(number);
-    if (i < 0)
-        return in.layout == OverviewLayout::Viewer ? QString() : u"Tätigkeit nicht in Liste vorhanden !"_s;
-    return StringList::ValueOf(in.activities.at(i)).left(100);
+    return ListedDescription(in.activities, number)
+        .value_or(in.layout == OverviewLayout::Viewer ? QString() : NotInListNote());
 }
 
 QString DayLine(QDate date, const OverviewDay& day, int attendance)

@@ -2,6 +2,7 @@
 
 #include "common/working_day.h"
 
+#include "common/activity_description.h"
 #include "common/calendar_dates.h"
 #include "common/clock.h"
 #include "common/messenger.h"
@@ -20,10 +21,6 @@ const QChar kZero(u'0');
 QString NoAttendance()
 {
     return u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s;
-}
-QString NotInList()
-{
-    return u"Tätigkeit nicht in Liste vorhanden !"_s;
 }
 
 QString TwoDigits(int value)
@@ -44,14 +41,6 @@ QString DurationShown(const QString& hhhmm)
     for (int i = 0; i < 2 && hours[i] == u'0'; ++i)
         hours[i] = u' ';
     return hours + u':' + hhhmm.mid(3, 2);
-}
-
-QString ActivityNumberOfRow(const QString& number)
-{
-    QString cut = number.left(kActivityWidth);
-    while (cut.endsWith(u' '))
-        cut.chop(1);
-    return cut;
 }
 
 bool AllDigits(const QString& text)
@@ -80,8 +69,7 @@ int DaySheet::monthTarget() const
 
 QString DaySheet::descriptionOf(const QString& number) const
 {
-    const qsizetype i = state_.activityList.indexOfKey(number);
-    return i < 0 ? NotInList() : StringList::ValueOf(state_.activityList.at(i)).left(100);
+    return ListedDescription(state_.activityList, number).value_or(NotInListNote());
 }
 
 QList<DaySheetRow> DaySheet::rows() const
@@ -293,13 +281,9 @@ bool DaySheet::entryFieldsEmpty() const
 
 qsizetype DaySheet::entryIndexOfSelection()
 {
-    if (selected_ < 0 || selected_ >= entries_.size())
-        return -1;
-    const QString number = ActivityNumberOfRow(entries_.at(selected_).activity);
-    for (qsizetype i = 0; i < entries_.size(); ++i)
-        if (entries_.at(i).activity == number)
-            return i;
-    return -1;
+    // The rows show the entries in their order, so the selected row is the
+    // entry.
+    return selected_ >= 0 && selected_ < entries_.size() ? selected_ : -1;
 }
 
 void DaySheet::ChgEintragBtnClick()

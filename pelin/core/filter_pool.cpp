@@ -1,5 +1,6 @@
 #include "pelin/core/filter_pool.h"
 
+#include <QSet>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -71,13 +72,13 @@ StringList FilteredActivityList(const StringList& activities, const FilterPool& 
 {
     StringList filtered;
     filtered.setSorted(true);
-    QStringList seen;
+    QSet<QString> seen;
     for (const QString& line : activities.lines()) {
         const QString number = StringList::KeyOf(line);
         const bool matches = std::any_of(pool.entries().cbegin(), pool.entries().cend(),
             [&](const QString& entry) { return number.startsWith(entry); });
         if (matches && !seen.contains(line)) {
-            seen.append(line);
+            seen.insert(line);
             filtered.append(line);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/data_file_codec.h"
+#include "common/employee_file_records.h"
 #include "common/messenger.h"
 #include "common/working_time.h"
 #include "korav/reports/core/employee_month.h"
@@ -320,7 +321,7 @@ QStringList EmployeeOverviewEntries(const EmployeeDirectory& directory)
 std::optional<std::array<int, 12>> FullMonthTargets(
     const StringList& employeeFile, const QString& personnelNumber)
 {
-    const qsizetype index = employeeFile.indexOfKey(QString(u"msz"_s + personnelNumber.left(12)));
+    const qsizetype index = employeeFile.indexOfKey(EmployeeFile::TargetRecordKey(personnelNumber));
     if (index < 0)
         return std::nullopt;
     const QString value = StringList::ValueOf(employeeFile.at(index)).left(kTargetRead).left(kTargetParseEnd);

@@ -1,5 +1,6 @@
 #include "korav/reports/core/month_target.h"
 
+#include "common/employee_file_records.h"
 #include "common/time_format.h"
 #include "common/working_time.h"
 #include "korav/reports/core/report_names.h"
@@ -47,13 +48,13 @@ MonthTarget MonthTargetOf(const StringList& employeeFile, const QString& personn
     const std::optional<QString>& degreeText)
 {
     MonthTarget t;
-    const QString value = employeeFile.value(QString(u"msz"_s + personnelNumber.left(12))).left(180);
+    const QString value = employeeFile.value(EmployeeFile::TargetRecordKey(personnelNumber)).left(180);
     if (value.isEmpty())
         return t;
     t.hasRecord = true;
     t.percentage = degreeText ? LeadingDecimal(*degreeText) : 100.0;
     t.fullTime = FullTimeOfMonth(value, month, year);
-    t.target = int(t.fullTime * t.percentage * 0.01);
+    t.target = PersonalTarget(degreeText.value_or(u"100"_s), t.fullTime);
     t.label = t.target < 1 ? kNoTimeText.toString() : FormatHoursMinutes(t.target);
     t.hint
         = Percent(t.percentage) + (t.fullTime < 1 ? kNoTimeText.toString() : FormatHoursMinutes(t.fullTime));
