@@ -1,36 +1,31 @@
 #!/bin/sh
-# Installs the dependencies, builds, prepares a demo in ./demo and starts
-# both programs on it. PELIN logs in with the password "Geheim"; KORAV keeps
-# its settings inside ./demo and asks for its data folder on the first start
-# (choose ./demo/daten).
+# Installs the dependencies, builds, writes a demo firm into ./demo/firma on
+# first use and starts KORAV on it. KORAV keeps its settings inside ./demo
+# (./demo/config) and opens the demo firm at once; "Programm PELIN starten"
+# then opens PELIN on the same firm. The passwords are printed, and kept in
+# ./demo/firma/demo-zugang.txt.
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh
 DEMO="$PWD/demo"
-KVD=build/tools/kvd/kvd
-mkdir -p "$DEMO/prog" "$DEMO/zeit" "$DEMO/daten" "$DEMO/config"
-cp build/pelin/pelin "$DEMO/prog/pelin"
-cat > "$DEMO/pelin.cfg.txt" <<CFG
-dbversion=161020
-LAN_aktiv=1
-progordner=$DEMO/prog
-zeitordner=$DEMO/zeit
-feiertag=000000
-landcode=0
-CFG
-$KVD scramble "$DEMO/pelin.cfg.txt" "$DEMO/prog/pelin.cfg"
-MONTHS=""
-for offset in -1 0 1 2 3 4 5 6 7 8 9 10 11 12; do
-  MONTHS="$MONTHS$(date -d "$(date +%Y-%m-15) $offset month" +%m%Y)16800"
-done
-cat > "$DEMO/dama.txt" <<EMP
-Geheim=4711#Erika Muster#100#
-msz4711=10800$MONTHS
-key_laestamm=4
-EMP
-$KVD scramble "$DEMO/dama.txt" "$DEMO/zeit/dama.kvd"
-printf '\357\273\277P100=Messebau\r\nP200=Planung\r\n900=Pause\r\n910=Krank\r\n920=Urlaub\r\n930=Gleitfrei\r\n940=Verwaltung\r\n' \
-  > "$DEMO/zeit/dprojekte.kvd"
-XDG_CONFIG_HOME="$DEMO/config" build/korav/korav &
-exec env XDG_CONFIG_HOME="$DEMO/config" "$DEMO/prog/pelin"
+FIRM="$DEMO/firma"
+CONFIG="$DEMO/config"
+if [ ! -f "$FIRM/zama.kvd" ]; then
+  build/korav/korav demo "$FIRM"
+else
+  tr -d '\r' < "$FIRM/demo-zugang.txt" | sed '1s/^\xEF\xBB\xBF//'
+fi
+# KORAV reads its data folder from the entry "directory" of its settings.
+SETTINGS="$CONFIG/ruvo/korav.conf"
+mkdir -p "$CONFIG/ruvo"
+if [ ! -f "$SETTINGS" ]; then
+  printf '[General]\ndirectory=%s\n' "$FIRM" > "$SETTINGS"
+elif grep -q '^directory=' "$SETTINGS"; then
+  sed -i "s|^directory=.*|directory=$FIRM|" "$SETTINGS"
+elif grep -q '^\[General\]' "$SETTINGS"; then
+  sed -i "/^\[General\]/a directory=$FIRM" "$SETTINGS"
+else
+  sed -i "1i [General]\ndirectory=$FIRM" "$SETTINGS"
+fi
+exec env XDG_CONFIG_HOME="$CONFIG" build/korav/korav
