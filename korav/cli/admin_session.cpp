@@ -10,7 +10,7 @@
 using namespace Qt::StringLiterals;
 
 AdminSession::AdminSession(Messenger& messenger, const Clock& clock)
-    : messenger_(messenger), clock_(clock), startDate_(clock.today()), store_(messenger)
+    : messenger_(messenger), clock_(clock), startDate_(clock.today()), store_(messenger_)
 {
 }
 

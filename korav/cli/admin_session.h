@@ -1,12 +1,12 @@
 #pragma once
 
+#include "korav/cli/counting_messenger.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/base_data_store.h"
 
 #include <QDate>
 
 class Clock;
-class Messenger;
 
 // A data folder opened and an administrator logged in, as the main window
 // does it before any of its buttons can be used.
@@ -19,6 +19,9 @@ public:
 
     const BaseDataStore& store() const { return store_; }
     Messenger& messenger() const { return messenger_; }
+    // The messages shown so far: operations that go on after a fault
+    // report it only so.
+    int messagesShown() const { return messenger_.shown(); }
     const Clock& clock() const { return clock_; }
     QDate startDate() const { return startDate_; }
     AdminPasswords::Role role() const { return role_; }
@@ -26,7 +29,7 @@ public:
     bool requireSystemAdmin(const QString& action) const;
 
 private:
-    Messenger& messenger_;
+    mutable CountingMessenger messenger_;
     const Clock& clock_;
     QDate startDate_;
     BaseDataStore store_;

@@ -26,7 +26,7 @@ int AutomaticBackup(BackupRing& ring, Messenger& messenger)
         messenger.show(outcome.problems.join(u' '));
     if (outcome.ran) {
         messenger.show(ring.lastBackupText());
-        return kExitSuccess;
+        return outcome.problems.isEmpty() ? kExitSuccess : kExitRefused;
     }
     if (outcome.due) {
         messenger.show(u"Die Datensicherung konnte nicht ausgeführt werden ! ( Dateisperre %1 ? )"_s.arg(
@@ -59,5 +59,5 @@ int RunBackupCommand(const AdminSession& session, bool now)
     if (!outcome.ran)
         return kExitRefused;
     session.messenger().show(ring.lastBackupText());
-    return kExitSuccess;
+    return outcome.problems.isEmpty() ? kExitSuccess : kExitRefused;
 }

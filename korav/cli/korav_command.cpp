@@ -69,7 +69,7 @@ bool IsKoravCommand(const QStringList& arguments)
 
 int RunKoravCommand(const QStringList& arguments, Messenger& messenger, const Clock& clock)
 {
-    if (IsHelpWord(arguments.value(0))) {
+    if (IsHelpWord(arguments.value(0)) || arguments.contains(u"--help"_s)) {
         std::fputs(CommandHelpText().toUtf8().constData(), stdout);
         return kExitSuccess;
     }

@@ -65,18 +65,25 @@ int RunProvideCommand(const AdminSession& session)
         return kExitRefused;
     }
     const PelinProvision provision(session.store(), connection, Wait);
+    const int shownBefore = session.messagesShown();
     const std::optional<QString> status = provision.provideBaseData(stale, session.clock().now());
+    // Providing the program may fail after the base data went out.
+    const bool faults = session.messagesShown() != shownBefore;
     if (status)
         session.messenger().show(*status);
-    return ExitFor(status.has_value());
+    return ExitFor(status.has_value() && !faults);
 }
 
 int RunCollectCommand(const AdminSession& session)
 {
     ConnectionSettings connection(session.store());
+    const int shownBefore = session.messagesShown();
     const std::optional<TimeFileCollection::Result> result
         = UpdateTimeFiles(session.store(), connection, session.startDate(), session.clock().now());
+    // A file that could not be fetched or copied is reported and the rest
+    // is collected.
+    const bool faults = session.messagesShown() != shownBefore;
     if (result)
         session.messenger().show(result->statusText);
-    return ExitFor(result.has_value());
+    return ExitFor(result.has_value() && !faults);
 }

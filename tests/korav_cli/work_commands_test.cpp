@@ -77,6 +77,17 @@ TEST_F(CliFixture, CollectCopiesNewTimeFilesIntoTheMonthFolder)
         messenger.all, QStringList { u"17:30 - 1 Arbeitszeit-Dateien vorhanden - keine Dateien geändert"_s });
 }
 
+TEST_F(CliFixture, CollectGoesOnPastAFailedCopyButEndsAsFailure)
+{
+    root.write(u"zeit/az2023024711.kvd"_s, MarchOfErika());
+    QDir(root.path()).mkpath(u"daten/auswtg/202303/az2023034711.kvd"_s);
+    EXPECT_EQ(run({ u"collect"_s }), 1);
+    EXPECT_EQ(messenger.all,
+        (QStringList { u"Datei az2023034711.kvd konnte nicht aktualisiert werden! (Kopierfehler)  "_s,
+            u"17:30 - 2 Arbeitszeit-Dateien vorhanden - 1 geänderte Dateien aktualisiert"_s }));
+    EXPECT_TRUE(dataExists(u"auswtg/202302/az2023024711.kvd"_s));
+}
+
 TEST_F(CliFixture, CollectWithoutTimeFolderFails)
 {
     QDir(root.path(u"zeit"_s)).removeRecursively();
@@ -101,6 +112,16 @@ TEST_F(CliFixture, BackupNowGoesRoundTheRingAndAsksBeforeOverwriting)
     EXPECT_EQ(run({ u"backup"_s, u"--now"_s }), 1);
     EXPECT_EQ(messenger.all,
         QStringList { u" Vorhandene Backup-Dateien in Ordner  ..\\terminbkp1  überschreiben ?  "_s });
+}
+
+TEST_F(CliFixture, BackupWithAFileNotCopiedEndsAsFailure)
+{
+    QDir(root.path()).mkpath(u"daten/terminbkp1/zama.kvd"_s);
+    messenger.answerNext(kAnswerYes);
+    EXPECT_EQ(run({ u"backup"_s, u"--now"_s }), 1);
+    EXPECT_TRUE(dataExists(u"terminbkp1/zamasta.kvd"_s));
+    ASSERT_EQ(messenger.all.size(), 3) << messenger.all.join(u'|').toStdString();
+    EXPECT_TRUE(messenger.all.last().startsWith(u" 15.03.2023 - 17:30 - kop."_s));
 }
 
 TEST_F(CliFixture, BackupIsRefusedWhileAnotherHoldsTheLock)
