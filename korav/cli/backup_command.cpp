@@ -21,6 +21,12 @@ BackupOutcome ManualBackup(BackupRing& ring)
 
 int AutomaticBackup(BackupRing& ring, Messenger& messenger)
 {
+    // The main window's timer never runs the step while it is switched off.
+    if (!ring.isAutomaticActive()) {
+        messenger.show(
+            u"Die automatische Datensicherung ist ausgeschaltet ( sofort sichern : korav backup --now )"_s);
+        return kExitSuccess;
+    }
     const BackupOutcome outcome = ring.AutoBackupPruefen();
     if (!outcome.problems.isEmpty())
         messenger.show(outcome.problems.join(u' '));

@@ -150,4 +150,16 @@ TEST_F(CliFixture, BackupWithoutNowRunsOnlyWhenTheLastIsOlderThanTheInterval)
     EXPECT_TRUE(dataExists(u"terminbkp2/zama.kvd"_s));
 }
 
+TEST_F(CliFixture, BackupWithoutNowRespectsTheSwitchedOffAutomaticBackup)
+{
+    writeData(u"zbackup.kvd"_s, { u"autobackup=aus"_s });
+    EXPECT_EQ(run({ u"backup"_s }), 0);
+    EXPECT_EQ(messenger.all,
+        QStringList { u"Die automatische Datensicherung ist ausgeschaltet "
+                      u"( sofort sichern : korav backup --now )"_s });
+    EXPECT_FALSE(dataExists(u"terminbkp1"_s));
+    EXPECT_EQ(run({ u"backup"_s, u"--now"_s }), 0);
+    EXPECT_TRUE(dataExists(u"terminbkp1/zama.kvd"_s));
+}
+
 } // namespace
