@@ -110,7 +110,7 @@ private:
         ReportOutputContext context = CommandOutputContext(session_, options_.out);
         return WriteReport(format_, context, selection, lines, buffer, projects);
     }
-    // The activity as the chooser hands it over: its key and " " + description.
+    // The description as the activity chooser hands it over, after a blank.
     std::optional<QString> activityLabel(const QString& key) const;
 
     const AdminSession& session_;
