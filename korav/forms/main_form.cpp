@@ -350,6 +350,13 @@ void TMainForm::PruefJahrBtnClick()
     errLabel_->clear();
 }
 
+void TMainForm::MonatKomplettBtnClick()
+{
+    errLabel_->clear();
+    OpenMonthCompletion(environment_, *auswMonatStdForm_, *auswProjekteForm_, programSettings_.backupFolder,
+        startDate_, this);
+}
+
 void TMainForm::InfoImageClick()
 {
     errLabel_->clear();

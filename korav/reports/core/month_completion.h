@@ -32,6 +32,8 @@ public:
     void Open();
     const EmployeeDirectory& directory() const { return directory_; }
     const StringList& descriptions() const { return descriptions_; }
+    // Once the chooser was used its list serves the descriptions.
+    void SetDescriptions(const StringList& descriptions) { descriptions_ = descriptions; }
     bool fiveMinutePrecision() const { return fiveMinutes_; }
 
     // `entryLinePending`: the entry line holds a key and a duration.
