@@ -81,7 +81,7 @@ TEST_F(ReportOutputActionsTest, PdfAndWorkbookGoWhereChosen)
     EXPECT_EQ(proposals.last(), u"quartalsuebersicht_ma_Anna_Berg_1-2q2023_07032024_16h40.pdf"_s);
 
     answer = folder.path(u"report.xlsx"_s);
-    ASSERT_TRUE(SaveReportAsWorkbook(context, selection, {}, StringList(), nullptr));
+    ASSERT_TRUE(SaveReportAsWorkbook(context, selection, {}, StringList()));
     EXPECT_EQ(titles.last(), u" Speichern als"_s);
     EXPECT_EQ(proposals.last(), u"korav_ma_quartue_1-2_2023_07032024_16h40.xlsx"_s);
     EXPECT_TRUE(folder.read(u"report.xlsx"_s).startsWith("PK"));

@@ -46,7 +46,7 @@ bool PrintReportLines(
 // "als PDF speichern": the printout into a PDF file.
 bool SaveReportAsPdf(
     ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines);
-// "in Exceldatei speichern"; `progressBar1` follows the export and is back
-// at 0 afterwards.
+// "in Exceldatei speichern"; `progressBar1`, when there is one, follows the
+// export and is back at 0 afterwards.
 bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& selection,
-    const ExportBuffer& buffer, const StringList& projects, QProgressBar* progressBar1);
+    const ExportBuffer& buffer, const StringList& projects, QProgressBar* progressBar1 = nullptr);
