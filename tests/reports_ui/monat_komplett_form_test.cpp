@@ -182,6 +182,23 @@ TEST_F(MonatKomplettFormTest, ChangingAnEntryTakesItBackIntoTheEntryLine)
     EXPECT_EQ(label(u"ZugeordnetLabel"_s)->text(), u"--- "_s);
 }
 
+// A loaded month is unmodified; giving the entry line a duration counts as a
+// change, so that leaving offers to save.
+TEST_F(MonatKomplettFormTest, DurationOfTheEntryLineIsAChange)
+{
+    folder.write(u"auswtg/202403/az2024034711mon.kvd"_s, "az2024034711=20240301  800----------------\r\n");
+    showMarch();
+    EXPECT_TRUE(messenger.messages.isEmpty());
+    form->ProjektNrEditClick();
+    EXPECT_FALSE(completion.isModified());
+    hours = { { u"2"_s, u"30"_s } };
+    form->MonProjZeitStdEditClick();
+    EXPECT_TRUE(completion.isModified());
+    messenger.answerNext(kAnswerNo);
+    form->CloseBtnClick();
+    EXPECT_EQ(messenger.questions, QStringList { u"Änderungen speichern ?  "_s });
+}
+
 // Taking a row without a selection empties the entry fields; a cancelled
 // chooser leaves them, and its list serves the descriptions either way.
 TEST_F(MonatKomplettFormTest, ChooserWithoutRowEmptiesTheKeyAndCancelKeepsIt)

@@ -49,6 +49,9 @@ public:
     const MonthTarget& target() const { return target_; }
     void SetWorkingTime(const QString& hoursText, const QString& minutesText);
     void SetRemark(const QString& remark);
+    // The entry line's duration was set: a pending entry is offered before
+    // the month is left.
+    void EntryTimeChanged() { modified_ = true; }
 
     // The totals, with the message of the open-time limit; nothing while no
     // month is shown.

@@ -327,6 +327,7 @@ void TMonatKomplettForm::MonProjZeitStdEditClick()
     if (picked) {
         monProjZeitStdEdit_->setText(picked->first);
         monProjZeitMinEdit_->setText(picked->second);
+        completion_.EntryTimeChanged();
     }
     SummenAktualisieren();
 }
@@ -377,6 +378,7 @@ void TMonatKomplettForm::OffeneZeitSBtnClick()
         return;
     monProjZeitStdEdit_->setText(open->hours);
     monProjZeitMinEdit_->setText(open->minutes);
+    completion_.EntryTimeChanged();
 }
 
 void TMonatKomplettForm::EinfgEintragSBtnClick()
