@@ -90,6 +90,7 @@ public Q_SLOTS:
     void MaQuartaBtnClick();
     void MaJahrBtnClick();
     void PruefJahrBtnClick();
+    void MonatKomplettBtnClick();
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -83,6 +84,12 @@ void TUeMonatProForm::buildControls()
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
+    progressBar2_ = Named(new QProgressBar, u"ProgressBar2"_s);
+    progressBar1_ = Named(new QProgressBar, u"ProgressBar1"_s);
+    for (QProgressBar* bar : { progressBar2_, progressBar1_ }) {
+        bar->setTextVisible(false);
+        bar->setValue(0);
+    }
 
     auto* choice = new QGridLayout;
     choice->addWidget(projektNrEdit_, 0, 0);
@@ -99,7 +106,10 @@ void TUeMonatProForm::buildControls()
     buttons->addWidget(saveUeBtn_);
     buttons->addWidget(druckenUeBtn_);
     buttons->addWidget(excelSaveBtn_);
-    buttons->addStretch();
+    auto* bars = new QVBoxLayout;
+    bars->addWidget(progressBar2_);
+    bars->addWidget(progressBar1_);
+    buttons->addLayout(bars, 1);
     buttons->addWidget(closeBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
@@ -212,7 +222,9 @@ void TUeMonatProForm::AnzeigenBtnClick()
     in.bookings = [this](const QString& number, int year, int month) {
         return CollectedBookings(dataRoot_, number, year, month);
     };
+    in.progress = BarProgress(*progressBar2_);
     overview_ = BuildProjectOverview(data_, in);
+    progressBar2_->setValue(0);
     ueMonatREdit_->setPlainText(overview_.lines.join(u'\n'));
     ueMonatREdit_->moveCursor(QTextCursor::Start);
     QApplication::restoreOverrideCursor();
@@ -237,7 +249,8 @@ void TUeMonatProForm::DruckenUeBtnClick()
 
 void TUeMonatProForm::ExcelSaveBtnClick()
 {
-    SaveReportAsWorkbook(output_, selection(), overview_.exportLines, data_.projects);
+    if (SaveReportAsWorkbook(output_, selection(), overview_.exportLines, data_.projects, progressBar1_))
+        excelSaveBtn_->setEnabled(false);
 }
 
 void TUeMonatProForm::HilfeImageClick()

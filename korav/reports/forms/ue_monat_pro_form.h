@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 // The project overview of a month, a quarter or a year: hours and costs by
@@ -67,4 +68,6 @@ private:
     QPushButton* saveUeBtn_;
     QPushButton* druckenUeBtn_;
     QPushButton* excelSaveBtn_;
+    QProgressBar* progressBar2_;
+    QProgressBar* progressBar1_;
 };
