@@ -62,6 +62,8 @@ TUpdateForm::TUpdateForm(
 {
     setObjectName(u"UpdateForm"_s);
     setWindowTitle(u"  PELIN -Updateversion erstellen"_s);
+    // Room for the archive's path in the status lines.
+    setMinimumWidth(560);
     buildControls();
 }
 
