@@ -1,11 +1,10 @@
 // The main window's part in providing PELIN and collecting time files.
 #include "korav/core/base_data_store.h"
-#include "korav/core/ftp_time_files.h"
 #include "korav/core/korav_state.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
 #include "korav/core/pelin_start.h"
-#include "korav/core/time_file_collection.h"
+#include "korav/core/time_file_update.h"
 #include "korav/forms/connection_indicator.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
@@ -18,7 +17,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -170,17 +168,9 @@ void TMainForm::StartPelinBtnClick()
 void TMainForm::KoravDownloadBtnClick()
 {
     errLabel_->clear();
-    if (environment_.store.isBackupFolder()) {
-        environment_.messenger.show(u"In einen Sicherungsordner können keine Dateien aktualisiert werden!"_s);
-        return;
-    }
-    EinstellungenLaden();
     const BusyCursor busy;
-    if (connection_.fields().ftpActive && QFileInfo(connection_.fields().timeFolder).isDir())
-        FetchFtpTimeFiles(connection_.ftpSettings(), connection_.fields().timeFolder, environment_.messenger);
-    const TimeFileCollection collection(environment_.store, connection_.fields().timeFolder);
     const std::optional<TimeFileCollection::Result> result
-        = collection.CollectTimeFiles(true, startDate_, environment_.clock.now());
+        = UpdateTimeFiles(environment_.store, connection_, startDate_, environment_.clock.now());
     if (!result)
         return;
     if (result->collectionText != azDatStandLabel_->text())

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "korav/reports/core/project_overview_start.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -188,16 +189,15 @@ void TUeMonatProForm::setOutputEnabled(bool enabled)
 
 void TUeMonatProForm::AnzeigenBtnClick()
 {
-    if (output_.clock.today() != output_.startDate) {
-        output_.messenger.show(u"Zeitfehler: Starten Sie das Programm neu !  "_s);
+    const bool periodChosen
+        = jahrCBox_->currentIndex() >= 0 && (mode_ == PeriodMode::Year || monatCBox_->currentIndex() >= 0);
+    const ProjectOverviewStart start = CheckProjectOverviewStart(
+        !projektNrEdit_->text().isEmpty(), periodChosen, output_.clock, output_.startDate, output_.messenger);
+    if (start == ProjectOverviewStart::DateChanged)
         return;
-    }
     overview_ = {};
     ueMonatREdit_->clear();
-    const bool complete = !projektNrEdit_->text().isEmpty() && jahrCBox_->currentIndex() >= 0
-        && (mode_ == PeriodMode::Year || monatCBox_->currentIndex() >= 0);
-    if (!complete) {
-        output_.messenger.show(u"Wählen Sie ein Projekt und einen Zeitraum !  "_s);
+    if (start == ProjectOverviewStart::Incomplete) {
         setOutputEnabled(false);
         return;
     }
