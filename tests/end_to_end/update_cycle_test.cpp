@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -226,6 +227,46 @@ TEST_F(UpdateCycle, WithoutTheDownloadTheInstallerRecordsTheTimeOfInstallation)
     const QDateTime recorded
         = QDateTime::fromString(QString::fromLatin1(line.mid(14, 19)), u"dd.MM.yyyy HH:mm:ss"_s);
     EXPECT_GE(QDateTime(recorded.date(), recorded.time(), Qt::UTC), before);
+}
+
+// The installer looks for the personal folder and the download where PELIN
+// looks: in the user's folders of the desktop's settings, here German ones.
+TEST(Installer, UsesPelinsFoldersAndKeepsTheOtherLinesOfTheVersionFile)
+{
+    TempFolder root;
+    root.write(u"paket/pelin"_s, "program");
+    root.write(u"paket/pelin.cfg"_s, "configuration");
+    const QString installer = root.path(u"paket/install-pelin"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELIN_INSTALLER_SOURCE), installer));
+    const QString home = root.path(u"home"_s);
+    root.write(u"config/user-dirs.dirs"_s,
+        "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
+        "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+    root.write(
+        u"home/Dokumente/pelin/pelinlok.cfg"_s, kBom + "Update_Nummer=01.03.2023 08:00:00\r\nstil=grau\r\n");
+    root.write(u"home/Schreibtisch/pelin-update.zip"_s, "package");
+    QFile download(root.path(u"home/Schreibtisch/pelin-update.zip"_s));
+    ASSERT_TRUE(download.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(download.setFileTime(kServerTime, QFileDevice::FileModificationTime));
+    download.close();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"HOME"_s, home);
+    environment.insert(u"XDG_CONFIG_HOME"_s, root.path(u"config"_s));
+    environment.remove(u"XDG_DATA_HOME"_s);
+    ASSERT_EQ(RunProgram(installer, {}, environment), 0);
+
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", root.path(u"config"_s).toLocal8Bit());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    qputenv("HOME", savedHome);
+    savedConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfig);
+    EXPECT_EQ(documents, home + u"/Dokumente"_s);
+    QFile version(documents + u"/pelin/pelinlok.cfg"_s);
+    ASSERT_TRUE(version.open(QIODevice::ReadOnly));
+    EXPECT_EQ(version.readAll(), kBom + "stil=grau\r\nupdate_nummer=15.03.2023 14:07:09\r\n");
 }
 
 } // namespace
