@@ -84,10 +84,14 @@ TEST_F(UeMonatProFormTest, RunsTheChosenActivityAndClearsOnEveryChange)
     EXPECT_TRUE(child<QPushButton>(u"SaveUeBtn"_s)->isEnabled());
     form->SaveUeBtnClick();
     EXPECT_TRUE(folder.exists(u"out.txt"_s));
+    target = u"out.pdf"_s;
+    form->PdfSaveBtnClick();
+    EXPECT_TRUE(folder.read(u"out.pdf"_s).startsWith("%PDF"));
 
     child<QCheckBox>(u"PrognoseCBox"_s)->setChecked(false);
     EXPECT_TRUE(text().isEmpty());
     EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(u"PdfSaveBtn"_s)->isEnabled());
     form->AnzeigenBtnClick();
     EXPECT_TRUE(text().contains(u"Anna Berg                            1:30            90,00 €"_s));
 }

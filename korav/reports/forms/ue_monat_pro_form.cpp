@@ -79,6 +79,7 @@ void TUeMonatProForm::buildControls()
     ueMonatREdit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     saveUeBtn_ = Named(new QPushButton(u"in Textdatei speichern"_s), u"SaveUeBtn"_s);
     druckenUeBtn_ = Named(new QPushButton(u"Drucken"_s), u"DruckenUeBtn"_s);
+    pdfSaveBtn_ = Named(new QPushButton(u"als PDF speichern"_s), u"PdfSaveBtn"_s);
     excelSaveBtn_ = Named(new QPushButton(u"in Exceldatei speichern"_s), u"ExcelSaveBtn"_s);
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
@@ -105,6 +106,7 @@ void TUeMonatProForm::buildControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(saveUeBtn_);
     buttons->addWidget(druckenUeBtn_);
+    buttons->addWidget(pdfSaveBtn_);
     buttons->addWidget(excelSaveBtn_);
     auto* bars = new QVBoxLayout;
     bars->addWidget(progressBar2_);
@@ -125,6 +127,7 @@ void TUeMonatProForm::buildControls()
     connect(anzeigenBtn_, &QPushButton::clicked, this, &TUeMonatProForm::AnzeigenBtnClick);
     connect(saveUeBtn_, &QPushButton::clicked, this, &TUeMonatProForm::SaveUeBtnClick);
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TUeMonatProForm::DruckenUeBtnClick);
+    connect(pdfSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::PdfSaveBtnClick);
     connect(excelSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::ExcelSaveBtnClick);
     connect(hilfeImage, &QToolButton::clicked, this, &TUeMonatProForm::HilfeImageClick);
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
@@ -194,6 +197,7 @@ void TUeMonatProForm::setOutputEnabled(bool enabled)
 {
     saveUeBtn_->setEnabled(enabled);
     druckenUeBtn_->setEnabled(enabled);
+    pdfSaveBtn_->setEnabled(enabled);
     excelSaveBtn_->setEnabled(enabled);
 }
 
@@ -245,6 +249,11 @@ void TUeMonatProForm::SaveUeBtnClick()
 void TUeMonatProForm::DruckenUeBtnClick()
 {
     PrintReportLines(output_, selection(), overview_.lines);
+}
+
+void TUeMonatProForm::PdfSaveBtnClick()
+{
+    SaveReportAsPdf(output_, selection(), overview_.lines);
 }
 
 void TUeMonatProForm::ExcelSaveBtnClick()

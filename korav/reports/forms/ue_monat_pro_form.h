@@ -38,6 +38,7 @@ public:
     void AnzeigenBtnClick();
     void SaveUeBtnClick();
     void DruckenUeBtnClick();
+    void PdfSaveBtnClick();
     void ExcelSaveBtnClick();
     void HilfeImageClick();
 
@@ -67,6 +68,7 @@ private:
     QPlainTextEdit* ueMonatREdit_;
     QPushButton* saveUeBtn_;
     QPushButton* druckenUeBtn_;
+    QPushButton* pdfSaveBtn_;
     QPushButton* excelSaveBtn_;
     QProgressBar* progressBar2_;
     QProgressBar* progressBar1_;
