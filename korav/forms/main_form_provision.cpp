@@ -9,6 +9,7 @@
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/main_form.h"
+#include "korav/forms/update_form.h"
 #include "korav/forms/verb_daten_form.h"
 
 #include "common/clock.h"
@@ -45,6 +46,14 @@ void TMainForm::connectProvisionHandlers()
 {
     verbDatenForm_ = new TVerbDatenForm(
         environment_, connection_, [this] { CheckBaseDataCurrent(); }, this);
+    updateForm_ = new TUpdateForm(environment_, connection_,
+        { [this] { return FtpVerbinden() ? ftp_.get() : nullptr; },
+            [this] {
+                if (stale_.anyBaseData())
+                    PelinErstellenBtnClick();
+            },
+            [this] { CheckBaseDataCurrent(); } },
+        this);
     paintBox1_ = new TConnectionIndicator(this);
     statusBar()->addPermanentWidget(paintBox1_);
     const auto onClick = [this](const QString& button, const QString& menuItem, auto handler) {
@@ -57,6 +66,7 @@ void TMainForm::connectProvisionHandlers()
     onClick(u"StartPelinBtn"_s, u"MenuStartPelin"_s, &TMainForm::StartPelinBtnClick);
     onClick(u"KoravDownloadBtn"_s, u"MenuKoravDownload"_s, &TMainForm::KoravDownloadBtnClick);
     onClick(u"VerbindBtn"_s, u"MenuVerbind"_s, &TMainForm::VerbindBtnClick);
+    onClick(u"UpdateBtn"_s, u"MenuUpdate"_s, &TMainForm::UpdateBtnClick);
     connect(this, &TMainForm::activityListStale, this, &TMainForm::MarkActivityListStale);
     connect(this, &TMainForm::baseDataSaved, this, &TMainForm::CheckBaseDataCurrent);
 }
@@ -174,6 +184,13 @@ void TMainForm::VerbindBtnClick()
     errLabel_->clear();
     verbDatenForm_->FormShow();
     environment_.runModal(*verbDatenForm_);
+}
+
+void TMainForm::UpdateBtnClick()
+{
+    errLabel_->clear();
+    updateForm_->FormShow();
+    environment_.runModal(*updateForm_);
 }
 
 int TMainForm::FtpVerbinden()
