@@ -4,7 +4,6 @@
 #include "common/data_file_codec.h"
 #include "common/file_store.h"
 #include "common/holiday_calendar.h"
-#include "common/working_time.h"
 #include "korav/core/activity_list_file.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/base_data_staleness.h"
@@ -23,13 +22,12 @@
 #include "korav/core/year_targets_file.h"
 #include "korav/demo/demo_access.h"
 #include "korav/demo/demo_activities.h"
-#include "korav/demo/demo_month.h"
+#include "korav/demo/demo_month_files.h"
 #include "korav/demo/demo_random.h"
 #include "korav/demo/demo_staff.h"
 #include "korav/demo/step_messenger.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -51,33 +49,12 @@ public:
     void remove(QStringView) override { }
 };
 
-QList<QDate> DemoMonths(QDate today, int count)
-{
-    QList<QDate> months;
-    const QDate current(today.year(), today.month(), 1);
-    for (int back = count; back >= 1; --back)
-        months.append(current.addMonths(-back));
-    return months;
-}
-
 int WorkingDays(int year, int month, const HolidayCalendar& holidays)
 {
     int days = 0;
     for (QDate day(year, month, 1); day.month() == month; day = day.addDays(1))
         days += day.dayOfWeek() <= 5 && !holidays.isHoliday(day) ? 1 : 0;
     return days;
-}
-
-// PELIN saves a month file at log-out; the demo dates every file to the
-// evening of its month's last day, so that the collection stamps come from
-// the files' content and not from the moment the demo ran.
-bool StampMonthFile(const QString& path, QDate month)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::Append))
-        return false;
-    const QDateTime evening(QDate(month.year(), month.month(), month.daysInMonth()), QTime(18, 0));
-    return file.setFileTime(evening, QFileDevice::FileModificationTime);
 }
 
 class DemoFirmWriter {
@@ -109,7 +86,6 @@ public:
 private:
     QStringList names() const;
     HolidayCalendar calendar(int year) const;
-    DemoWorkPattern patternOf(const DemoEmployee& employee, DemoRandom& random) const;
 
     const DemoFirmRequest& request_;
     StepMessenger& messenger_;
@@ -257,38 +233,10 @@ bool DemoFirmWriter::buildAndProvide()
         && FileStore::Exists(connection_.fields().programFolder + u'/' + KoravFile::PelinProgram());
 }
 
-DemoWorkPattern DemoFirmWriter::patternOf(const DemoEmployee& employee, DemoRandom& random) const
-{
-    QList<DemoActivities::Activity> projects = DemoActivities::Projects();
-    DemoWorkPattern pattern;
-    const int count = random.between(2, 4);
-    while (pattern.projects.size() < count)
-        pattern.projects.append(projects.takeAt(random.below(int(projects.size()))).number);
-    pattern.dailyTarget = kDailyTarget;
-    pattern.workMinutes = PersonalTarget(employee.master.degree, kDailyTarget) / 5 * 5;
-    return pattern;
-}
-
 bool DemoFirmWriter::writeMonths()
 {
-    const QString timeFolder = connection_.fields().timeFolder;
-    for (qsizetype i = 0; i < staff_.size(); ++i) {
-        const DemoEmployee& employee = staff_.at(i);
-        DemoRandom random = random_.fork(quint64(1000 + i));
-        const DemoWorkPattern pattern = patternOf(employee, random);
-        for (const QDate month : DemoMonths(clock_.today(), request_.months)) {
-            MonthList list = DemoMonth(month.year(), month.month(), employee.master.personnelNumber, pattern,
-                calendar(month.year()), random);
-            QString error;
-            if (!list.save(timeFolder, &error)
-                || !StampMonthFile(timeFolder + u'/' + list.fileName(), month)) {
-                messenger_.show(
-                    u"Datei %1 konnte nicht geschrieben werden: %2  "_s.arg(list.fileName(), error));
-                return false;
-            }
-        }
-    }
-    return true;
+    return WriteDemoMonthFiles(staff_, connection_.fields().timeFolder, clock_.today(), request_.months,
+        HolidaySettings::FromConfig(KoravConfig::Load(store_)), random_, messenger_);
 }
 
 bool DemoFirmWriter::collect()
