@@ -2,6 +2,8 @@
 
 #include "common/working_time.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace MonthFile {
@@ -41,6 +43,49 @@ QString RecordKey(QStringView prefix, QDate day, const QString& personnelNumber)
         % personnelNumber.left(12);
 }
 
+// The next "####" from `from`. Entries are short: a plain look at each
+// character beats setting up a text search per entry.
+qsizetype EntryEnd(QStringView value, qsizetype from)
+{
+    const qsizetype last = value.size() - kEntryEnd.size();
+    for (qsizetype at = from; at <= last; ++at) {
+        if (value[at] == u'#' && value[at + 1] == u'#' && value[at + 2] == u'#' && value[at + 3] == u'#')
+            return at;
+    }
+    return -1;
+}
+
+// Nearly every key is plain ASCII: folding those in a reused buffer spares
+// an allocation per line.
+void FoldKey(QStringView key, QString& folded)
+{
+    for (const QChar c : key) {
+        if (c.unicode() >= 0x80) {
+            folded = key.toString().toCaseFolded();
+            return;
+        }
+    }
+    folded.resize(key.size());
+    QChar* out = folded.data();
+    for (const QChar c : key)
+        *out++ = c >= u'A' && c <= u'Z' ? QChar(char16_t(c.unicode() + (u'a' - u'A'))) : c;
+}
+
+// The day a folded key names when it is `reference` but for the two day
+// digits at `at`; 0 for any other key.
+int DayOfKey(QStringView key, QStringView reference, qsizetype at, int days)
+{
+    if (key.size() != reference.size() || key.first(at) != reference.first(at)
+        || key.sliced(at + 2) != reference.sliced(at + 2))
+        return 0;
+    const char16_t tens = key[at].unicode();
+    const char16_t ones = key[at + 1].unicode();
+    if (tens < u'0' || tens > u'9' || ones < u'0' || ones > u'9')
+        return 0;
+    const int day = (tens - u'0') * 10 + (ones - u'0');
+    return day <= days ? day : 0;
+}
+
 } // namespace
 
 QString FileName(int year, int month, const QString& personnelNumber)
@@ -77,8 +122,15 @@ QString FormatDayValue(const DayRecord& record)
 DayRecord ParseDayValue(QStringView value)
 {
     value = value.left(kReadWidth);
-    return DayRecord { value.mid(0, 8).toString(), value.mid(8, 2).toString(), value.mid(10, 2).toString(),
-        value.mid(12, 2).toString(), value.mid(14, 2).toString(), value.mid(32, kRemarkWidth).toString() };
+    const DayClockViews clock = DayClockFields(value);
+    return DayRecord { value.mid(0, 8).toString(), clock.comeHour.toString(), clock.comeMinute.toString(),
+        clock.goHour.toString(), clock.goMinute.toString(), value.mid(32, kRemarkWidth).toString() };
+}
+
+DayClockViews DayClockFields(QStringView value)
+{
+    value = value.left(kReadWidth);
+    return DayClockViews { value.mid(8, 2), value.mid(10, 2), value.mid(12, 2), value.mid(14, 2) };
 }
 
 int ActivityEntry::minutes() const
@@ -101,16 +153,72 @@ QString FormatActivityValue(const QList<ActivityEntry>& entries)
 
 QList<ActivityEntry> ParseActivityValue(QStringView value)
 {
-    value = value.left(kReadWidth);
     QList<ActivityEntry> entries;
+    for (const ActivityEntryView& entry : ActivityEntryViews(value))
+        entries.append({ entry.date.toString(), entry.duration.toString(), entry.activity.toString() });
+    return entries;
+}
+
+QVarLengthArray<ActivityEntryView, kMaxStoredEntries> ActivityEntryViews(QStringView value)
+{
+    value = value.left(kReadWidth);
+    QVarLengthArray<ActivityEntryView, kMaxStoredEntries> entries;
     qsizetype start = 0;
-    for (qsizetype end = value.indexOf(kEntryEnd); end >= 0; end = value.indexOf(kEntryEnd, start)) {
+    for (qsizetype end = EntryEnd(value, 0); end >= 0; end = EntryEnd(value, start)) {
         const QStringView entry = value.sliced(start, end - start);
-        entries.append({ entry.mid(0, 8).toString(), entry.mid(8, 5).toString(),
-            entry.mid(13, kActivityWidth).toString() });
+        entries.append({ entry.mid(0, 8), entry.mid(8, 5), entry.mid(13, kActivityWidth) });
         start = end + kEntryEnd.size();
     }
     return entries;
+}
+
+MonthRecords::MonthRecords(QStringView text, int year, int month, const QString& personnelNumber)
+{
+    const QDate first(year, month, 1);
+    days_ = first.daysInMonth();
+    if (days_ == 0)
+        return;
+    dayAt_ = DateText(first).size();
+    dayKey_ = DayKey(first, personnelNumber).toCaseFolded();
+    activityKey_ = ActivityKey(first, personnelNumber).toCaseFolded();
+    QString foldedKey;
+    // Line ends as StringList::FromText finds them: CR LF, lone CR, lone LF.
+    qsizetype cr = text.indexOf(u'\r');
+    qsizetype lf = text.indexOf(u'\n');
+    qsizetype start = 0;
+    while (cr >= 0 || lf >= 0) {
+        const qsizetype end = cr < 0 ? lf : lf < 0 ? cr : std::min(cr, lf);
+        readLine(text.sliced(start, end - start), foldedKey);
+        start = end + (end == cr && lf == end + 1 ? 2 : 1);
+        if (cr >= 0 && cr < start)
+            cr = text.indexOf(u'\r', start);
+        if (lf >= 0 && lf < start)
+            lf = text.indexOf(u'\n', start);
+    }
+    readLine(text.sliced(start), foldedKey);
+}
+
+void MonthRecords::readLine(QStringView line, QString& foldedKey)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0)
+        return;
+    FoldKey(line.first(eq), foldedKey);
+    const QStringView value = line.sliced(eq + 1);
+    if (const int day = DayOfKey(foldedKey, dayKey_, dayAt_, days_)) {
+        if (!dayValues_[day])
+            dayValues_[day] = value;
+    } else if (const int day = DayOfKey(foldedKey, activityKey_, dayAt_, days_)) {
+        if (!activityValues_[day])
+            activityValues_[day] = value;
+    }
+}
+
+QStringView MonthRecords::found(const Values& values, int day) const
+{
+    if (day < 1 || day > days_)
+        return {};
+    return values[std::size_t(day)].value_or(QStringView());
 }
 
 QString DurationText(const QString& hourField, const QString& minuteField)

@@ -182,3 +182,36 @@ TEST_F(MonthListTest, UnreadableFileIsReportedAndNeverOverwritten)
     EXPECT_FALSE(list.save(dir.path()));
     EXPECT_TRUE(QFileInfo(dir.path(u"az2023034711.kvd"_s)).isDir());
 }
+
+// The reports read many months: one pass over the text must find what the
+// list look-ups find, whatever the letter case and line ends.
+TEST(MonthFileFormat, MonthRecordsFindTheEmployeesDaysOfTheMonth)
+{
+    const QString text = u"AZ20230406ab12=first\r\n"
+                         "az20230406AB12=second\n"
+                         "pz20230406ab12=2023040600100P1####\r"
+                         "az20230407ab123=longer number\r\n"
+                         "az20230407ab13=other employee\r\n"
+                         "az20230507ab12=other month\r\n"
+                         "az20230431ab12=no such day\r\n"
+                         "az20230400ab12=day zero\r\n"
+                         "no equals sign\r\n"
+                         "\r\n"
+                         "Az20230430Ab12=last day=with equals"_s;
+    const MonthFile::MonthRecords records(text, 2023, 4, u"AB12"_s);
+    EXPECT_EQ(records.days(), 30);
+    EXPECT_EQ(records.dayValue(6), u"first"_s);
+    EXPECT_EQ(records.activityValue(6), u"2023040600100P1####"_s);
+    EXPECT_EQ(records.dayValue(30), u"last day=with equals"_s);
+    for (int day : { 0, 1, 7, 31, 32 })
+        EXPECT_TRUE(records.dayValue(day).isEmpty()) << day;
+    EXPECT_TRUE(records.activityValue(30).isEmpty());
+}
+
+TEST(MonthFileFormat, MonthRecordsMatchKeysBeyondAsciiByCaseFolding)
+{
+    const QString text = u"az20230301MUELLER=spelled out\r\nAZ20230302MÜLLER=capitals\r\n"_s;
+    const MonthFile::MonthRecords records(text, 2023, 3, u"Müller"_s);
+    EXPECT_TRUE(records.dayValue(1).isEmpty());
+    EXPECT_EQ(records.dayValue(2), u"capitals"_s);
+}

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/string_list.h"
+#include "common/working_time.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 // Minutes per activity key in the order of first appearance; keys match
@@ -41,7 +44,31 @@ struct EmployeeMonth {
     int assigned() const { return activities.total(); }
 };
 
-// From "auswtg/YYYYMM/" below the data root: the collected PELIN time file,
-// failing that the KORAV month file, failing both a month without data.
-EmployeeMonth EvaluateEmployeeMonth(const QString& dataRoot, const QString& personnelNumber, int year,
-    int month, int target, const StringList& projects);
+// Evaluates the months of a report against one activity list; what an
+// activity key counts as is looked up once, not per entry.
+class EmployeeMonthReader {
+public:
+    EmployeeMonthReader(QString dataRoot, const StringList& projects);
+
+    // From "auswtg/YYYYMM/" below the data root: the collected PELIN time
+    // file, failing that the KORAV month file, failing both a month without
+    // data.
+    EmployeeMonth read(const QString& personnelNumber, int year, int month, int target);
+
+private:
+    struct Activity {
+        bool pause = false;
+        bool known = false; // in the list, pause excluded
+    };
+    using Activities = QHash<QString, Activity>;
+
+    void readPelinFile(
+        EmployeeMonth& m, QStringView text, const QString& personnelNumber, int year, int month);
+    void addPelinDay(EmployeeMonth& m, QStringView dayValue, QStringView activityValue);
+    Activities::const_iterator activity(QStringView key);
+
+    QString dataRoot_;
+    PauseActivities pauses_;
+    QSet<QString> knownKeys_;
+    Activities activities_;
+};

@@ -12,6 +12,7 @@
 #include "korav/reports/core/report_names.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using namespace ReportFormat;
@@ -35,10 +36,13 @@ AZeitValues MonthValues(const EmployeeMonth& month, int target)
         DecimalHours(working - month.assigned()) };
 }
 
-// Decimal hours as the export line carries them, read back.
+// Decimal hours as the export line carries them, read back. The hours of
+// whole minutes have hundredths ending in 0, 1/3 or 2/3, never near a
+// rounding tie, so rounding them in binary gives the printed value without
+// printing it.
 double Cut(double hours)
 {
-    return ExportNumber(hours).toDouble();
+    return std::round(hours * 100) / 100;
 }
 
 class OverviewBuilder {
@@ -84,6 +88,7 @@ private:
     int maximum_ = 0;
     int reportAssigned_ = 0;
     StringList projects_;
+    std::optional<EmployeeMonthReader> reader_;
     StringList employeeFile_;
     std::array<int, 12> fullTargets_ {};
     double degree_ = 100.0;
@@ -103,6 +108,7 @@ EmployeeOverviewReport OverviewBuilder::run()
     maximum_ = int(range.size()) + 4;
     progress(0);
     projects_ = KoravMonthFile::LoadLines(c_.dataRoot + u"dprojekte.kvd"_s);
+    reader_.emplace(c_.dataRoot, projects_);
     progress(2);
     c_.codec.LoadDataFile(c_.dataRoot + u"dama.kvd"_s, employeeFile_);
     progress(5);
@@ -157,7 +163,7 @@ void OverviewBuilder::employee(const QString& name)
 
 void OverviewBuilder::month(const QString& name, const QString& number, int m, int target, PeriodSums& sums)
 {
-    const EmployeeMonth month = EvaluateEmployeeMonth(c_.dataRoot, number, year_, m, target, projects_);
+    const EmployeeMonth month = reader_->read(number, year_, m, target);
     sums.activities.add(month.activities);
     sums.target += target;
     if (month.hasData) {
