@@ -55,20 +55,41 @@ qsizetype EntryEnd(QStringView value, qsizetype from)
     return -1;
 }
 
-// Nearly every key is plain ASCII: folding those in a reused buffer spares
-// an allocation per line.
-void FoldKey(QStringView key, QString& folded)
+// The day named by the two digits at `at`; 0 when they are none or name no
+// day of the month.
+int DayDigits(QStringView key, qsizetype at, int days)
 {
-    for (const QChar c : key) {
-        if (c.unicode() >= 0x80) {
-            folded = key.toString().toCaseFolded();
-            return;
+    const char16_t tens = key[at].unicode();
+    const char16_t ones = key[at + 1].unicode();
+    if (tens < u'0' || tens > u'9' || ones < u'0' || ones > u'9')
+        return 0;
+    const int day = (tens - u'0') * 10 + (ones - u'0');
+    return day <= days ? day : 0;
+}
+
+// Folds the key's ASCII letters while comparing it with the case-folded
+// reference, the day digits at `at` aside. Plain ASCII keys, nearly all of
+// them, are decided here without building a folded copy; a false for a key
+// with other characters only means that it must be folded whole.
+bool SameFoldedAscii(QStringView key, QStringView reference, qsizetype at)
+{
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        if (i == at) {
+            ++i;
+            continue;
         }
+        char16_t c = key[i].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c += u'a' - u'A';
+        if (c != reference[i].unicode())
+            return false;
     }
-    folded.resize(key.size());
-    QChar* out = folded.data();
-    for (const QChar c : key)
-        *out++ = c >= u'A' && c <= u'Z' ? QChar(char16_t(c.unicode() + (u'a' - u'A'))) : c;
+    return true;
+}
+
+bool IsAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // The day a folded key names when it is `reference` but for the two day
@@ -78,12 +99,7 @@ int DayOfKey(QStringView key, QStringView reference, qsizetype at, int days)
     if (key.size() != reference.size() || key.first(at) != reference.first(at)
         || key.sliced(at + 2) != reference.sliced(at + 2))
         return 0;
-    const char16_t tens = key[at].unicode();
-    const char16_t ones = key[at + 1].unicode();
-    if (tens < u'0' || tens > u'9' || ones < u'0' || ones > u'9')
-        return 0;
-    const int day = (tens - u'0') * 10 + (ones - u'0');
-    return day <= days ? day : 0;
+    return DayDigits(key, at, days);
 }
 
 } // namespace
@@ -176,42 +192,52 @@ MonthRecords::MonthRecords(QStringView text, int year, int month, const QString&
 {
     const QDate first(year, month, 1);
     days_ = first.daysInMonth();
-    if (days_ == 0)
-        return;
     dayAt_ = DateText(first).size();
     dayKey_ = DayKey(first, personnelNumber).toCaseFolded();
     activityKey_ = ActivityKey(first, personnelNumber).toCaseFolded();
-    QString foldedKey;
+    // A key ends at the first "=": a record key holding one is never found.
+    if (days_ == 0 || dayKey_.contains(u'='))
+        return;
     // Line ends as StringList::FromText finds them: CR LF, lone CR, lone LF.
     qsizetype cr = text.indexOf(u'\r');
     qsizetype lf = text.indexOf(u'\n');
     qsizetype start = 0;
     while (cr >= 0 || lf >= 0) {
         const qsizetype end = cr < 0 ? lf : lf < 0 ? cr : std::min(cr, lf);
-        readLine(text.sliced(start, end - start), foldedKey);
+        readLine(text.sliced(start, end - start));
         start = end + (end == cr && lf == end + 1 ? 2 : 1);
         if (cr >= 0 && cr < start)
             cr = text.indexOf(u'\r', start);
         if (lf >= 0 && lf < start)
             lf = text.indexOf(u'\n', start);
     }
-    readLine(text.sliced(start), foldedKey);
+    readLine(text.sliced(start));
 }
 
-void MonthRecords::readLine(QStringView line, QString& foldedKey)
+void MonthRecords::readLine(QStringView line)
 {
-    const qsizetype eq = line.indexOf(u'=');
-    if (eq < 0)
-        return;
-    FoldKey(line.first(eq), foldedKey);
-    const QStringView value = line.sliced(eq + 1);
-    if (const int day = DayOfKey(foldedKey, dayKey_, dayAt_, days_)) {
-        if (!dayValues_[day])
-            dayValues_[day] = value;
-    } else if (const int day = DayOfKey(foldedKey, activityKey_, dayAt_, days_)) {
-        if (!activityValues_[day])
-            activityValues_[day] = value;
+    const qsizetype width = dayKey_.size();
+    if (line.size() > width && line[width] == u'=') {
+        const QStringView key = line.first(width);
+        const QStringView value = line.sliced(width + 1);
+        if (SameFoldedAscii(key, dayKey_, dayAt_))
+            return keep(dayValues_, DayDigits(key, dayAt_, days_), value);
+        if (SameFoldedAscii(key, activityKey_, dayAt_))
+            return keep(activityValues_, DayDigits(key, dayAt_, days_), value);
     }
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0 || IsAscii(line.first(eq)))
+        return;
+    const QString key = line.first(eq).toString().toCaseFolded();
+    const QStringView value = line.sliced(eq + 1);
+    keep(dayValues_, DayOfKey(key, dayKey_, dayAt_, days_), value);
+    keep(activityValues_, DayOfKey(key, activityKey_, dayAt_, days_), value);
+}
+
+void MonthRecords::keep(Values& values, int day, QStringView value)
+{
+    if (day > 0 && !values[std::size_t(day)])
+        values[std::size_t(day)] = value;
 }
 
 QStringView MonthRecords::found(const Values& values, int day) const

@@ -86,7 +86,8 @@ public:
 private:
     using Values = std::array<std::optional<QStringView>, 32>;
 
-    void readLine(QStringView line, QString& foldedKey);
+    void readLine(QStringView line);
+    void keep(Values& values, int day, QStringView value);
     QStringView found(const Values& values, int day) const;
 
     int days_ = 0;

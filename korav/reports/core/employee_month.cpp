@@ -5,6 +5,7 @@
 #include "common/number_parse.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_sums.h"
+#include "korav/reports/core/report_names.h"
 
 #include <QFileInfo>
 
@@ -20,7 +21,13 @@ constexpr int kActivityReadWidth = 960;
 QString StandOf(const QString& path)
 {
     const QDateTime written = QFileInfo(path).lastModified();
-    return written.isValid() ? written.toString(u"dd.MM.yyyy hh:mm"_s) : u"n.vorh."_s;
+    if (!written.isValid())
+        return u"n.vorh."_s;
+    // "dd.MM.yyyy hh:mm" without the cost of a format text
+    const QDate date = written.date();
+    const QTime time = written.time();
+    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year()) + u' '
+        + TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
 }
 
 int Slots(QStringView hour, QStringView minute)
@@ -61,15 +68,16 @@ void EvaluateKoravFile(EmployeeMonth& m, const StringList& lines, const QString&
 
 } // namespace
 
-void ActivityMinutes::add(const QString& key, int minutes)
+qsizetype ActivityMinutes::add(const QString& key, int minutes)
 {
-    for (Item& item : items_) {
-        if (item.key == key || item.key.compare(key, Qt::CaseInsensitive) == 0) {
-            item.minutes += minutes;
-            return;
+    for (qsizetype i = 0; i < items_.size(); ++i) {
+        if (items_[i].key.compare(key, Qt::CaseInsensitive) == 0) {
+            items_[i].minutes += minutes;
+            return i;
         }
     }
     items_.append({ key, minutes });
+    return items_.size() - 1;
 }
 
 void ActivityMinutes::add(const ActivityMinutes& other)
@@ -130,11 +138,13 @@ void EmployeeMonthReader::readPelinFile(
     EmployeeMonth& m, QStringView text, const QString& personnelNumber, int year, int month)
 {
     const MonthFile::MonthRecords records(text, year, month, personnelNumber);
+    MonthActivities seen;
     for (int day = 1; day <= records.days(); ++day)
-        addPelinDay(m, records.dayValue(day), records.activityValue(day));
+        addPelinDay(m, records.dayValue(day), records.activityValue(day), seen);
 }
 
-void EmployeeMonthReader::addPelinDay(EmployeeMonth& m, QStringView dayValue, QStringView activityValue)
+void EmployeeMonthReader::addPelinDay(
+    EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen)
 {
     const int attendance = DayAttendance(dayValue);
     int pause = 0;
@@ -142,12 +152,12 @@ void EmployeeMonthReader::addPelinDay(EmployeeMonth& m, QStringView dayValue, QS
     for (const MonthFile::ActivityEntryView& entry :
         MonthFile::ActivityEntryViews(activityValue.left(kActivityReadWidth))) {
         const int minutes = DurationTextMinutes(entry.duration);
-        const Activities::const_iterator kind = activity(entry.activity);
-        if (kind->pause)
+        const MonthActivity& kind = monthActivity(m, entry.activity, seen);
+        if (kind.pause)
             pause += minutes;
         else {
-            known += kind->known ? minutes : 0;
-            m.activities.add(kind.key(), minutes);
+            known += kind.known ? minutes : 0;
+            m.activities.addAt(kind.item, minutes);
         }
     }
     if (attendance - pause > 0)
@@ -155,6 +165,21 @@ void EmployeeMonthReader::addPelinDay(EmployeeMonth& m, QStringView dayValue, QS
     m.attendance += attendance;
     m.pause += pause;
     m.known += known;
+}
+
+const EmployeeMonthReader::MonthActivity& EmployeeMonthReader::monthActivity(
+    EmployeeMonth& m, QStringView text, MonthActivities& seen)
+{
+    for (const MonthActivity& known : seen) {
+        if (known.text == text)
+            return known;
+    }
+    const Activities::const_iterator kind = activity(text);
+    // Taking the item now, with no minutes yet, keeps the order and the
+    // spelling of first appearance.
+    const qsizetype item = kind->pause ? -1 : m.activities.add(kind.key(), 0);
+    seen.append({ text, kind->pause, kind->known, item });
+    return seen.last();
 }
 
 EmployeeMonthReader::Activities::const_iterator EmployeeMonthReader::activity(QStringView key)

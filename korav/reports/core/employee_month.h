@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QVarLengthArray>
 
 // Minutes per activity key in the order of first appearance; keys match
 // without regard to letter case, as the list lookups of the files do.
@@ -17,8 +18,10 @@ public:
         int minutes = 0;
     };
 
-    void add(const QString& key, int minutes);
+    // The index of the key's item.
+    qsizetype add(const QString& key, int minutes);
     void add(const ActivityMinutes& other);
+    void addAt(qsizetype index, int minutes) { items_[index].minutes += minutes; }
     const QList<Item>& items() const { return items_; }
     bool isEmpty() const { return items_.isEmpty(); }
     int total() const;
@@ -62,9 +65,22 @@ private:
     };
     using Activities = QHash<QString, Activity>;
 
+    // An activity spelling met in the month being read, with the item its
+    // minutes go to (none for a pause). A month uses few spellings: a look
+    // through them is cheaper than the hash.
+    struct MonthActivity {
+        QStringView text;
+        bool pause = false;
+        bool known = false;
+        qsizetype item = -1;
+    };
+    using MonthActivities = QVarLengthArray<MonthActivity, 16>;
+
     void readPelinFile(
         EmployeeMonth& m, QStringView text, const QString& personnelNumber, int year, int month);
-    void addPelinDay(EmployeeMonth& m, QStringView dayValue, QStringView activityValue);
+    void addPelinDay(
+        EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen);
+    const MonthActivity& monthActivity(EmployeeMonth& m, QStringView text, MonthActivities& seen);
     Activities::const_iterator activity(QStringView key);
 
     QString dataRoot_;
