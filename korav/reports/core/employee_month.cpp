@@ -18,9 +18,8 @@ namespace {
 
 constexpr int kActivityReadWidth = 960;
 
-QString StandOf(const QString& path)
+QString StandText(const QDateTime& written)
 {
-    const QDateTime written = QFileInfo(path).lastModified();
     if (!written.isValid())
         return u"n.vorh."_s;
     // "dd.MM.yyyy hh:mm" without the cost of a format text
@@ -28,6 +27,11 @@ QString StandOf(const QString& path)
     const QTime time = written.time();
     return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year()) + u' '
         + TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
+}
+
+QString StandOf(const QString& path)
+{
+    return StandText(QFileInfo(path).lastModified());
 }
 
 int Slots(QStringView hour, QStringView minute)
@@ -114,10 +118,11 @@ EmployeeMonth EmployeeMonthReader::read(const QString& personnelNumber, int year
     EmployeeMonth m;
     const QString folder = KoravMonthFile::CollectionFolder(dataRoot_, year, month);
     const QString pelinPath = folder + MonthFile::FileName(year, month, personnelNumber);
-    const std::optional<TextFile> pelin = FileStore::ReadText(pelinPath);
+    QDateTime written;
+    const std::optional<TextFile> pelin = FileStore::ReadText(pelinPath, written);
     if (pelin || QFileInfo::exists(pelinPath)) {
         m.marker = u'D';
-        m.stand = StandOf(pelinPath);
+        m.stand = written.isValid() ? StandText(written) : StandOf(pelinPath);
         const QString text = pelin ? pelin->text : QString();
         m.hasData = !text.isEmpty();
         readPelinFile(m, text, personnelNumber, year, month);
