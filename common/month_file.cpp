@@ -43,14 +43,24 @@ QString RecordKey(QStringView prefix, QDate day, const QString& personnelNumber)
         % personnelNumber.left(12);
 }
 
-// The next "####" from `from`. Entries are short: a plain look at each
-// character beats setting up a text search per entry.
+bool EntryEndAt(QStringView value, qsizetype at)
+{
+    return value[at] == u'#' && value[at + 1] == u'#' && value[at + 2] == u'#' && value[at + 3] == u'#';
+}
+
+// The next "####" from `from`. Four neighbouring places always include one
+// of every fourth place, so looking at every fourth character finds each
+// run; only around a '#' are the places of a run's start tried in order.
 qsizetype EntryEnd(QStringView value, qsizetype from)
 {
     const qsizetype last = value.size() - kEntryEnd.size();
-    for (qsizetype at = from; at <= last; ++at) {
-        if (value[at] == u'#' && value[at + 1] == u'#' && value[at + 2] == u'#' && value[at + 3] == u'#')
-            return at;
+    for (qsizetype probe = from + 3; probe < value.size(); probe += 4) {
+        if (value[probe] != u'#')
+            continue;
+        for (qsizetype at = std::max(from, probe - 3); at <= probe && at <= last; ++at) {
+            if (EntryEndAt(value, at))
+                return at;
+        }
     }
     return -1;
 }

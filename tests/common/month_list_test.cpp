@@ -141,6 +141,29 @@ TEST(MonthFileFormat, ShortAndMalformedValuesReadAsEmptyFields)
     EXPECT_EQ(entries[1].activity, u"ABCDEFGHIJKLMN"_s);
 }
 
+// Entries end at the first "####" after the previous end, wherever it falls.
+TEST(MonthFileFormat, EntriesEndAtTheFirstFourHashes)
+{
+    const struct {
+        QString value;
+        QStringList entries;
+    } cases[] = {
+        { u""_s, {} },
+        { u"####"_s, { u""_s } },
+        { u"a#####b####"_s, { u"a"_s, u"#b"_s } },
+        { u"ab###c####"_s, { u"ab###c"_s } },
+        { u"abc#######"_s, { u"abc"_s } },
+        { u"x##########y"_s, { u"x"_s, u""_s } },
+        { u"1234567#"_s, {} },
+    };
+    for (const auto& c : cases) {
+        QStringList entries;
+        for (const MonthFile::ActivityEntryView& entry : MonthFile::ActivityEntryViews(c.value))
+            entries << entry.date.toString();
+        EXPECT_EQ(entries, c.entries) << c.value.toStdString();
+    }
+}
+
 TEST(MonthFileFormat, DurationTextFromEntryFields)
 {
     EXPECT_EQ(MonthFile::DurationText(u"1"_s, u"30"_s), u"00130"_s);
