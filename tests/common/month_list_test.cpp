@@ -231,6 +231,18 @@ TEST(MonthFileFormat, MonthRecordsFindTheEmployeesDaysOfTheMonth)
     EXPECT_TRUE(records.activityValue(30).isEmpty());
 }
 
+TEST(MonthFileFormat, MonthRecordsBreakLinesWhereverTheBreaksFall)
+{
+    const QString breaks[] = { u"\r\n"_s, u"\r"_s, u"\n"_s };
+    QString text;
+    for (int day = 1; day <= 12; ++day)
+        text += MonthFile::DayKey(QDate(2023, 3, day), u"4711"_s) + u'=' + QString(day, u'x') + u'\t'
+            + breaks[day % 3];
+    const MonthFile::MonthRecords records(text, 2023, 3, u"4711"_s);
+    for (int day = 1; day <= 12; ++day)
+        EXPECT_EQ(records.dayValue(day), QString(QString(day, u'x') + u'\t')) << day;
+}
+
 TEST(MonthFileFormat, MonthRecordsMatchKeysBeyondAsciiByCaseFolding)
 {
     const QString text = u"az20230301MUELLER=spelled out\r\nAZ20230302MÜLLER=capitals\r\n"_s;
