@@ -74,5 +74,5 @@ RemoteFile FolderTransfer::lookUp(const QString& fileName)
     const QFileInfo info(QDir(timeFolder()).filePath(fileName));
     if (!info.isFile())
         return { RemoteFile::State::Missing, {} };
-    return { RemoteFile::State::Present, info.lastModified() };
+    return { RemoteFile::State::Present, info.lastModified(), info.size() };
 }

@@ -191,7 +191,9 @@ RemoteFile FtpClient::lookUp(const QString& fileName)
     curl_off_t seconds = -1;
     curl_easy_getinfo(curl_, CURLINFO_FILETIME_T, &seconds);
     const QDateTime modified = seconds >= 0 ? QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC) : QDateTime();
-    return { RemoteFile::State::Present, modified };
+    curl_off_t size = -1;
+    curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
+    return { RemoteFile::State::Present, modified, qint64(size) };
 }
 
 bool FtpClient::get(const QString& fileName, const QString& localPath)

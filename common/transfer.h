@@ -11,6 +11,7 @@ struct RemoteFile {
     enum class State { Present, Missing, Unknown };
     State state = State::Unknown;
     QDateTime modified; // as the store gives it; invalid when unknown
+    qint64 size = -1; // in bytes; -1 when unknown
 };
 
 // Copies files between the personal folder and the central store, a LAN

@@ -3,6 +3,7 @@
 #include "common/ui/dialog_messenger.h"
 #include "common/ui/german_translations.h"
 #include "common/ui/visual_style.h"
+#include "korav/cli/korav_command.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_settings.h"
 #include "korav/core/korav_start.h"
@@ -32,6 +33,8 @@ VisualStyle StartStyle(const KoravSettings& settings, Messenger& messenger)
 
 int main(int argc, char** argv)
 {
+    if (IsKoravCommandLine(argc, argv))
+        return RunKoravCommandLine(argc, argv);
     QApplication app(argc, argv);
     const QString title = QString::fromUtf16(kApplicationTitle);
     QApplication::setApplicationName(title);

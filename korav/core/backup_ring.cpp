@@ -153,7 +153,9 @@ BackupOutcome BackupRing::AutoBackupPruefen()
     // A lock held by another instance is never reported from the timer: a
     // message box popping up unasked would block the window for nothing.
     afterAutomatic_ = true;
-    return BackupAusfuehren();
+    BackupOutcome outcome = BackupAusfuehren();
+    outcome.due = true;
+    return outcome;
 }
 
 BackupOutcome BackupRing::BackupAusfuehren()

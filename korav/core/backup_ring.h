@@ -13,6 +13,7 @@ class Messenger;
 // What one backup attempt did.
 struct BackupOutcome {
     bool ran = false; // a backup folder was refreshed
+    bool due = false; // the automatic step found the last backup older than the interval
     int folderIndex = 0;
     int copied = 0;
     int examined = 0;

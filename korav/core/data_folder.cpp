@@ -13,6 +13,15 @@ QString PelinProgram()
 #endif
 }
 
+QString PelinInstaller()
+{
+#ifdef Q_OS_WIN
+    return u"install-pelin.exe"_s;
+#else
+    return u"install-pelin"_s;
+#endif
+}
+
 QString YearTargets(int year)
 {
     return u"zmonsoll%1.kvd"_s.arg(year, 4, 10, QChar(u'0'));

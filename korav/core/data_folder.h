@@ -23,6 +23,8 @@ inline constexpr char16_t kCollectionStamps[] = u"landatum.kv2";
 inline constexpr char16_t kHelp[] = u"pelin_help.zip";
 // The employee program as the platform names it.
 QString PelinProgram();
+// The installer of the update package, beside the program.
+QString PelinInstaller();
 // "zmonsoll" + four-digit year + ".kvd"
 QString YearTargets(int year);
 } // namespace KoravFile

@@ -68,22 +68,44 @@ bool SetUpNew(const BaseDataStore& store, Messenger& messenger)
     return true;
 }
 
+// The previous data folder's copy, else the one beside KORAV.
+QString ProgramSource(const QString& name, const TakeOverContext& context)
+{
+    const QString previous = context.previous.isSet() ? context.previous.path(name) : QString();
+    return FileStore::Exists(previous) ? previous : context.programDirectory + u'/' + name;
+}
+
+void CopyProgram(const QString& source, const DataFolder& target, const QString& name, Messenger& messenger)
+{
+    if (!CopyProgramFile(source, target.path(name)))
+        messenger.show(
+            u"Datei '%1' konnte nicht in neuen KORAV - Ordner kopiert werden! (Kopierfehler)"_s.arg(name));
+}
+
 void ProvidePelin(const DataFolder& target, const TakeOverContext& context)
 {
     const QString name = KoravFile::PelinProgram();
     if (target.isBackupFolder() || FileStore::Exists(target.path(name)))
         return;
-    QString source = context.previous.isSet() ? context.previous.path(name) : QString();
-    if (!FileStore::Exists(source))
-        source = context.programDirectory + u'/' + name;
+    const QString source = ProgramSource(name, context);
     if (!FileStore::Exists(source)) {
         context.messenger.show(
             u"Datei '%1' in aktuellem Ordner nicht gefunden! (kein Kopieren möglich)  "_s.arg(name));
         return;
     }
-    if (!CopyProgramFile(source, target.path(name)))
-        context.messenger.show(
-            u"Datei '%1' konnte nicht in neuen KORAV - Ordner kopiert werden! (Kopierfehler)"_s.arg(name));
+    CopyProgram(source, target, name, context.messenger);
+}
+
+// The installer goes with the program into the update package. Without it
+// nothing else fails, and packing names it when it is missing.
+void ProvideInstaller(const DataFolder& target, const TakeOverContext& context)
+{
+    const QString name = KoravFile::PelinInstaller();
+    if (target.isBackupFolder() || FileStore::Exists(target.path(name)))
+        return;
+    const QString source = ProgramSource(name, context);
+    if (FileStore::Exists(source))
+        CopyProgram(source, target, name, context.messenger);
 }
 
 } // namespace
@@ -118,5 +140,6 @@ std::optional<DataFolder> TakeOverDataFolder(const QString& chosen, const TakeOv
     if (!context.settings.write(KoravSettings::kDirectory, folder))
         messenger.show(u"In Registrierung kann nicht geschrieben werden [mao182]  "_s);
     ProvidePelin(store.folder(), context);
+    ProvideInstaller(store.folder(), context);
     return store.folder();
 }

@@ -78,9 +78,11 @@ TMainForm::TMainForm(KoravEnvironment& environment, VisualStyle activeStyle, QWi
         = new TBackupForm(environment.messenger, environment.store.folder().root(), environment.clock, this);
     backupForm_->setHelpHandler([this] { environment_.help.OpenHelp(KoravHelp::kCheckTopic); });
     ueMonatMaForm_ = CreateUeMonatMaForm([&environment] { return environment.store.folder().path(u""); },
-        environment.messenger, environment.clock, startDate_, this);
+        environment.messenger, environment.clock, startDate_,
+        [&environment] { environment.help.OpenHelp(KoravHelp::kReportTopic); }, this);
     pruefenForm_ = CreatePruefenForm([&environment] { return environment.store.folder().path(u""); },
-        environment.messenger, environment.clock, startDate_, this);
+        environment.messenger, environment.clock, startDate_,
+        [&environment] { environment.help.OpenHelp(KoravHelp::kCheckTopic); }, this);
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(BackupTimerCount::kFirstIntervalMs);
     buildControls();
@@ -346,6 +348,13 @@ void TMainForm::PruefJahrBtnClick()
     errLabel_->clear();
     environment_.runModal(PruefenDialog(*pruefenForm_));
     errLabel_->clear();
+}
+
+void TMainForm::MonatKomplettBtnClick()
+{
+    errLabel_->clear();
+    OpenMonthCompletion(environment_, *auswMonatStdForm_, *auswProjekteForm_, programSettings_.backupFolder,
+        startDate_, this);
 }
 
 void TMainForm::InfoImageClick()

@@ -11,6 +11,7 @@
 #include <memory>
 class TConnectionIndicator;
 class TVerbDatenForm;
+class TUpdateForm;
 #include "korav/reports/forms/ue_monat_ma_opener.h"
 
 #include <QDate>
@@ -53,6 +54,7 @@ public:
     ConnectionSettings& connectionSettings() { return connection_; }
     const BaseDataStaleness& staleness() const { return stale_; }
     TVerbDatenForm& verbDatenForm() { return *verbDatenForm_; }
+    TUpdateForm& updateForm() { return *updateForm_; }
     TConnectionIndicator& paintBox1() { return *paintBox1_; }
 
     TMListeForm& listForm() { return *mListeForm_; }
@@ -90,6 +92,7 @@ public Q_SLOTS:
     void MaQuartaBtnClick();
     void MaJahrBtnClick();
     void PruefJahrBtnClick();
+    void MonatKomplettBtnClick();
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
@@ -109,6 +112,7 @@ public Q_SLOTS:
     void StartPelinBtnClick();
     void KoravDownloadBtnClick();
     void VerbindBtnClick();
+    void UpdateBtnClick();
     // 1 connected, 0 not; the FTP session stays open.
     int FtpVerbinden();
 
@@ -152,6 +156,7 @@ private:
     ConnectionSettings connection_ { environment_.store };
     BaseDataStaleness stale_;
     TVerbDatenForm* verbDatenForm_ = nullptr;
+    TUpdateForm* updateForm_ = nullptr;
     TConnectionIndicator* paintBox1_ = nullptr;
     std::unique_ptr<FtpClient> ftp_;
 

@@ -187,6 +187,7 @@ void TMainForm::connectHandlers()
     onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);
     onClick(u"MaJahrBtn"_s, u"MenuMaJahr"_s, &TMainForm::MaJahrBtnClick);
     onClick(u"PruefJahrBtn"_s, u"MenuPruefJahr"_s, &TMainForm::PruefJahrBtnClick);
+    onClick(u"MonatKomplettBtn"_s, u"MenuMonatKomplett"_s, &TMainForm::MonatKomplettBtnClick);
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
     connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
     connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,

@@ -1,15 +1,15 @@
 // The main window's part in providing PELIN and collecting time files.
 #include "korav/core/base_data_store.h"
-#include "korav/core/ftp_time_files.h"
 #include "korav/core/korav_state.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
 #include "korav/core/pelin_start.h"
-#include "korav/core/time_file_collection.h"
+#include "korav/core/time_file_update.h"
 #include "korav/forms/connection_indicator.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/main_form.h"
+#include "korav/forms/update_form.h"
 #include "korav/forms/verb_daten_form.h"
 
 #include "common/clock.h"
@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -47,6 +46,14 @@ void TMainForm::connectProvisionHandlers()
 {
     verbDatenForm_ = new TVerbDatenForm(
         environment_, connection_, [this] { CheckBaseDataCurrent(); }, this);
+    updateForm_ = new TUpdateForm(environment_, connection_,
+        { [this] { return FtpVerbinden() ? ftp_.get() : nullptr; },
+            [this] {
+                if (stale_.anyBaseData())
+                    PelinErstellenBtnClick();
+            },
+            [this] { CheckBaseDataCurrent(); } },
+        this);
     paintBox1_ = new TConnectionIndicator(this);
     statusBar()->addPermanentWidget(paintBox1_);
     const auto onClick = [this](const QString& button, const QString& menuItem, auto handler) {
@@ -59,6 +66,7 @@ void TMainForm::connectProvisionHandlers()
     onClick(u"StartPelinBtn"_s, u"MenuStartPelin"_s, &TMainForm::StartPelinBtnClick);
     onClick(u"KoravDownloadBtn"_s, u"MenuKoravDownload"_s, &TMainForm::KoravDownloadBtnClick);
     onClick(u"VerbindBtn"_s, u"MenuVerbind"_s, &TMainForm::VerbindBtnClick);
+    onClick(u"UpdateBtn"_s, u"MenuUpdate"_s, &TMainForm::UpdateBtnClick);
     connect(this, &TMainForm::activityListStale, this, &TMainForm::MarkActivityListStale);
     connect(this, &TMainForm::baseDataSaved, this, &TMainForm::CheckBaseDataCurrent);
 }
@@ -160,17 +168,9 @@ void TMainForm::StartPelinBtnClick()
 void TMainForm::KoravDownloadBtnClick()
 {
     errLabel_->clear();
-    if (environment_.store.isBackupFolder()) {
-        environment_.messenger.show(u"In einen Sicherungsordner können keine Dateien aktualisiert werden!"_s);
-        return;
-    }
-    EinstellungenLaden();
     const BusyCursor busy;
-    if (connection_.fields().ftpActive && QFileInfo(connection_.fields().timeFolder).isDir())
-        FetchFtpTimeFiles(connection_.ftpSettings(), connection_.fields().timeFolder, environment_.messenger);
-    const TimeFileCollection collection(environment_.store, connection_.fields().timeFolder);
     const std::optional<TimeFileCollection::Result> result
-        = collection.CollectTimeFiles(true, startDate_, environment_.clock.now());
+        = UpdateTimeFiles(environment_.store, connection_, startDate_, environment_.clock.now());
     if (!result)
         return;
     if (result->collectionText != azDatStandLabel_->text())
@@ -184,6 +184,13 @@ void TMainForm::VerbindBtnClick()
     errLabel_->clear();
     verbDatenForm_->FormShow();
     environment_.runModal(*verbDatenForm_);
+}
+
+void TMainForm::UpdateBtnClick()
+{
+    errLabel_->clear();
+    updateForm_->FormShow();
+    environment_.runModal(*updateForm_);
 }
 
 int TMainForm::FtpVerbinden()

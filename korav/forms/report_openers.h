@@ -3,6 +3,7 @@
 #include <QDate>
 
 struct KoravEnvironment;
+class TAuswMonatStdForm;
 class TAuswProjekteForm;
 class QWidget;
 
@@ -12,3 +13,8 @@ void OpenPelinMonthViewer(KoravEnvironment& environment, QDate startDate, QWidge
 // `modeCode` is 30 (month), 4 (quarter) or 360 (year).
 void OpenProjectOverview(KoravEnvironment& environment, TAuswProjekteForm& chooser, int modeCode,
     QDate startDate, QWidget* parent);
+
+// The month completion with KORAV's hours picker and activity chooser.
+// `backupFolder`: the data folder is a backup, where nothing is saved.
+void OpenMonthCompletion(KoravEnvironment& environment, TAuswMonatStdForm& hoursPicker,
+    TAuswProjekteForm& chooser, bool backupFolder, QDate startDate, QWidget* mainWindow);

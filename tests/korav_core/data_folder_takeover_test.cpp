@@ -159,6 +159,27 @@ TEST_F(TakeOver, PelinAlreadyThereIsKeptAndMissingPelinOnlyInforms)
     EXPECT_EQ(tmp.read(u"alt/"_s + pelin()), QByteArray("eigen"));
 }
 
+TEST_F(TakeOver, TheInstallerGoesWithTheProgramAndItsAbsenceIsNoMessage)
+{
+    const QString installer = KoravFile::PelinInstaller();
+    tmp.write(u"programm/"_s + pelin(), "programm");
+    tmp.write(u"vorher/"_s + installer, "#!/bin/sh\n");
+    QFile::setPermissions(
+        tmp.path(u"vorher/"_s + installer), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    tmp.write(u"alt/zama.kvd"_s, kBom);
+    ASSERT_TRUE(takeOver(tmp.path(u"alt"_s), DataFolder(tmp.path(u"vorher"_s))));
+    EXPECT_EQ(tmp.read(u"alt/"_s + installer), QByteArray("#!/bin/sh\n"));
+    EXPECT_TRUE(QFileInfo(tmp.path(u"alt/"_s + installer)).isExecutable());
+    EXPECT_EQ(tmp.read(u"alt/"_s + pelin()), QByteArray("programm"));
+
+    tmp.write(u"neu/zama.kvd"_s, kBom);
+    messenger.messages.clear();
+    ASSERT_TRUE(takeOver(tmp.path(u"neu"_s)));
+    EXPECT_FALSE(tmp.exists(u"neu/"_s + installer));
+    EXPECT_EQ(
+        messenger.messages, QStringList { u"KORAV-Dateien sind vorhanden, Ordner wird übernommen.  "_s });
+}
+
 TEST_F(TakeOver, UnwritableSettingsAreReportedAndTheTakeOverGoesOn)
 {
     tmp.write(u"blocked.ini/x"_s, {});

@@ -1,6 +1,8 @@
 #include "korav_window_fixture.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +42,28 @@ TEST_F(EmployeeOverviewCommands, AnnualCheckOpensFromButtonAndMenu)
     button(u"PruefJahrBtn")->click();
     action(u"MenuPruefJahr")->trigger();
     EXPECT_EQ(modals, (QStringList { u"PruefenForm"_s, u"PruefenForm"_s }));
+}
+
+// The overview opens the help at the reports' page, the check and the month
+// completion at the page on checking and correcting.
+TEST_F(EmployeeOverviewCommands, HelpImagesOpenTheirTopics)
+{
+    tmp.write(u"daten/pelin_help.zip"_s, [] {
+        QFile file(QString::fromUtf8(KORAV_HELP_ARCHIVE));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }());
+    QStringList pages;
+    onModal = [&](QDialog& dialog) {
+        dialog.findChild<QToolButton*>(u"HilfeImage"_s)->click();
+        pages.append(help.window().browser()->source().fileName());
+        help.window().close();
+    };
+    button(u"MaQuartaBtn")->click();
+    button(u"PruefJahrBtn")->click();
+    button(u"MonatKomplettBtn")->click();
+    EXPECT_EQ(pages,
+        (QStringList {
+            u"korav_050_auswerten.htm"_s, u"korav_040_pruef_korr.htm"_s, u"korav_040_pruef_korr.htm"_s }));
 }
 
 } // namespace

@@ -102,6 +102,26 @@ TEST_F(PelinMonthViewerTest, MonthStartingOnMondayWithUnknownKeyCountedAsOpen)
         body.contains(u"          Monatssummen         "_s + kBlank64 + u"    8:15    2:00     6:15"_s));
 }
 
+// 50 entries of 20 characters each: the first 48 fill the 960 characters
+// the viewer reads of an activity record, the last two lie beyond them.
+TEST_F(PelinMonthViewerTest, ActivitiesBeyondNineHundredSixtyCharactersAreNotShown)
+{
+    QByteArray entries;
+    for (int i = 1; i <= 50; ++i)
+        entries += "2024040100001K" + QByteArray::number(i).rightJustified(2, '0') + "####";
+    folder.write(u"auswtg/202404/az2024044711.kvd"_s,
+        "az202404024711=20240402080016000000000000000000\r\npz202404024711=" + entries + "\r\n");
+    ASSERT_TRUE(viewer.Show(u"Anna Berg"_s, 4, 2024));
+    const QStringList body = viewer.body();
+    const auto listed = [&](const QString& key) {
+        return body.contains(u"          "_s + Padded(key, 16) + Padded(QString(), 60) + u"     0:01"_s);
+    };
+    EXPECT_TRUE(listed(u"K01"_s));
+    EXPECT_TRUE(listed(u"K48"_s));
+    EXPECT_FALSE(listed(u"K49"_s));
+    EXPECT_FALSE(listed(u"K50"_s));
+}
+
 TEST_F(PelinMonthViewerTest, TargetLineShowsTheDegreeWithTwoDecimals)
 {
     folder.write(u"auswtg/202403/az2024034711.kvd"_s, "az202403014711=20240301073016150000000000000000\r\n");

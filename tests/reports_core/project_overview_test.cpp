@@ -160,6 +160,34 @@ TEST_F(ProjectOverviewTest, YearBlockWritesRowsAndExportLines)
             u"P1             2024 Jahr 2024 gesamt                     2.00        91.00"_s }));
 }
 
+// One step per employee and month of the range, also for a name without
+// master data, each after that employee's month was read.
+TEST_F(ProjectOverviewTest, ProgressStepsThroughEveryEmployeeMonth)
+{
+    data.names.append(u"Carl Dorn"_s);
+    ProjectOverviewInput in;
+    in.mode = PeriodMode::Quarter;
+    in.periodText = u"1-2"_s;
+    in.year = 2024;
+    in.activityKey = u"00-Alle"_s;
+    QStringList events;
+    in.bookings = [&](const QString& number, int, int month) {
+        events.append(u"read %1/%2"_s.arg(number).arg(month));
+        return QList<ActivityBooking>();
+    };
+    in.progress = [&](int value, int maximum) { events.append(u"%1 of %2"_s.arg(value).arg(maximum)); };
+    BuildProjectOverview(data, in);
+
+    QStringList expected { u"0 of 18"_s };
+    int step = 0;
+    for (int month = 1; month <= 6; ++month) {
+        for (const QString& number : { u"0001"_s, u"4711"_s })
+            expected << u"read %1/%2"_s.arg(number).arg(month) << u"%1 of 18"_s.arg(++step);
+        expected << u"%1 of 18"_s.arg(++step);
+    }
+    EXPECT_EQ(events, expected);
+}
+
 TEST(ProjectOverviewFormats, RatesAndAmounts)
 {
     const StringList rates({ u"2024PrognoseNr=      nuvo"_s, u"20244711=   1234,5 x"_s });

@@ -218,6 +218,33 @@ TEST_F(WorkbookExportTest, AnUnwritableTargetReportsTheSaveStep)
         messenger.messages, QStringList { u"0020: Fehler beim Speichern der aktuellen Arbeitsmappe  "_s });
 }
 
+// The bar runs over the buffer lines and 30 steps more; short lines count
+// too, and it is full only once the file is written.
+TEST_F(WorkbookExportTest, ProgressRunsOverTheBufferLinesAndFillsOnceWritten)
+{
+    const ReportSelection s { ReportForm::Employee, PeriodMode::Year, u"00-Alle"_s, {}, u"2016"_s };
+    const ExportBuffer buffer = EmployeeBuffer();
+    const int maximum = int(buffer.size()) + 30;
+    QList<int> values;
+    const auto progress = [&](int value, int max) {
+        EXPECT_EQ(max, maximum);
+        values.append(value);
+    };
+    ASSERT_TRUE(
+        ExportWorkbook(folder.path(u"book.xlsx"_s), s, buffer, Projects(), kMoment, messenger, progress));
+    QList<int> expected;
+    for (int i = 0; i <= buffer.size(); ++i)
+        expected.append(i);
+    expected.append(maximum);
+    EXPECT_EQ(values, expected);
+
+    values.clear();
+    QDir(folder.path()).mkdir(u"folder.xlsx"_s);
+    EXPECT_FALSE(
+        ExportWorkbook(folder.path(u"folder.xlsx"_s), s, buffer, Projects(), kMoment, messenger, progress));
+    EXPECT_FALSE(values.contains(maximum));
+}
+
 TEST(NumberFormatTest, GermanNotationBecomesNeutral)
 {
     EXPECT_EQ(NeutralNumberFormat(u"####0,00"_s), u"####0.00"_s);

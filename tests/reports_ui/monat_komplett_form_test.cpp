@@ -36,17 +36,20 @@ protected:
         codec.SaveDataFile(folder.path(u"dama.kvd"_s), dama);
 
         MonatKomplettPickers pickers;
-        pickers.pickHours = [this](int tag, bool) {
+        pickers.pickHours = [this](int tag, int precision, QWidget* field) {
             tags.append(tag);
+            precisions.append(precision);
+            fields.append(field->objectName());
             return hours.isEmpty() ? std::nullopt : std::optional(hours.takeFirst());
         };
-        pickers.chooseActivity = [this](int tag, const StringList&) {
+        pickers.chooseActivity = [this](int tag) {
             tags.append(tag);
-            return std::optional(std::pair { u"P100"_s, u"Messebau"_s });
+            return chooserAnswer;
         };
-        pickers.editRemark = [](const QString&) { return std::optional(u"Messe"_s); };
+        pickers.editRemark = [](const QString&, QPoint) { return std::optional(u"Messe"_s); };
         pickers.chooseFile = [this](const QString&, const QString&) { return folder.path(u"out.txt"_s); };
         form = std::make_unique<TMonatKomplettForm>(completion, messenger, pickers, QDate(2024, 4, 2));
+        form->FormShow();
         form->show();
     }
 
@@ -67,6 +70,11 @@ protected:
     MonthCompletion completion { folder.path() + u'/', false, messenger, codec, clock, QDate(2024, 4, 2) };
     QList<std::pair<QString, QString>> hours;
     QList<int> tags;
+    QList<int> precisions;
+    QStringList fields;
+    // The chooser's own list describes P100 otherwise than dprojekte.kvd.
+    ActivityChoice chooserAnswer { StringList({ u"P100=Messestand"_s, u"S2=Krank"_s }),
+        std::pair { u"P100"_s, u" Messestand"_s } };
     std::unique_ptr<TMonatKomplettForm> form;
 };
 
@@ -107,6 +115,9 @@ TEST_F(MonatKomplettFormTest, EnteringAMonthShowsTotalsAndColours)
     form->ProjektNrEditClick();
     form->MonProjZeitStdEditClick();
     EXPECT_EQ(tags, (QList<int> { 100, 222, 200 }));
+    EXPECT_EQ(precisions, (QList<int> { 5, 5 }));
+    EXPECT_EQ(fields, (QStringList { u"MonArbZeitStdEdit"_s, u"MonProjZeitStdEdit"_s }));
+    EXPECT_EQ(label(u"ProjektBeschreibungLabel"_s)->text(), u" Messestand"_s);
     EXPECT_TRUE(child<QPushButton>(u"EinfgEintragSBtn"_s)->isEnabled());
     form->EinfgEintragSBtnClick();
 
@@ -114,7 +125,7 @@ TEST_F(MonatKomplettFormTest, EnteringAMonthShowsTotalsAndColours)
     ASSERT_EQ(rows->topLevelItemCount(), 1);
     EXPECT_EQ(rows->topLevelItem(0)->text(0), u"P100"_s);
     EXPECT_EQ(rows->topLevelItem(0)->text(1), u"161:00"_s);
-    EXPECT_EQ(rows->topLevelItem(0)->text(2), u"Messebau"_s);
+    EXPECT_EQ(rows->topLevelItem(0)->text(2), u"Messestand"_s);
     EXPECT_EQ(label(u"OffenLabel"_s)->text(), u"- 1:00 "_s);
     EXPECT_EQ(Background(label(u"OffenLabel"_s)), QColor(181, 230, 29));
     EXPECT_TRUE(label(u"OffenLabelFarbe"_s)->isVisible());
@@ -166,9 +177,50 @@ TEST_F(MonatKomplettFormTest, ChangingAnEntryTakesItBackIntoTheEntryLine)
     EXPECT_EQ(child<QLineEdit>(u"ProjektNrEdit"_s)->text(), u"P100"_s);
     EXPECT_EQ(child<QLineEdit>(u"MonProjZeitStdEdit"_s)->text(), u"2"_s);
     EXPECT_EQ(child<QLineEdit>(u"MonProjZeitMinEdit"_s)->text(), u"30"_s);
-    EXPECT_EQ(label(u"ProjektBeschreibungLabel"_s)->text(), u" Messebau"_s);
+    EXPECT_EQ(label(u"ProjektBeschreibungLabel"_s)->text(), u" Messestand"_s);
     EXPECT_TRUE(child<QPushButton>(u"EinfgEintragSBtn"_s)->isEnabled());
     EXPECT_EQ(label(u"ZugeordnetLabel"_s)->text(), u"--- "_s);
+}
+
+// A loaded month is unmodified; giving the entry line a duration counts as a
+// change, so that leaving offers to save.
+TEST_F(MonatKomplettFormTest, DurationOfTheEntryLineIsAChange)
+{
+    folder.write(u"auswtg/202403/az2024034711mon.kvd"_s, "az2024034711=20240301  800----------------\r\n");
+    showMarch();
+    EXPECT_TRUE(messenger.messages.isEmpty());
+    form->ProjektNrEditClick();
+    EXPECT_FALSE(completion.isModified());
+    hours = { { u"2"_s, u"30"_s } };
+    form->MonProjZeitStdEditClick();
+    EXPECT_TRUE(completion.isModified());
+    messenger.answerNext(kAnswerNo);
+    form->CloseBtnClick();
+    EXPECT_EQ(messenger.questions, QStringList { u"Änderungen speichern ?  "_s });
+}
+
+// Taking a row without a selection empties the entry fields; a cancelled
+// chooser leaves them, and its list serves the descriptions either way.
+TEST_F(MonatKomplettFormTest, ChooserWithoutRowEmptiesTheKeyAndCancelKeepsIt)
+{
+    folder.write(u"zmszsatz.kvd"_s, "2024=08000\r\n");
+    form->FormShow();
+    showMarch();
+    hours = { { u"8"_s, u"00"_s } };
+    form->MonArbZeitStdEditClick();
+    EXPECT_EQ(precisions, QList<int> { 15 });
+    form->ProjektNrEditClick();
+    EXPECT_EQ(child<QLineEdit>(u"ProjektNrEdit"_s)->text(), u"P100"_s);
+
+    chooserAnswer = { StringList({ u"P100=Nur Messe"_s }), std::nullopt };
+    form->ProjektNrEditClick();
+    EXPECT_EQ(child<QLineEdit>(u"ProjektNrEdit"_s)->text(), u"P100"_s);
+    EXPECT_EQ(completion.descriptions().value(u"P100"_s), u"Nur Messe"_s);
+
+    chooserAnswer = { StringList(), std::pair { QString(), QString() } };
+    form->ProjektNrEditClick();
+    EXPECT_TRUE(child<QLineEdit>(u"ProjektNrEdit"_s)->text().isEmpty());
+    EXPECT_TRUE(label(u"ProjektBeschreibungLabel"_s)->text().isEmpty());
 }
 
 } // namespace

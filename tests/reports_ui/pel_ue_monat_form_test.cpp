@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +75,31 @@ TEST_F(PelUeMonatFormTest, ShowsTheMonthAndEmptiesItOnEveryChange)
     EXPECT_TRUE(body().isEmpty());
     EXPECT_EQ(head().split(u'\n').at(1), QString());
     EXPECT_FALSE(saveBtn()->isEnabled());
+}
+
+// March 2024 begins on a Friday: the first grey line stands before Saturday
+// the 2nd, the first underscore line before Tuesday the 5th.
+TEST_F(PelUeMonatFormTest, WeekendLinesAreGreyAndKeepTheirText)
+{
+    child<QComboBox>(u"MaLCBox"_s)->setCurrentIndex(0);
+    child<QComboBox>(u"MonatCBox"_s)->setCurrentIndex(2);
+    form->AnzeigenBtnClick();
+    const QTextDocument* document = child<QPlainTextEdit>(u"PelUeMonatREdit"_s)->document();
+    const auto colourOf
+        = [](const QTextBlock& block) { return block.begin().fragment().charFormat().foreground().color(); };
+    const QString greyText = u" "_s + QString(119, QChar(0x2584));
+    int greyLines = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.text() == greyText) {
+            ++greyLines;
+            EXPECT_EQ(colourOf(block), QColor(128, 128, 128));
+        } else if (!block.text().isEmpty()) {
+            EXPECT_NE(colourOf(block), QColor(128, 128, 128)) << block.text().toStdString();
+        }
+    }
+    // Before the five Saturdays and the four Mondays of the month.
+    EXPECT_EQ(greyLines, 9);
+    EXPECT_TRUE(body().contains(greyText));
 }
 
 TEST_F(PelUeMonatFormTest, HelpButtonOpensHelp)

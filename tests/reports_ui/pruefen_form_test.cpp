@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +54,17 @@ TEST_F(PruefenFormTest, AllEmployeesSelectedAndMissingMonthsListed)
     child<QComboBox>(u"JahrCBox"_s)->setCurrentText(u"2023"_s);
     EXPECT_TRUE(form.reportLines().isEmpty());
     EXPECT_FALSE(child<QPushButton>(u"DruckenUeBtn"_s)->isEnabled());
+}
+
+TEST_F(PruefenFormTest, HelpOpensFromTheImage)
+{
+    int helpOpened = 0;
+    form.setHelpHandler([&] { ++helpOpened; });
+    QToolButton* help = form.findChild<QToolButton*>(u"HilfeImage"_s);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->toolTip(), u"Hilfedatei öffnen"_s);
+    help->click();
+    EXPECT_EQ(helpOpened, 1);
 }
 
 } // namespace

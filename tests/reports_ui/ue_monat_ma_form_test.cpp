@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -111,6 +113,33 @@ TEST_F(UeMonatMaFormTest, QuarterRunFillsTheExportBuffer)
     form.AnzeigenBtnClick();
     ASSERT_EQ(form.exportBuffer().size(), 4);
     EXPECT_TRUE(form.exportBuffer().at(3).startsWith(u"AZeit Anna Berg"_s));
+}
+
+TEST_F(UeMonatMaFormTest, ExportMovesProgressBar1AndHelpOpensFromTheImage)
+{
+    int helpOpened = 0;
+    form.setHelpHandler([&] { ++helpOpened; });
+    QToolButton* help = child<QToolButton>(u"HilfeImage"_s);
+    EXPECT_EQ(help->toolTip(), u"Hilfedatei öffnen"_s);
+    help->click();
+    EXPECT_EQ(helpOpened, 1);
+
+    form.Prepare(PeriodMode::Quarter);
+    form.FormShow();
+    box(u"MaLCBox"_s)->setCurrentText(u"Anna Berg"_s);
+    box(u"MonatCBox"_s)->setCurrentText(u"1"_s);
+    box(u"JahrCBox"_s)->setCurrentText(u"2016"_s);
+    form.AnzeigenBtnClick();
+    QProgressBar* bar = child<QProgressBar>(u"ProgressBar1"_s);
+    int highest = 0;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
+    form.ExcelSaveBtnClick();
+    // The four buffer lines and the 30 finishing steps.
+    EXPECT_EQ(highest, 34);
+    EXPECT_EQ(bar->maximum(), 34);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
+    EXPECT_TRUE(folder.exists(u"bericht.txt"_s));
 }
 
 } // namespace

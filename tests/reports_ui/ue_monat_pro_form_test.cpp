@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ protected:
             "az202405024711=20240502073016150000000000000000\r\n"
             "pz202405024711=2024050200130P1####2024050200030S1####\r\n");
         ReportOutputContext output(nullptr, messenger, clock, QDate(2024, 5, 6));
-        output.chooseFile = [this](const QString&, const QString&) { return folder.path(u"out.txt"_s); };
+        output.chooseFile = [this](const QString&, const QString&) { return folder.path(target); };
         form = std::make_unique<TUeMonatProForm>(
             folder.path() + u'/', codec, output, [this] { return chosen; }, [] {});
     }
@@ -50,6 +51,7 @@ protected:
     DataFileCodec codec { CodecProgram::Korav, messenger, [](int) {} };
     FixedClock clock { QDate(2024, 5, 6) };
     std::optional<std::pair<QString, QString>> chosen { std::pair { u"00-Alle"_s, u" Alle Tätigkeiten"_s } };
+    QString target = u"out.txt"_s;
     std::unique_ptr<TUeMonatProForm> form;
 };
 
@@ -82,10 +84,14 @@ TEST_F(UeMonatProFormTest, RunsTheChosenActivityAndClearsOnEveryChange)
     EXPECT_TRUE(child<QPushButton>(u"SaveUeBtn"_s)->isEnabled());
     form->SaveUeBtnClick();
     EXPECT_TRUE(folder.exists(u"out.txt"_s));
+    target = u"out.pdf"_s;
+    form->PdfSaveBtnClick();
+    EXPECT_TRUE(folder.read(u"out.pdf"_s).startsWith("%PDF"));
 
     child<QCheckBox>(u"PrognoseCBox"_s)->setChecked(false);
     EXPECT_TRUE(text().isEmpty());
     EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(u"PdfSaveBtn"_s)->isEnabled());
     form->AnzeigenBtnClick();
     EXPECT_TRUE(text().contains(u"Anna Berg                            1:30            90,00 €"_s));
 }
@@ -108,6 +114,40 @@ TEST_F(UeMonatProFormTest, YearRunFillsTheExportBuffer)
     EXPECT_EQ(form->exportBuffer(),
         (QStringList { u"P1             2024 Anna Berg                            1.50        68.25  45.50"_s,
             u"P1             2024 Jahr 2024 gesamt                     1.50        68.25"_s }));
+}
+
+// Both bars rise while their work runs and stand at 0 afterwards; the
+// export can be saved once per run.
+TEST_F(UeMonatProFormTest, ProgressBarsFollowTheRunAndTheExport)
+{
+    open(PeriodMode::Quarter);
+    form->ProjektNrEditClick();
+    QProgressBar* report = child<QProgressBar>(u"ProgressBar2"_s);
+    QProgressBar* exported = child<QProgressBar>(u"ProgressBar1"_s);
+    QList<std::pair<int, int>> reportSteps;
+    QList<std::pair<int, int>> exportSteps;
+    QObject::connect(report, &QProgressBar::valueChanged, [&](int v) {
+        reportSteps.append({ v, report->maximum() });
+    });
+    QObject::connect(exported, &QProgressBar::valueChanged, [&](int v) {
+        exportSteps.append({ v, exported->maximum() });
+    });
+
+    form->AnzeigenBtnClick();
+    // "1-2": six months of one employee.
+    EXPECT_EQ(reportSteps,
+        (QList<std::pair<int, int>> {
+            { 1, 6 }, { 2, 6 }, { 3, 6 }, { 4, 6 }, { 5, 6 }, { 6, 6 }, { 0, 6 } }));
+
+    target = u"book.xlsx"_s;
+    form->ExcelSaveBtnClick();
+    ASSERT_TRUE(folder.exists(u"book.xlsx"_s));
+    // Two buffer lines and the 30 finishing steps.
+    ASSERT_FALSE(exportSteps.isEmpty());
+    EXPECT_EQ(exportSteps.at(exportSteps.size() - 2), std::pair(32, 32));
+    EXPECT_EQ(exportSteps.last().first, 0);
+    EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(u"SaveUeBtn"_s)->isEnabled());
 }
 
 } // namespace

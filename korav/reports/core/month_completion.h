@@ -32,6 +32,8 @@ public:
     void Open();
     const EmployeeDirectory& directory() const { return directory_; }
     const StringList& descriptions() const { return descriptions_; }
+    // Once the chooser was used its list serves the descriptions.
+    void SetDescriptions(const StringList& descriptions) { descriptions_ = descriptions; }
     bool fiveMinutePrecision() const { return fiveMinutes_; }
 
     // `entryLinePending`: the entry line holds a key and a duration.
@@ -47,6 +49,9 @@ public:
     const MonthTarget& target() const { return target_; }
     void SetWorkingTime(const QString& hoursText, const QString& minutesText);
     void SetRemark(const QString& remark);
+    // The entry line's duration was set: a pending entry is offered before
+    // the month is left.
+    void EntryTimeChanged() { modified_ = true; }
 
     // The totals, with the message of the open-time limit; nothing while no
     // month is shown.

@@ -19,6 +19,22 @@ namespace {
 
 const QString kMissing = u"Eine PELIN-Monatsdatei ist für diesen Mitarbeiter nicht vorhanden !\n\n"_s;
 
+// The viewer reads no more of a record than these; entries beyond them are
+// not shown.
+constexpr int kDayRecordLimit = 200;
+constexpr int kActivityRecordLimit = 960;
+
+MonthList::Day ViewedDay(const MonthList& month, int day)
+{
+    MonthList::Day result;
+    const QString value = month.dayValue(day).left(kDayRecordLimit);
+    if (value.isEmpty())
+        return result;
+    result.record = MonthFile::ParseDayValue(value);
+    result.entries = MonthFile::ParseActivityValue(month.activityValue(day).left(kActivityRecordLimit));
+    return result;
+}
+
 QString Stamp(QDate date, QTime time)
 {
     return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year()) + u' '
@@ -117,7 +133,7 @@ PelinMonthViewer::Result PelinMonthViewer::Build(const QString& personnelNumber)
     in.fullTimeTarget = target.fullTime;
     in.personalTarget = target.target;
     for (int day = 1; day <= DaysInMonth(year_, month_); ++day) {
-        const MonthList::Day stored = month.readDay(day);
+        const MonthList::Day stored = ViewedDay(month, day);
         in.days.append({ WorkingDayOf(stored), stored.record ? stored.record->remark : QString() });
     }
     const MonthOverview overview = BuildMonthOverview(in);

@@ -84,6 +84,7 @@ private:
     void closeActivity(const QString& key, int minutes, bool found, bool last, bool period);
     QString description(const QString& key) const;
     void writeUnbooked();
+    void advance(int steps);
 
     const ProjectOverviewData& data_;
     const ProjectOverviewInput& in_;
@@ -96,7 +97,16 @@ private:
     double totalMoney_ = 0;
     double activityMoney_ = 0;
     double activityHours_ = 0;
+    int done_ = 0;
+    int steps_ = 0;
 };
+
+void Builder::advance(int steps)
+{
+    done_ += steps;
+    if (in_.progress)
+        in_.progress(done_, steps_);
+}
 
 void Builder::collect(const QString& number, int month)
 {
@@ -209,6 +219,8 @@ void Builder::writeUnbooked()
 ProjectOverview Builder::run()
 {
     const MonthRange range = RangeOf(in_.mode, in_.periodText);
+    steps_ = std::max(0, range.last - range.first + 1) * int(data_.names.size());
+    advance(0);
     out_.lines << kSeparator << QString();
     const QString all = allActivities() ? u"alle"_s : u"einzelne"_s;
     for (int month = range.first; month <= range.last; ++month) {
@@ -219,6 +231,7 @@ ProjectOverview Builder::run()
                 out_.lines << u"Mitarbeiter "_s + Left(name, 30) + u" : Es sind keine Stammdaten vorhanden"_s;
             else
                 collect(StringList::ValueOf(data_.numbers.at(i)), month);
+            advance(1);
         }
         if (in_.mode != PeriodMode::Month)
             continue;

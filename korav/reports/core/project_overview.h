@@ -41,6 +41,9 @@ struct ProjectOverviewInput {
     bool forecastRate = true;
     // The activity entries of an employee's month; nothing without a file.
     std::function<QList<ActivityBooking>(const QString& personnelNumber, int year, int month)> bookings;
+    // Called once before the first employee's month and after each one:
+    // months of the range × employees steps.
+    std::function<void(int value, int maximum)> progress;
 };
 
 struct ProjectOverview {

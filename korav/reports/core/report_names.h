@@ -10,7 +10,7 @@
 // The proposed text-file name, every blank turned into "_".
 QString TextFileName(const ReportSelection& selection, const OutputMoment& moment);
 QString TextHeaderLine(const ReportSelection& selection, const OutputMoment& moment);
-QString TextFooterLine(const OutputMoment& moment, QStringView applicationTitle = kApplicationTitle);
+QString TextFooterLine(const OutputMoment& moment, QStringView applicationTitle = kReportApplicationTitle);
 QString TextSavedMessage(ReportForm form, const QString& fileName);
 
 QString PrintJobTitle(const ReportSelection& selection, const OutputMoment& moment);

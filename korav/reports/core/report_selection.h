@@ -26,4 +26,6 @@ struct OutputMoment {
     QTime now;
 };
 
-inline constexpr QStringView kApplicationTitle = u"KORAV";
+// Named apart from the main window's title constant: two inline variables of
+// one name and different types would share one symbol in the program.
+inline constexpr QStringView kReportApplicationTitle = u"KORAV";

@@ -11,6 +11,18 @@ namespace {
 constexpr int kColumnB = 2;
 constexpr int kColumnC = 3;
 constexpr int kFirstDataRow = 7;
+constexpr int kFinishingSteps = 30;
+
+int ProgressMaximum(const ExportBuffer& buffer)
+{
+    return int(buffer.size()) + kFinishingSteps;
+}
+
+void ShowProgress(const ExportProgress& progress, int value, const ExportBuffer& buffer)
+{
+    if (progress)
+        progress(value, ProgressMaximum(buffer));
+}
 
 QString TrimRight(QString text)
 {
@@ -140,12 +152,14 @@ void WriteHeaderRows(SheetModel& sheet, const Layout& layout)
 }
 
 // Returns the last data row (6 without any).
-int WriteDataRows(
-    SheetModel& sheet, const Layout& layout, const ExportBuffer& buffer, const StringList& projects)
+int WriteDataRows(SheetModel& sheet, const Layout& layout, const ExportBuffer& buffer,
+    const StringList& projects, const ExportProgress& progress)
 {
     int row = kFirstDataRow - 1;
+    int done = 0;
     std::optional<QString> previousKey;
     for (const QString& line : buffer) {
+        ShowProgress(progress, ++done, buffer);
         if (line.size() <= 10)
             continue;
         const QString key = layout.groupKey(line);
@@ -185,22 +199,24 @@ void WriteTitle(SheetModel& sheet, const ReportSelection& selection, const Outpu
 } // namespace
 
 SheetModel BuildReportSheet(const ReportSelection& selection, const ExportBuffer& buffer,
-    const StringList& projects, const OutputMoment& moment)
+    const StringList& projects, const OutputMoment& moment, const ExportProgress& progress)
 {
     const Layout layout = selection.form == ReportForm::Project ? ProjectLayout() : EmployeeLayout();
     SheetModel sheet(WorksheetName(selection));
     sheet.SetPaletteColor(kHeaderColourIndex, kHeaderGrey);
     WriteHeaderRows(sheet, layout);
-    const int lastRow = WriteDataRows(sheet, layout, buffer, projects);
+    ShowProgress(progress, 0, buffer);
+    const int lastRow = WriteDataRows(sheet, layout, buffer, projects, progress);
     FormatColumns(sheet, layout, lastRow);
     WriteTitle(sheet, selection, moment);
     return sheet;
 }
 
 bool ExportWorkbook(const QString& path, const ReportSelection& selection, const ExportBuffer& buffer,
-    const StringList& projects, const OutputMoment& moment, Messenger& messenger)
+    const StringList& projects, const OutputMoment& moment, Messenger& messenger,
+    const ExportProgress& progress)
 {
-    const SheetModel sheet = BuildReportSheet(selection, buffer, projects, moment);
+    const SheetModel sheet = BuildReportSheet(selection, buffer, projects, moment, progress);
     if (!IsValidSheetName(sheet.name())) {
         messenger.show(u"0030: Fehler beim Erzeugen des neuen Tabellenblattes  "_s + sheet.name());
         return false;
@@ -209,6 +225,7 @@ bool ExportWorkbook(const QString& path, const ReportSelection& selection, const
         messenger.show(u"0020: Fehler beim Speichern der aktuellen Arbeitsmappe  "_s);
         return false;
     }
+    ShowProgress(progress, ProgressMaximum(buffer), buffer);
     messenger.show(WorkbookSavedMessage(selection.form, path));
     return true;
 }

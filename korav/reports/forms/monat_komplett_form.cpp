@@ -1,20 +1,17 @@
 #include "korav/reports/forms/monat_komplett_form.h"
 
 #include "common/messenger.h"
-#include "common/ui/bemerk_form.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -57,58 +54,7 @@ QLabel* TotalLabel(QWidget* parent, const QString& name)
     return label;
 }
 
-// "h:mm" typed into a line, minutes cut down to the raster.
-std::optional<std::pair<QString, QString>> AskHours(QWidget* parent, bool fiveMinutes)
-{
-    bool ok = false;
-    const QString text
-        = QInputDialog::getText(parent, u"Stunden"_s, u"Stunden:Minuten"_s, QLineEdit::Normal, {}, &ok);
-    const QStringList parts = text.split(u':');
-    if (!ok || parts.size() != 2)
-        return std::nullopt;
-    bool hoursOk = false;
-    bool minutesOk = false;
-    const int hours = parts[0].trimmed().toInt(&hoursOk);
-    int minutes = parts[1].trimmed().toInt(&minutesOk);
-    if (!hoursOk || !minutesOk || hours < 0 || hours > 999 || minutes < 0 || minutes > 59)
-        return std::nullopt;
-    const int raster = fiveMinutes ? 5 : 15;
-    minutes -= minutes % raster;
-    return std::pair { QString::number(hours), u"%1"_s.arg(minutes, 2, 10, QChar(u'0')) };
-}
-
-std::optional<std::pair<QString, QString>> AskActivity(QWidget* parent, const StringList& activities)
-{
-    QStringList items;
-    for (const QString& line : activities.lines())
-        items.append(StringList::KeyOf(line) + u"  "_s + StringList::ValueOf(line));
-    bool ok = false;
-    const QString item = QInputDialog::getItem(parent, u"Tätigkeit"_s, u"Tätigkeit"_s, items, 0, false, &ok);
-    const qsizetype i = items.indexOf(item);
-    if (!ok || i < 0)
-        return std::nullopt;
-    const QString& line = activities.at(i);
-    return std::pair { StringList::KeyOf(line), StringList::ValueOf(line) };
-}
-
 } // namespace
-
-MonatKomplettPickers MonatKomplettPickers::SimpleInputs(QWidget* parent)
-{
-    MonatKomplettPickers p;
-    p.pickHours = [parent](int, bool fiveMinutes) { return AskHours(parent, fiveMinutes); };
-    p.chooseActivity
-        = [parent](int, const StringList& activities) { return AskActivity(parent, activities); };
-    p.editRemark = [parent](const QString& current) {
-        TBemerkForm form(parent);
-        return form.editRemark(current, parent ? parent->mapToGlobal(QPoint(24, 24)) : QPoint(24, 24));
-    };
-    p.chooseFile = [parent](const QString& title, const QString& proposed) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        return QFileDialog::getSaveFileName(parent, title, folder + u'/' + proposed);
-    };
-    return p;
-}
 
 TMonatKomplettForm::TMonatKomplettForm(MonthCompletion& completion, Messenger& messenger,
     MonatKomplettPickers pickers, QDate startDate, QWidget* parent)
@@ -173,6 +119,9 @@ void TMonatKomplettForm::buildControls()
     label12_ = Named(new QLabel(this), u"Label12"_s);
     dateiSpeichernBtn_ = Named(new QPushButton(u"in Textdatei speichern"_s, this), u"DateiSpeichernBtn"_s);
     closeBtn_ = Named(new QPushButton(u"Schließen"_s, this), u"CloseBtn"_s);
+    auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
+    hilfeImage->setText(u"?"_s);
+    hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(maLCBox_);
@@ -180,6 +129,7 @@ void TMonatKomplettForm::buildControls()
     choice->addWidget(jahrCBox_);
     choice->addWidget(anzeigenBtn_);
     choice->addStretch();
+    choice->addWidget(hilfeImage);
 
     auto* workingRow = new QHBoxLayout;
     workingRow->addWidget(new QLabel(u"Arbeitszeit"_s, this));
@@ -249,6 +199,7 @@ void TMonatKomplettForm::buildControls()
         anzeigeListView_, &QTreeWidget::itemDoubleClicked, this, &TMonatKomplettForm::ChgEintragSBtnClick);
     connect(dateiSpeichernBtn_, &QPushButton::clicked, this, &TMonatKomplettForm::DateiSpeichernBtnClick);
     connect(closeBtn_, &QPushButton::clicked, this, &TMonatKomplettForm::CloseBtnClick);
+    connect(hilfeImage, &QToolButton::clicked, this, &TMonatKomplettForm::HilfeImageClick);
 }
 
 bool TMonatKomplettForm::eventFilter(QObject* watched, QEvent* event)
@@ -264,12 +215,6 @@ bool TMonatKomplettForm::eventFilter(QObject* watched, QEvent* event)
     else if (watched == bemerkungLabel1_)
         BemerkungLabel1Click();
     return QDialog::eventFilter(watched, event);
-}
-
-void TMonatKomplettForm::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    FormShow();
 }
 
 void TMonatKomplettForm::FormShow()
@@ -363,7 +308,7 @@ void TMonatKomplettForm::MonArbZeitStdEditClick()
         anzeigenBtn_->setFocus();
         return;
     }
-    const auto picked = pickers_.pickHours(kWorkingTimeTag, completion_.fiveMinutePrecision());
+    const auto picked = pickers_.pickHours(kWorkingTimeTag, precision(), monArbZeitStdEdit_);
     if (picked) {
         monArbZeitStdEdit_->setText(picked->first);
         monArbZeitMinEdit_->setText(picked->second);
@@ -378,10 +323,11 @@ void TMonatKomplettForm::MonProjZeitStdEditClick()
         anzeigenBtn_->setFocus();
         return;
     }
-    const auto picked = pickers_.pickHours(kEntryTimeTag, completion_.fiveMinutePrecision());
+    const auto picked = pickers_.pickHours(kEntryTimeTag, precision(), monProjZeitStdEdit_);
     if (picked) {
         monProjZeitStdEdit_->setText(picked->first);
         monProjZeitMinEdit_->setText(picked->second);
+        completion_.EntryTimeChanged();
     }
     SummenAktualisieren();
 }
@@ -398,10 +344,11 @@ void TMonatKomplettForm::ProjektNrEditClick()
     }
     anzeigeListView_->clearSelection();
     setEntryButtons(einfgEintragSBtn_->isEnabled(), false);
-    const auto chosen = pickers_.chooseActivity(kChooserTag, completion_.descriptions());
-    if (chosen) {
-        projektNrEdit_->setText(chosen->first);
-        projektBeschreibungLabel_->setText(u' ' + chosen->second);
+    const ActivityChoice choice = pickers_.chooseActivity(kChooserTag);
+    completion_.SetDescriptions(choice.list);
+    if (choice.fields) {
+        projektNrEdit_->setText(choice.fields->first);
+        projektBeschreibungLabel_->setText(choice.fields->second);
     }
     if (!projektNrEdit_->text().isEmpty())
         einfgEintragSBtn_->setEnabled(true);
@@ -412,7 +359,8 @@ void TMonatKomplettForm::BemerkungLabel1Click()
     if (!completion_.RequireShown())
         return;
     SetBackground(bemerkungLabel1_, kOpenGrey);
-    const std::optional<QString> remark = pickers_.editRemark(completion_.record().remark);
+    const std::optional<QString> remark = pickers_.editRemark(
+        completion_.record().remark, bemerkungLabel1_->mapToGlobal(QPoint(0, bemerkungLabel1_->height())));
     if (remark) {
         completion_.SetRemark(*remark);
         bemerkungSText_->setText(completion_.record().remark);
@@ -430,6 +378,7 @@ void TMonatKomplettForm::OffeneZeitSBtnClick()
         return;
     monProjZeitStdEdit_->setText(open->hours);
     monProjZeitMinEdit_->setText(open->minutes);
+    completion_.EntryTimeChanged();
 }
 
 void TMonatKomplettForm::EinfgEintragSBtnClick()
@@ -516,6 +465,12 @@ void TMonatKomplettForm::CloseBtnClick()
     reject();
 }
 
+void TMonatKomplettForm::HilfeImageClick()
+{
+    if (openHelp_)
+        openHelp_();
+}
+
 void TMonatKomplettForm::reject()
 {
     if (completion_.ConfirmClose(entryLineComplete()))
@@ -535,6 +490,11 @@ void TMonatKomplettForm::setEntryButtons(bool insert, bool changeAndRemove)
     einfgEintragSBtn_->setEnabled(insert);
     chgEintragSBtn_->setEnabled(changeAndRemove);
     delEintragSBtn_->setEnabled(changeAndRemove);
+}
+
+int TMonatKomplettForm::precision() const
+{
+    return completion_.fiveMinutePrecision() ? 5 : 15;
 }
 
 bool TMonatKomplettForm::entryLineComplete() const

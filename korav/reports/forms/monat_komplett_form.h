@@ -3,6 +3,7 @@
 #include "korav/reports/core/month_completion.h"
 
 #include <QDialog>
+#include <QPoint>
 
 #include <functional>
 #include <optional>
@@ -15,19 +16,26 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
-// The choices the dialog asks of other windows: the hours picker (tags 100
-// and 200), the activity chooser (tag 222), the remark dialog and the save
-// dialog. Until KORAV's own pickers join, simple inputs stand in.
-struct MonatKomplettPickers {
-    // Hours and minutes texts, nothing when cancelled.
-    std::function<std::optional<std::pair<QString, QString>>(int tag, bool fiveMinutes)> pickHours;
-    // Key and description.
-    std::function<std::optional<std::pair<QString, QString>>(int tag, const StringList& activities)>
-        chooseActivity;
-    std::function<std::optional<QString>(const QString& current)> editRemark;
-    MonthCompletion::FileChooser chooseFile;
+// What the activity chooser hands back once it has been shown.
+struct ActivityChoice {
+    StringList list; // the chooser's list: from now on the description list
+    // Key and " " + description, both empty when no row was chosen; nothing
+    // when the chooser was cancelled.
+    std::optional<std::pair<QString, QString>> fields;
+};
 
-    static MonatKomplettPickers SimpleInputs(QWidget* parent);
+// The choices the dialog asks of other windows: KORAV's hours picker (tags
+// 100 and 200) and activity chooser (tag 222), the remark dialog and the
+// save dialog.
+struct MonatKomplettPickers {
+    // `precision` 5 or 15 minutes; the picker opens below `field`. Hours and
+    // minutes texts, nothing when it closed without a result.
+    std::function<std::optional<std::pair<QString, QString>>(int tag, int precision, QWidget* field)>
+        pickHours;
+    std::function<ActivityChoice(int tag)> chooseActivity;
+    // Opens at `position`; nothing when cancelled.
+    std::function<std::optional<QString>(const QString& current, QPoint position)> editRemark;
+    MonthCompletion::FileChooser chooseFile;
 };
 
 // "  Monatswerte ersatzweise erfassen": a whole month of an employee without
@@ -37,6 +45,9 @@ class TMonatKomplettForm : public QDialog {
 public:
     TMonatKomplettForm(MonthCompletion& completion, Messenger& messenger, MonatKomplettPickers pickers,
         QDate startDate, QWidget* parent = nullptr);
+
+    // What HilfeImage opens: the help at the check's topic.
+    void setHelpHandler(std::function<void()> openHelp) { openHelp_ = std::move(openHelp); }
 
     // Closing by the button, the close box or Escape offers to save a
     // modified month alike.
@@ -54,11 +65,11 @@ public:
     void AnzeigeListViewClick();
     void DateiSpeichernBtnClick();
     void CloseBtnClick();
+    void HilfeImageClick();
 
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -69,6 +80,7 @@ private:
     void fillRows();
     void clearEntryLine();
     void setEntryButtons(bool insert, bool changeAndRemove);
+    int precision() const;
     bool entryLineComplete() const;
     bool entryLineStarted() const;
     QString selectedRowKey() const;
@@ -76,6 +88,7 @@ private:
     MonthCompletion& completion_;
     Messenger& messenger_;
     MonatKomplettPickers pickers_;
+    std::function<void()> openHelp_;
 
     QComboBox* maLCBox_;
     QComboBox* monatCBox_;

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -27,6 +29,21 @@ QPlainTextEdit* ReportEdit(const QString& name)
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return edit;
+}
+
+// The lines of lower-half blocks before the week end and before Monday are
+// drawn grey; their text stays as it is saved.
+void GreyWeekendLines(QPlainTextEdit* edit)
+{
+    QTextCharFormat grey;
+    grey.setForeground(QColor(128, 128, 128));
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().startsWith(u" \u2584"_s))
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(grey);
+    }
 }
 
 } // namespace
@@ -124,6 +141,7 @@ void TPelUeMonatForm::showReport()
 {
     headUeMonatREdit_->setPlainText(viewer_.head().join(u'\n'));
     pelUeMonatREdit_->setPlainText(viewer_.body().join(u'\n'));
+    GreyWeekendLines(pelUeMonatREdit_);
     saveUeBtn_->setEnabled(!viewer_.body().isEmpty());
     pelUeMonatREdit_->moveCursor(QTextCursor::Start);
 }

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +58,9 @@ void TPruefenForm::buildControls()
     druckenUeBtn_ = Named(new QPushButton(u"Drucken"_s, this), u"DruckenUeBtn"_s);
     pdfSaveBtn_ = Named(new QPushButton(u"als PDF speichern"_s, this), u"PdfSaveBtn"_s);
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
+    auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
+    hilfeImage->setText(u"?"_s);
+    hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;
     selectors->addWidget(new QLabel(u"Mitarbeiter"_s, this));
@@ -66,6 +70,7 @@ void TPruefenForm::buildControls()
     selectors->addWidget(fehlendMonCBox_);
     selectors->addWidget(anzeigenBtn);
     selectors->addStretch();
+    selectors->addWidget(hilfeImage);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(saveUeBtn_);
     buttons->addWidget(druckenUeBtn_);
@@ -85,6 +90,7 @@ void TPruefenForm::buildControls()
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TPruefenForm::DruckenUeBtnClick);
     connect(pdfSaveBtn_, &QPushButton::clicked, this, &TPruefenForm::PdfSaveBtnClick);
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(hilfeImage, &QToolButton::clicked, this, &TPruefenForm::HilfeImageClick);
 }
 
 void TPruefenForm::showEvent(QShowEvent* event)
@@ -159,4 +165,10 @@ void TPruefenForm::DruckenUeBtnClick()
 void TPruefenForm::PdfSaveBtnClick()
 {
     SaveReportAsPdf(output_, selection(), reportLines());
+}
+
+void TPruefenForm::HilfeImageClick()
+{
+    if (openHelp_)
+        openHelp_();
 }

@@ -22,6 +22,8 @@ public:
     TPruefenForm(DataRoot dataRoot, Messenger& messenger, const Clock& clock, QDate startDate,
         QWidget* parent = nullptr);
 
+    // What HilfeImage opens: the help at the check's topic.
+    void setHelpHandler(std::function<void()> openHelp) { openHelp_ = std::move(openHelp); }
     ReportOutputContext& output() { return output_; }
     QStringList reportLines() const;
 
@@ -31,6 +33,7 @@ public:
     void SaveUeBtnClick();
     void DruckenUeBtnClick();
     void PdfSaveBtnClick();
+    void HilfeImageClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +48,7 @@ private:
     QDate startDate_;
     ReportOutputContext output_;
     EmployeeDirectory directory_;
+    std::function<void()> openHelp_;
 
     QComboBox* maLCBox_;
     QComboBox* jahrCBox_;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QProgressBar>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +40,15 @@ public:
 };
 
 } // namespace
+
+ReportProgress BarProgress(QProgressBar& bar)
+{
+    return [&bar](int value, int maximum) {
+        bar.setRange(0, maximum);
+        bar.setValue(value);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+}
 
 ReportOutputContext::ReportOutputContext(
     QWidget* parent, Messenger& messenger, const Clock& clock, QDate startDate)
@@ -93,12 +103,16 @@ bool SaveReportAsPdf(ReportOutputContext& context, const ReportSelection& select
 }
 
 bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& selection,
-    const ExportBuffer& buffer, const StringList& projects)
+    const ExportBuffer& buffer, const StringList& projects, QProgressBar* progressBar1)
 {
     const OutputMoment moment = MomentOf(context);
     const QString path = context.chooseFile(u" Speichern als"_s, WorkbookFileName(selection, moment));
     if (path.isEmpty())
         return false;
     const WaitCursor wait;
-    return ExportWorkbook(path, selection, buffer, projects, moment, context.messenger);
+    const bool saved = ExportWorkbook(path, selection, buffer, projects, moment, context.messenger,
+        progressBar1 ? BarProgress(*progressBar1) : ExportProgress());
+    if (progressBar1)
+        progressBar1->setValue(0);
+    return saved;
 }

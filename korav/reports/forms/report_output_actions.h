@@ -12,6 +12,7 @@
 
 class Clock;
 class Messenger;
+class QProgressBar;
 class QWidget;
 
 // What the output buttons of the report forms need from their form and the
@@ -31,6 +32,11 @@ struct ReportOutputContext {
     Printing print; // the print dialog and the printout; false when cancelled
 };
 
+using ReportProgress = std::function<void(int value, int maximum)>;
+// Moves the bar and lets the window repaint while a report or an export
+// runs; clicks wait until it is done.
+ReportProgress BarProgress(QProgressBar& bar);
+
 // "in Textdatei speichern"
 bool SaveReportAsText(
     ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines);
@@ -40,6 +46,7 @@ bool PrintReportLines(
 // "als PDF speichern": the printout into a PDF file.
 bool SaveReportAsPdf(
     ReportOutputContext& context, const ReportSelection& selection, const QStringList& lines);
-// "in Exceldatei speichern"
+// "in Exceldatei speichern"; `progressBar1`, when there is one, follows the
+// export and is back at 0 afterwards.
 bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& selection,
-    const ExportBuffer& buffer, const StringList& projects);
+    const ExportBuffer& buffer, const StringList& projects, QProgressBar* progressBar1 = nullptr);

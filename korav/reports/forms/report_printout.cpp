@@ -43,7 +43,7 @@ void DrawFoot(QPainter& painter, const PageGeometry& g, const PrintoutContent& c
 {
     painter.drawLine(g.left, g.footRuleY(), g.right, g.footRuleY());
     painter.setFont(ReportFont(u"Arial"_s, 8, QFont::SansSerif));
-    DrawTextAt(painter, g.textX(), g.footTextY(), FootProgramText(kApplicationTitle));
+    DrawTextAt(painter, g.textX(), g.footTextY(), FootProgramText(kReportApplicationTitle));
     DrawTextAt(painter, g.footPageX(), g.footTextY(), FootPageText(page, total));
     DrawTextAt(painter, g.footStampX(), g.footTextY(), FootStampText(content.now));
 }

@@ -16,7 +16,7 @@ struct PrintoutContent {
     QString title;
     QStringList lines;
     QDateTime now;
-    QString headText = kApplicationTitle.toString();
+    QString headText = kReportApplicationTitle.toString();
 };
 
 // Landscape pages: head, lines in "Courier New" 9 pt, foot with the page

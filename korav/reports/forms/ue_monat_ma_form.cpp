@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +67,12 @@ void TUeMonatMaForm::buildControls()
     closeBtn_ = Button(this, u"CloseBtn"_s, u"Schließen"_s);
     progressBar2_ = Named(new QProgressBar(this), u"ProgressBar2"_s);
     progressBar2_->setTextVisible(false);
+    progressBar1_ = Named(new QProgressBar(this), u"ProgressBar1"_s);
+    progressBar1_->setTextVisible(false);
+    progressBar1_->setValue(0);
+    auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
+    hilfeImage->setText(u"?"_s);
+    hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;
     selectors->addWidget(new QLabel(u"Mitarbeiter"_s, this));
@@ -76,10 +83,14 @@ void TUeMonatMaForm::buildControls()
     selectors->addWidget(jahrCBox_);
     selectors->addWidget(anzeigenBtn_);
     selectors->addStretch();
+    selectors->addWidget(hilfeImage);
+    auto* bars = new QVBoxLayout;
+    bars->addWidget(progressBar2_);
+    bars->addWidget(progressBar1_);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_ })
         buttons->addWidget(button);
-    buttons->addWidget(progressBar2_, 1);
+    buttons->addLayout(bars, 1);
     buttons->addWidget(closeBtn_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(selectors);
@@ -94,6 +105,7 @@ void TUeMonatMaForm::buildControls()
     connect(pdfSaveBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::PdfSaveBtnClick);
     connect(excelSaveBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::ExcelSaveBtnClick);
     connect(closeBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::CloseBtnClick);
+    connect(hilfeImage, &QToolButton::clicked, this, &TUeMonatMaForm::HilfeImageClick);
 }
 
 void TUeMonatMaForm::Prepare(PeriodMode mode)
@@ -176,13 +188,10 @@ void TUeMonatMaForm::AnzeigenBtnClick()
     const EmployeeOverviewRequest request { mode_, entries,
         maLCBox_->currentIndex() < 0 ? QString() : chosen.subject,
         monatCBox_->currentIndex() < 0 ? QString() : chosen.period, chosen.year };
-    const auto progress = [this](int value, int maximum) {
-        progressBar2_->setRange(0, maximum);
-        progressBar2_->setValue(value);
-    };
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const EmployeeOverviewReport report = RunEmployeeOverview(
-        { dataRoot_(), directory_, clock_, startDate_, codec_, messenger_, progress }, request);
+        { dataRoot_(), directory_, clock_, startDate_, codec_, messenger_, BarProgress(*progressBar2_) },
+        request);
     QApplication::restoreOverrideCursor();
     if (report.outcome == EmployeeOverviewReport::Outcome::DateChanged)
         return;
@@ -211,11 +220,18 @@ void TUeMonatMaForm::PdfSaveBtnClick()
 
 void TUeMonatMaForm::ExcelSaveBtnClick()
 {
-    SaveReportAsWorkbook(
-        output_, selection(), exportBuffer_, KoravMonthFile::LoadLines(dataRoot_() + u"dprojekte.kvd"_s));
+    if (SaveReportAsWorkbook(output_, selection(), exportBuffer_,
+            KoravMonthFile::LoadLines(dataRoot_() + u"dprojekte.kvd"_s), progressBar1_))
+        excelSaveBtn_->setEnabled(false);
 }
 
 void TUeMonatMaForm::CloseBtnClick()
 {
     accept();
+}
+
+void TUeMonatMaForm::HilfeImageClick()
+{
+    if (openHelp_)
+        openHelp_();
 }

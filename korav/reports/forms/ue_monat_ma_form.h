@@ -26,6 +26,8 @@ public:
     TUeMonatMaForm(DataRoot dataRoot, Messenger& messenger, const Clock& clock, QDate startDate,
         QWidget* parent = nullptr);
 
+    // What HilfeImage opens: the help at the reports' topic.
+    void setHelpHandler(std::function<void()> openHelp) { openHelp_ = std::move(openHelp); }
     // What the opening command of the main window sets before showing.
     void Prepare(PeriodMode mode);
     PeriodMode mode() const { return mode_; }
@@ -41,6 +43,7 @@ public:
     void PdfSaveBtnClick();
     void ExcelSaveBtnClick();
     void CloseBtnClick();
+    void HilfeImageClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +62,7 @@ private:
     PeriodMode mode_ = PeriodMode::Month;
     EmployeeDirectory directory_;
     ExportBuffer exportBuffer_;
+    std::function<void()> openHelp_;
 
     QComboBox* maLCBox_;
     QLabel* label2_;
@@ -72,4 +76,5 @@ private:
     QPushButton* excelSaveBtn_;
     QPushButton* closeBtn_;
     QProgressBar* progressBar2_;
+    QProgressBar* progressBar1_;
 };

@@ -4,9 +4,11 @@
 #include "korav/reports/forms/ue_monat_ma_form.h"
 
 TUeMonatMaForm* CreateUeMonatMaForm(std::function<QString()> dataRoot, Messenger& messenger,
-    const Clock& clock, QDate startDate, QWidget* parent)
+    const Clock& clock, QDate startDate, std::function<void()> openHelp, QWidget* parent)
 {
-    return new TUeMonatMaForm(std::move(dataRoot), messenger, clock, startDate, parent);
+    auto* form = new TUeMonatMaForm(std::move(dataRoot), messenger, clock, startDate, parent);
+    form->setHelpHandler(std::move(openHelp));
+    return form;
 }
 
 QDialog& PrepareUeMonatMaForm(TUeMonatMaForm& form, EmployeeOverviewCommand command)
@@ -26,9 +28,11 @@ QDialog& PrepareUeMonatMaForm(TUeMonatMaForm& form, EmployeeOverviewCommand comm
 }
 
 TPruefenForm* CreatePruefenForm(std::function<QString()> dataRoot, Messenger& messenger, const Clock& clock,
-    QDate startDate, QWidget* parent)
+    QDate startDate, std::function<void()> openHelp, QWidget* parent)
 {
-    return new TPruefenForm(std::move(dataRoot), messenger, clock, startDate, parent);
+    auto* form = new TPruefenForm(std::move(dataRoot), messenger, clock, startDate, parent);
+    form->setHelpHandler(std::move(openHelp));
+    return form;
 }
 
 QDialog& PruefenDialog(TPruefenForm& form)

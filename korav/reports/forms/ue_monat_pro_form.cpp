@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "korav/reports/core/project_overview_start.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -77,11 +79,18 @@ void TUeMonatProForm::buildControls()
     ueMonatREdit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     saveUeBtn_ = Named(new QPushButton(u"in Textdatei speichern"_s), u"SaveUeBtn"_s);
     druckenUeBtn_ = Named(new QPushButton(u"Drucken"_s), u"DruckenUeBtn"_s);
+    pdfSaveBtn_ = Named(new QPushButton(u"als PDF speichern"_s), u"PdfSaveBtn"_s);
     excelSaveBtn_ = Named(new QPushButton(u"in Exceldatei speichern"_s), u"ExcelSaveBtn"_s);
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
+    progressBar2_ = Named(new QProgressBar, u"ProgressBar2"_s);
+    progressBar1_ = Named(new QProgressBar, u"ProgressBar1"_s);
+    for (QProgressBar* bar : { progressBar2_, progressBar1_ }) {
+        bar->setTextVisible(false);
+        bar->setValue(0);
+    }
 
     auto* choice = new QGridLayout;
     choice->addWidget(projektNrEdit_, 0, 0);
@@ -97,8 +106,12 @@ void TUeMonatProForm::buildControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(saveUeBtn_);
     buttons->addWidget(druckenUeBtn_);
+    buttons->addWidget(pdfSaveBtn_);
     buttons->addWidget(excelSaveBtn_);
-    buttons->addStretch();
+    auto* bars = new QVBoxLayout;
+    bars->addWidget(progressBar2_);
+    bars->addWidget(progressBar1_);
+    buttons->addLayout(bars, 1);
     buttons->addWidget(closeBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
@@ -114,6 +127,7 @@ void TUeMonatProForm::buildControls()
     connect(anzeigenBtn_, &QPushButton::clicked, this, &TUeMonatProForm::AnzeigenBtnClick);
     connect(saveUeBtn_, &QPushButton::clicked, this, &TUeMonatProForm::SaveUeBtnClick);
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TUeMonatProForm::DruckenUeBtnClick);
+    connect(pdfSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::PdfSaveBtnClick);
     connect(excelSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::ExcelSaveBtnClick);
     connect(hilfeImage, &QToolButton::clicked, this, &TUeMonatProForm::HilfeImageClick);
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
@@ -183,21 +197,21 @@ void TUeMonatProForm::setOutputEnabled(bool enabled)
 {
     saveUeBtn_->setEnabled(enabled);
     druckenUeBtn_->setEnabled(enabled);
+    pdfSaveBtn_->setEnabled(enabled);
     excelSaveBtn_->setEnabled(enabled);
 }
 
 void TUeMonatProForm::AnzeigenBtnClick()
 {
-    if (output_.clock.today() != output_.startDate) {
-        output_.messenger.show(u"Zeitfehler: Starten Sie das Programm neu !  "_s);
+    const bool periodChosen
+        = jahrCBox_->currentIndex() >= 0 && (mode_ == PeriodMode::Year || monatCBox_->currentIndex() >= 0);
+    const ProjectOverviewStart start = CheckProjectOverviewStart(
+        !projektNrEdit_->text().isEmpty(), periodChosen, output_.clock, output_.startDate, output_.messenger);
+    if (start == ProjectOverviewStart::DateChanged)
         return;
-    }
     overview_ = {};
     ueMonatREdit_->clear();
-    const bool complete = !projektNrEdit_->text().isEmpty() && jahrCBox_->currentIndex() >= 0
-        && (mode_ == PeriodMode::Year || monatCBox_->currentIndex() >= 0);
-    if (!complete) {
-        output_.messenger.show(u"Wählen Sie ein Projekt und einen Zeitraum !  "_s);
+    if (start == ProjectOverviewStart::Incomplete) {
         setOutputEnabled(false);
         return;
     }
@@ -212,7 +226,9 @@ void TUeMonatProForm::AnzeigenBtnClick()
     in.bookings = [this](const QString& number, int year, int month) {
         return CollectedBookings(dataRoot_, number, year, month);
     };
+    in.progress = BarProgress(*progressBar2_);
     overview_ = BuildProjectOverview(data_, in);
+    progressBar2_->setValue(0);
     ueMonatREdit_->setPlainText(overview_.lines.join(u'\n'));
     ueMonatREdit_->moveCursor(QTextCursor::Start);
     QApplication::restoreOverrideCursor();
@@ -235,9 +251,15 @@ void TUeMonatProForm::DruckenUeBtnClick()
     PrintReportLines(output_, selection(), overview_.lines);
 }
 
+void TUeMonatProForm::PdfSaveBtnClick()
+{
+    SaveReportAsPdf(output_, selection(), overview_.lines);
+}
+
 void TUeMonatProForm::ExcelSaveBtnClick()
 {
-    SaveReportAsWorkbook(output_, selection(), overview_.exportLines, data_.projects);
+    if (SaveReportAsWorkbook(output_, selection(), overview_.exportLines, data_.projects, progressBar1_))
+        excelSaveBtn_->setEnabled(false);
 }
 
 void TUeMonatProForm::HilfeImageClick()

@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 // The project overview of a month, a quarter or a year: hours and costs by
@@ -37,6 +38,7 @@ public:
     void AnzeigenBtnClick();
     void SaveUeBtnClick();
     void DruckenUeBtnClick();
+    void PdfSaveBtnClick();
     void ExcelSaveBtnClick();
     void HilfeImageClick();
 
@@ -66,5 +68,8 @@ private:
     QPlainTextEdit* ueMonatREdit_;
     QPushButton* saveUeBtn_;
     QPushButton* druckenUeBtn_;
+    QPushButton* pdfSaveBtn_;
     QPushButton* excelSaveBtn_;
+    QProgressBar* progressBar2_;
+    QProgressBar* progressBar1_;
 };

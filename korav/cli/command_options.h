@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What one headless call of KORAV asks for, read from its command line.
+struct CommandOptions {
+    QString command; // "build", "provide", "collect", "backup", "report"
+    QString report; // "employee", "project", "check", "viewer"
+    QString dataFolder;
+    std::optional<QString> password;
+    bool now = false; // backup: the manual start instead of the automatic step
+    bool forecast = false;
+    bool onlyMissing = false;
+    std::optional<int> year;
+    std::optional<int> month;
+    std::optional<QString> quarter;
+    std::optional<QString> employee;
+    std::optional<QString> activity;
+    QString format;
+    QString out;
+};
+
+struct ParsedCommand {
+    std::optional<CommandOptions> options;
+    QString error; // German, when the command line is not usable
+};
+
+// The words after the program name; "--name value" and "--name=value".
+ParsedCommand ParseCommandLine(const QStringList& arguments);
+
+// The command words whose words are read by ParseCommandLine.
+bool IsOptionCommandWord(const QString& word);

@@ -1,0 +1,89 @@
+#include "korav/cli/provision_commands.h"
+
+#include "common/clock.h"
+#include "common/data_file_codec.h"
+#include "common/messenger.h"
+#include "korav/cli/admin_session.h"
+#include "korav/cli/exit_codes.h"
+#include "korav/core/base_data_staleness.h"
+#include "korav/core/connection_settings.h"
+#include "korav/core/pelin_base_builder.h"
+#include "korav/core/pelin_provision.h"
+#include "korav/core/time_file_update.h"
+
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void Wait(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+// The staleness the main window computes at log-in, which decides whether
+// the build and provide buttons can be pressed at all.
+BaseDataStaleness StalenessAtLogin(const AdminSession& session, ConnectionSettings& connection)
+{
+    connection.load();
+    BaseDataStaleness stale;
+    stale.check(session.store().folder(), connection.fields().programFolder);
+    return stale;
+}
+
+int ExitFor(bool done)
+{
+    return done ? kExitSuccess : kExitRefused;
+}
+
+} // namespace
+
+int RunBuildCommand(const AdminSession& session)
+{
+    ConnectionSettings connection(session.store());
+    BaseDataStaleness stale = StalenessAtLogin(session, connection);
+    // In a backup folder the build runs into its own refusal.
+    if (!stale.anyBaseData() && !session.store().isBackupFolder()) {
+        session.messenger().show(u"PELIN-Basisdaten sind aktuell"_s);
+        return kExitSuccess;
+    }
+    DataFileCodec codec(CodecProgram::Korav, session.messenger());
+    const PelinBaseBuild build { session.store(), codec, session.clock(), session.startDate(), connection };
+    if (!build.run(stale))
+        return kExitRefused;
+    session.messenger().show(u"PELIN-Basisdaten wurden erstellt"_s);
+    return kExitSuccess;
+}
+
+int RunProvideCommand(const AdminSession& session)
+{
+    ConnectionSettings connection(session.store());
+    BaseDataStaleness stale = StalenessAtLogin(session, connection);
+    if (stale.anyBaseData() && !session.store().isBackupFolder()) {
+        session.messenger().show(u"PELIN-Basisdaten erstellen ! ( korav build )"_s);
+        return kExitRefused;
+    }
+    const PelinProvision provision(session.store(), connection, Wait);
+    const int shownBefore = session.messagesShown();
+    const std::optional<QString> status = provision.provideBaseData(stale, session.clock().now());
+    // Providing the program may fail after the base data went out.
+    const bool faults = session.messagesShown() != shownBefore;
+    if (status)
+        session.messenger().show(*status);
+    return ExitFor(status.has_value() && !faults);
+}
+
+int RunCollectCommand(const AdminSession& session)
+{
+    ConnectionSettings connection(session.store());
+    const int shownBefore = session.messagesShown();
+    const std::optional<TimeFileCollection::Result> result
+        = UpdateTimeFiles(session.store(), connection, session.startDate(), session.clock().now());
+    // A file that could not be fetched or copied is reported and the rest
+    // is collected.
+    const bool faults = session.messagesShown() != shownBefore;
+    if (result)
+        session.messenger().show(result->statusText);
+    return ExitFor(result.has_value() && !faults);
+}

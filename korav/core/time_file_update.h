@@ -1,0 +1,17 @@
+#pragma once
+
+#include "korav/core/time_file_collection.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <optional>
+
+class BaseDataStore;
+class ConnectionSettings;
+
+// "Arbeitszeit-Dateien aktualisieren": refused in a backup folder; in FTP
+// mode the month files of the FTP folder are fetched into the time folder
+// first, then the time folder is collected. Nothing when refused or when the
+// time folder is missing (the message has been shown).
+std::optional<TimeFileCollection::Result> UpdateTimeFiles(
+    const BaseDataStore& store, ConnectionSettings& connection, QDate startDate, const QDateTime& now);
