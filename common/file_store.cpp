@@ -93,9 +93,30 @@ std::optional<TextFile> ReadText(const QString& path, QString* error)
     const std::optional<QByteArray> bytes = ReadBytes(path, error);
     if (!bytes)
         return std::nullopt;
-    if (HasUtf8Bom(*bytes))
-        return TextFile { QString::fromUtf8(QByteArrayView(*bytes).sliced(3)), TextEncoding::Utf8WithBom };
-    return TextFile { DecodeWindows1252(*bytes), TextEncoding::Windows1252 };
+    return DecodeText(*bytes);
+}
+
+std::optional<TextFile> ReadText(const QString& path, QDateTime& modified, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetError(error, file.errorString());
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    modified = file.fileTime(QFileDevice::FileModificationTime);
+    if (file.error() != QFileDevice::NoError) {
+        SetError(error, file.errorString());
+        return std::nullopt;
+    }
+    return DecodeText(bytes);
+}
+
+TextFile DecodeText(const QByteArray& bytes)
+{
+    if (HasUtf8Bom(bytes))
+        return TextFile { QString::fromUtf8(QByteArrayView(bytes).sliced(3)), TextEncoding::Utf8WithBom };
+    return TextFile { DecodeWindows1252(bytes), TextEncoding::Windows1252 };
 }
 
 std::optional<QString> ReadUtf8(const QString& path, QString* error)

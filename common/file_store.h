@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -26,6 +27,11 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = n
 
 // Detects a UTF-8 byte-order mark; without one the file is Windows-1252.
 std::optional<TextFile> ReadText(const QString& path, QString* error = nullptr);
+// The same, with the time of the last change taken from the open file: for
+// readers of many files, to whom a second look-up by name costs about as
+// much as the read. The time is set whenever the file could be opened.
+std::optional<TextFile> ReadText(const QString& path, QDateTime& modified, QString* error = nullptr);
+TextFile DecodeText(const QByteArray& bytes);
 // Reads UTF-8 whether or not a byte-order mark leads.
 std::optional<QString> ReadUtf8(const QString& path, QString* error = nullptr);
 

@@ -2,6 +2,9 @@
 
 #include "common/working_time.h"
 
+#include <algorithm>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace MonthFile {
@@ -41,6 +44,106 @@ QString RecordKey(QStringView prefix, QDate day, const QString& personnelNumber)
         % personnelNumber.left(12);
 }
 
+bool EntryEndAt(QStringView value, qsizetype at)
+{
+    return value[at] == u'#' && value[at + 1] == u'#' && value[at + 2] == u'#' && value[at + 3] == u'#';
+}
+
+// The next "####" from `from`. Four neighbouring places always include one
+// of every fourth place, so looking at every fourth character finds each
+// run; only around a '#' are the places of a run's start tried in order.
+qsizetype EntryEnd(QStringView value, qsizetype from)
+{
+    const qsizetype last = value.size() - kEntryEnd.size();
+    for (qsizetype probe = from + 3; probe < value.size(); probe += 4) {
+        if (value[probe] != u'#')
+            continue;
+        for (qsizetype at = std::max(from, probe - 3); at <= probe && at <= last; ++at) {
+            if (EntryEndAt(value, at))
+                return at;
+        }
+    }
+    return -1;
+}
+
+bool IsLineBreak(char16_t c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// The next CR or LF from `from`, else the end. Four characters are tested
+// at a time: a word without any character below 14, nearly every word of a
+// month file, is passed with one test ("has less" of the bit hacks).
+qsizetype NextLineBreak(QStringView text, qsizetype from)
+{
+    constexpr quint64 kOnes = 0x0001000100010001ULL;
+    const char16_t* chars = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = from;
+    for (; i + 4 <= n; i += 4) {
+        quint64 word = 0;
+        std::memcpy(&word, chars + i, sizeof word);
+        if (((word - kOnes * 14) & ~word & (kOnes * 0x8000)) == 0)
+            continue;
+        for (qsizetype k = i; k < i + 4; ++k) {
+            if (IsLineBreak(chars[k]))
+                return k;
+        }
+    }
+    for (; i < n; ++i) {
+        if (IsLineBreak(chars[i]))
+            return i;
+    }
+    return n;
+}
+
+// The day named by the two digits at `at`; 0 when they are none or name no
+// day of the month.
+int DayDigits(QStringView key, qsizetype at, int days)
+{
+    const char16_t tens = key[at].unicode();
+    const char16_t ones = key[at + 1].unicode();
+    if (tens < u'0' || tens > u'9' || ones < u'0' || ones > u'9')
+        return 0;
+    const int day = (tens - u'0') * 10 + (ones - u'0');
+    return day <= days ? day : 0;
+}
+
+// Folds the key's ASCII letters while comparing it with the case-folded
+// reference, the day digits at `at` aside. Plain ASCII keys, nearly all of
+// them, are decided here without building a folded copy; a false for a key
+// with other characters only means that it must be folded whole.
+bool SameFoldedAscii(QStringView key, QStringView reference, qsizetype at)
+{
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        if (i == at) {
+            ++i;
+            continue;
+        }
+        char16_t c = key[i].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c += u'a' - u'A';
+        if (c != reference[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+bool IsAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// The day a folded key names when it is `reference` but for the two day
+// digits at `at`; 0 for any other key.
+int DayOfKey(QStringView key, QStringView reference, qsizetype at, int days)
+{
+    if (key.size() != reference.size() || key.first(at) != reference.first(at)
+        || key.sliced(at + 2) != reference.sliced(at + 2))
+        return 0;
+    return DayDigits(key, at, days);
+}
+
 } // namespace
 
 QString FileName(int year, int month, const QString& personnelNumber)
@@ -77,8 +180,15 @@ QString FormatDayValue(const DayRecord& record)
 DayRecord ParseDayValue(QStringView value)
 {
     value = value.left(kReadWidth);
-    return DayRecord { value.mid(0, 8).toString(), value.mid(8, 2).toString(), value.mid(10, 2).toString(),
-        value.mid(12, 2).toString(), value.mid(14, 2).toString(), value.mid(32, kRemarkWidth).toString() };
+    const DayClockViews clock = DayClockFields(value);
+    return DayRecord { value.mid(0, 8).toString(), clock.comeHour.toString(), clock.comeMinute.toString(),
+        clock.goHour.toString(), clock.goMinute.toString(), value.mid(32, kRemarkWidth).toString() };
+}
+
+DayClockViews DayClockFields(QStringView value)
+{
+    value = value.left(kReadWidth);
+    return DayClockViews { value.mid(8, 2), value.mid(10, 2), value.mid(12, 2), value.mid(14, 2) };
 }
 
 int ActivityEntry::minutes() const
@@ -101,16 +211,77 @@ QString FormatActivityValue(const QList<ActivityEntry>& entries)
 
 QList<ActivityEntry> ParseActivityValue(QStringView value)
 {
-    value = value.left(kReadWidth);
     QList<ActivityEntry> entries;
+    for (const ActivityEntryView& entry : ActivityEntryViews(value))
+        entries.append({ entry.date.toString(), entry.duration.toString(), entry.activity.toString() });
+    return entries;
+}
+
+QVarLengthArray<ActivityEntryView, kMaxStoredEntries> ActivityEntryViews(QStringView value)
+{
+    value = value.left(kReadWidth);
+    QVarLengthArray<ActivityEntryView, kMaxStoredEntries> entries;
     qsizetype start = 0;
-    for (qsizetype end = value.indexOf(kEntryEnd); end >= 0; end = value.indexOf(kEntryEnd, start)) {
+    for (qsizetype end = EntryEnd(value, 0); end >= 0; end = EntryEnd(value, start)) {
         const QStringView entry = value.sliced(start, end - start);
-        entries.append({ entry.mid(0, 8).toString(), entry.mid(8, 5).toString(),
-            entry.mid(13, kActivityWidth).toString() });
+        entries.append({ entry.mid(0, 8), entry.mid(8, 5), entry.mid(13, kActivityWidth) });
         start = end + kEntryEnd.size();
     }
     return entries;
+}
+
+MonthRecords::MonthRecords(QStringView text, int year, int month, const QString& personnelNumber)
+{
+    const QDate first(year, month, 1);
+    days_ = first.daysInMonth();
+    dayAt_ = DateText(first).size();
+    dayKey_ = DayKey(first, personnelNumber).toCaseFolded();
+    activityKey_ = ActivityKey(first, personnelNumber).toCaseFolded();
+    // A key ends at the first "=": a record key holding one is never found.
+    if (days_ == 0 || dayKey_.contains(u'='))
+        return;
+    // Line ends as StringList::FromText finds them: CR LF, lone CR, lone LF.
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = NextLineBreak(text, start);
+        readLine(text.sliced(start, end - start));
+        if (end == text.size())
+            return;
+        start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+    }
+}
+
+void MonthRecords::readLine(QStringView line)
+{
+    const qsizetype width = dayKey_.size();
+    if (line.size() > width && line[width] == u'=') {
+        const QStringView key = line.first(width);
+        const QStringView value = line.sliced(width + 1);
+        if (SameFoldedAscii(key, dayKey_, dayAt_))
+            return keep(dayValues_, DayDigits(key, dayAt_, days_), value);
+        if (SameFoldedAscii(key, activityKey_, dayAt_))
+            return keep(activityValues_, DayDigits(key, dayAt_, days_), value);
+    }
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0 || IsAscii(line.first(eq)))
+        return;
+    const QString key = line.first(eq).toString().toCaseFolded();
+    const QStringView value = line.sliced(eq + 1);
+    keep(dayValues_, DayOfKey(key, dayKey_, dayAt_, days_), value);
+    keep(activityValues_, DayOfKey(key, activityKey_, dayAt_, days_), value);
+}
+
+void MonthRecords::keep(Values& values, int day, QStringView value)
+{
+    if (day > 0 && !values[std::size_t(day)])
+        values[std::size_t(day)] = value;
+}
+
+QStringView MonthRecords::found(const Values& values, int day) const
+{
+    if (day < 1 || day > days_)
+        return {};
+    return values[std::size_t(day)].value_or(QStringView());
 }
 
 QString DurationText(const QString& hourField, const QString& minuteField)

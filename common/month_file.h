@@ -3,6 +3,10 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
+
+#include <array>
+#include <optional>
 
 // The records of one employee's monthly time file, as text. Readers accept
 // values of any length: what is missing reads as empty.
@@ -33,6 +37,16 @@ struct DayRecord {
 QString FormatDayValue(const DayRecord& record);
 DayRecord ParseDayValue(QStringView value);
 
+// The clock fields of a day value, pointing into it.
+struct DayClockViews {
+    QStringView comeHour;
+    QStringView comeMinute;
+    QStringView goHour;
+    QStringView goMinute;
+};
+
+DayClockViews DayClockFields(QStringView value);
+
 struct ActivityEntry {
     QString date; // YYYYMMDD on which the entry was made
     QString duration; // HHHMM
@@ -46,6 +60,43 @@ struct ActivityEntry {
 // The first 30 entries, each followed by "####".
 QString FormatActivityValue(const QList<ActivityEntry>& entries);
 QList<ActivityEntry> ParseActivityValue(QStringView value);
+
+// An entry of an activity value, pointing into it: for readers that go
+// through many months and keep none of the texts.
+struct ActivityEntryView {
+    QStringView date;
+    QStringView duration;
+    QStringView activity;
+};
+
+QVarLengthArray<ActivityEntryView, kMaxStoredEntries> ActivityEntryViews(QStringView value);
+
+// One employee's day and activity values of a month, found in one pass over
+// the file's text, pointing into it. A key matches when its case-folded text
+// equals the record key's, and the first line of a key wins.
+class MonthRecords {
+public:
+    MonthRecords(QStringView text, int year, int month, const QString& personnelNumber);
+
+    int days() const { return days_; }
+    // Empty for a day without a record and for a day outside the month.
+    QStringView dayValue(int day) const { return found(dayValues_, day); }
+    QStringView activityValue(int day) const { return found(activityValues_, day); }
+
+private:
+    using Values = std::array<std::optional<QStringView>, 32>;
+
+    void readLine(QStringView line);
+    void keep(Values& values, int day, QStringView value);
+    QStringView found(const Values& values, int day) const;
+
+    int days_ = 0;
+    qsizetype dayAt_ = 0; // place of the day's two digits in a key
+    QString dayKey_; // case-folded record keys of the month's first day
+    QString activityKey_;
+    Values dayValues_ {};
+    Values activityValues_ {};
+};
 
 // HHHMM from the hour and minute fields of the entry editor: "1" and "30"
 // give 00130.

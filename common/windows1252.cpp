@@ -49,10 +49,24 @@ int ByteFor(char16_t c)
     return -1;
 }
 
+// Written without an early exit so that the compiler can test many bytes
+// at a time.
+bool HasHighControlBytes(QByteArrayView bytes)
+{
+    unsigned char found = 0; // a bool here keeps the loop from being vectorised
+    for (const char b : bytes)
+        found |= static_cast<unsigned char>((static_cast<unsigned char>(b) & 0xE0) == 0x80);
+    return found != 0;
+}
+
 } // namespace
 
+// Outside 0x80 to 0x9F the code is Latin-1, and most files hold no such
+// byte: those take Qt's vectorised Latin-1 decoder.
 QString DecodeWindows1252(QByteArrayView bytes)
 {
+    if (!bytes.isEmpty() && !HasHighControlBytes(bytes))
+        return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char b : bytes) {

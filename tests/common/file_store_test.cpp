@@ -30,6 +30,36 @@ TEST(FileStore, DetectsByteOrderMarkElseWindows1252)
     EXPECT_EQ(ansi->encoding, TextEncoding::Windows1252);
 }
 
+TEST(FileStore, ReadsTextWithTheTimeOfTheLastChange)
+{
+    TempFolder dir;
+    dir.write(u"bom.txt"_s,
+        "\xEF\xBB\xBF"
+        "K\xC3\xA4se\r\n");
+    const QDateTime changed(QDate(2016, 2, 1), QTime(8, 30));
+    {
+        QFile file(dir.path(u"bom.txt"_s));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
+    }
+    QDateTime modified;
+    const auto bom = FileStore::ReadText(dir.path(u"bom.txt"_s), modified);
+    ASSERT_TRUE(bom);
+    EXPECT_EQ(bom->text, u"Käse\r\n"_s);
+    EXPECT_EQ(bom->encoding, TextEncoding::Utf8WithBom);
+    EXPECT_EQ(modified, changed);
+
+    // A missing file and a folder in its place give neither text nor time.
+    QDir(dir.path()).mkdir(u"folder.txt"_s);
+    for (const QString& name : { u"missing.txt"_s, u"folder.txt"_s }) {
+        QDateTime none;
+        QString error;
+        EXPECT_FALSE(FileStore::ReadText(dir.path(name), none, &error)) << name.toStdString();
+        EXPECT_FALSE(none.isValid()) << name.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << name.toStdString();
+    }
+}
+
 TEST(FileStore, WritesInTheEncodingItWasGiven)
 {
     TempFolder dir;

@@ -141,6 +141,29 @@ TEST(MonthFileFormat, ShortAndMalformedValuesReadAsEmptyFields)
     EXPECT_EQ(entries[1].activity, u"ABCDEFGHIJKLMN"_s);
 }
 
+// Entries end at the first "####" after the previous end, wherever it falls.
+TEST(MonthFileFormat, EntriesEndAtTheFirstFourHashes)
+{
+    const struct {
+        QString value;
+        QStringList entries;
+    } cases[] = {
+        { u""_s, {} },
+        { u"####"_s, { u""_s } },
+        { u"a#####b####"_s, { u"a"_s, u"#b"_s } },
+        { u"ab###c####"_s, { u"ab###c"_s } },
+        { u"abc#######"_s, { u"abc"_s } },
+        { u"x##########y"_s, { u"x"_s, u""_s } },
+        { u"1234567#"_s, {} },
+    };
+    for (const auto& c : cases) {
+        QStringList entries;
+        for (const MonthFile::ActivityEntryView& entry : MonthFile::ActivityEntryViews(c.value))
+            entries << entry.date.toString();
+        EXPECT_EQ(entries, c.entries) << c.value.toStdString();
+    }
+}
+
 TEST(MonthFileFormat, DurationTextFromEntryFields)
 {
     EXPECT_EQ(MonthFile::DurationText(u"1"_s, u"30"_s), u"00130"_s);
@@ -181,4 +204,49 @@ TEST_F(MonthListTest, UnreadableFileIsReportedAndNeverOverwritten)
     EXPECT_FALSE(list.writable());
     EXPECT_FALSE(list.save(dir.path()));
     EXPECT_TRUE(QFileInfo(dir.path(u"az2023034711.kvd"_s)).isDir());
+}
+
+// The reports read many months: one pass over the text must find what the
+// list look-ups find, whatever the letter case and line ends.
+TEST(MonthFileFormat, MonthRecordsFindTheEmployeesDaysOfTheMonth)
+{
+    const QString text = u"AZ20230406ab12=first\r\n"
+                         "az20230406AB12=second\n"
+                         "pz20230406ab12=2023040600100P1####\r"
+                         "az20230407ab123=longer number\r\n"
+                         "az20230407ab13=other employee\r\n"
+                         "az20230507ab12=other month\r\n"
+                         "az20230431ab12=no such day\r\n"
+                         "az20230400ab12=day zero\r\n"
+                         "no equals sign\r\n"
+                         "\r\n"
+                         "Az20230430Ab12=last day=with equals"_s;
+    const MonthFile::MonthRecords records(text, 2023, 4, u"AB12"_s);
+    EXPECT_EQ(records.days(), 30);
+    EXPECT_EQ(records.dayValue(6), u"first"_s);
+    EXPECT_EQ(records.activityValue(6), u"2023040600100P1####"_s);
+    EXPECT_EQ(records.dayValue(30), u"last day=with equals"_s);
+    for (int day : { 0, 1, 7, 31, 32 })
+        EXPECT_TRUE(records.dayValue(day).isEmpty()) << day;
+    EXPECT_TRUE(records.activityValue(30).isEmpty());
+}
+
+TEST(MonthFileFormat, MonthRecordsBreakLinesWhereverTheBreaksFall)
+{
+    const QString breaks[] = { u"\r\n"_s, u"\r"_s, u"\n"_s };
+    QString text;
+    for (int day = 1; day <= 12; ++day)
+        text += MonthFile::DayKey(QDate(2023, 3, day), u"4711"_s) + u'=' + QString(day, u'x') + u'\t'
+            + breaks[day % 3];
+    const MonthFile::MonthRecords records(text, 2023, 3, u"4711"_s);
+    for (int day = 1; day <= 12; ++day)
+        EXPECT_EQ(records.dayValue(day), QString(QString(day, u'x') + u'\t')) << day;
+}
+
+TEST(MonthFileFormat, MonthRecordsMatchKeysBeyondAsciiByCaseFolding)
+{
+    const QString text = u"az20230301MUELLER=spelled out\r\nAZ20230302MÜLLER=capitals\r\n"_s;
+    const MonthFile::MonthRecords records(text, 2023, 3, u"Müller"_s);
+    EXPECT_TRUE(records.dayValue(1).isEmpty());
+    EXPECT_EQ(records.dayValue(2), u"capitals"_s);
 }

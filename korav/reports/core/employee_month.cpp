@@ -1,16 +1,14 @@
 #include "korav/reports/core/employee_month.h"
 
+#include "common/file_store.h"
 #include "common/month_file.h"
-#include "common/month_list.h"
 #include "common/number_parse.h"
-#include "common/working_time.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_sums.h"
+#include "korav/reports/core/report_names.h"
 
 #include <QFileInfo>
-#include <QHash>
 
-#include <QSet>
 #include <algorithm>
 #include <cstdlib>
 
@@ -20,46 +18,34 @@ namespace {
 
 constexpr int kActivityReadWidth = 960;
 
-QString StandOf(const QString& path)
+QString StandText(const QDateTime& written)
 {
-    const QDateTime written = QFileInfo(path).lastModified();
-    return written.isValid() ? written.toString(u"dd.MM.yyyy hh:mm"_s) : u"n.vorh."_s;
+    if (!written.isValid())
+        return u"n.vorh."_s;
+    // "dd.MM.yyyy hh:mm" without the cost of a format text
+    const QDate date = written.date();
+    const QTime time = written.time();
+    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year()) + u' '
+        + TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
 }
 
-int Slots(const QString& hour, const QString& minute)
+QString StandOf(const QString& path)
+{
+    return StandText(QFileInfo(path).lastModified());
+}
+
+int Slots(QStringView hour, QStringView minute)
 {
     return SlotsOf({ ParseDecimalInt(hour), ParseDecimalInt(minute) });
 }
 
-int DayAttendance(const QString& dayValue)
+int DayAttendance(QStringView dayValue)
 {
     if (dayValue.isEmpty())
         return 0;
-    const MonthFile::DayRecord day = MonthFile::ParseDayValue(dayValue);
+    const MonthFile::DayClockViews day = MonthFile::DayClockFields(dayValue);
     return std::abs(Slots(day.goHour, day.goMinute) - Slots(day.comeHour, day.comeMinute)) * 5;
 }
-
-// The month's records by key, letter case ignored, the first line of a key
-// winning as in the list lookups; a month is read once, not per day.
-class RecordIndex {
-public:
-    explicit RecordIndex(const StringList& lines)
-    {
-        for (const QString& line : lines.lines()) {
-            const qsizetype eq = line.indexOf(u'=');
-            if (eq < 0)
-                continue;
-            const QString key = line.left(eq).toCaseFolded();
-            if (!values_.contains(key))
-                values_.insert(key, line.mid(eq + 1));
-        }
-    }
-
-    QString value(const QString& key) const { return values_.value(key.toCaseFolded()); }
-
-private:
-    QHash<QString, QString> values_;
-};
 
 // The activity keys of the list, letter case ignored, for a look-up per entry.
 QSet<QString> KnownKeys(const StringList& projects)
@@ -69,44 +55,6 @@ QSet<QString> KnownKeys(const StringList& projects)
         if (line.contains(u'='))
             keys.insert(StringList::KeyOf(line).toCaseFolded());
     return keys;
-}
-
-void AddPelinDay(EmployeeMonth& m, const QString& dayValue, const QString& activityValue,
-    const QSet<QString>& knownKeys, const PauseActivities& pauses)
-{
-    const int attendance = DayAttendance(dayValue);
-    int pause = 0;
-    int known = 0;
-    for (const MonthFile::ActivityEntry& entry :
-        MonthFile::ParseActivityValue(activityValue.left(kActivityReadWidth))) {
-        const int minutes = DurationTextMinutes(entry.duration);
-        const bool isPause = pauses.contains(entry.activity);
-        if (isPause)
-            pause += minutes;
-        else if (knownKeys.contains(entry.activity.toCaseFolded()))
-            known += minutes;
-        if (!isPause)
-            m.activities.add(entry.activity, minutes);
-    }
-    if (attendance - pause > 0)
-        m.open += attendance - pause - known;
-    m.attendance += attendance;
-    m.pause += pause;
-    m.known += known;
-}
-
-void EvaluatePelinFile(
-    EmployeeMonth& m, const MonthList& list, const QString& personnelNumber, const StringList& projects)
-{
-    const PauseActivities pauses(projects);
-    const QSet<QString> knownKeys = KnownKeys(projects);
-    const RecordIndex records(list.lines());
-    const QDate first(list.year(), list.month(), 1);
-    for (int day = 1; day <= first.daysInMonth(); ++day) {
-        const QDate date(list.year(), list.month(), day);
-        AddPelinDay(m, records.value(MonthFile::DayKey(date, personnelNumber)),
-            records.value(MonthFile::ActivityKey(date, personnelNumber)), knownKeys, pauses);
-    }
 }
 
 void EvaluateKoravFile(EmployeeMonth& m, const StringList& lines, const QString& personnelNumber, int year,
@@ -124,15 +72,16 @@ void EvaluateKoravFile(EmployeeMonth& m, const StringList& lines, const QString&
 
 } // namespace
 
-void ActivityMinutes::add(const QString& key, int minutes)
+qsizetype ActivityMinutes::add(const QString& key, int minutes)
 {
-    for (Item& item : items_) {
-        if (item.key.compare(key, Qt::CaseInsensitive) == 0) {
-            item.minutes += minutes;
-            return;
+    for (qsizetype i = 0; i < items_.size(); ++i) {
+        if (items_[i].key.compare(key, Qt::CaseInsensitive) == 0) {
+            items_[i].minutes += minutes;
+            return i;
         }
     }
     items_.append({ key, minutes });
+    return items_.size() - 1;
 }
 
 void ActivityMinutes::add(const ActivityMinutes& other)
@@ -159,19 +108,24 @@ QList<ActivityMinutes::Item> ActivityMinutes::sorted() const
     return list;
 }
 
-EmployeeMonth EvaluateEmployeeMonth(const QString& dataRoot, const QString& personnelNumber, int year,
-    int month, int target, const StringList& projects)
+EmployeeMonthReader::EmployeeMonthReader(QString dataRoot, const StringList& projects)
+    : dataRoot_(std::move(dataRoot)), pauses_(projects), knownKeys_(KnownKeys(projects))
+{
+}
+
+EmployeeMonth EmployeeMonthReader::read(const QString& personnelNumber, int year, int month, int target)
 {
     EmployeeMonth m;
-    const QString folder = KoravMonthFile::CollectionFolder(dataRoot, year, month);
-    MonthList pelin(year, month, personnelNumber);
-    const QString pelinPath = folder + pelin.fileName();
-    if (QFileInfo::exists(pelinPath)) {
+    const QString folder = KoravMonthFile::CollectionFolder(dataRoot_, year, month);
+    const QString pelinPath = folder + MonthFile::FileName(year, month, personnelNumber);
+    QDateTime written;
+    const std::optional<TextFile> pelin = FileStore::ReadText(pelinPath, written);
+    if (pelin || QFileInfo::exists(pelinPath)) {
         m.marker = u'D';
-        m.stand = StandOf(pelinPath);
-        pelin.load(folder);
-        m.hasData = !pelin.lines().isEmpty();
-        EvaluatePelinFile(m, pelin, personnelNumber, projects);
+        m.stand = written.isValid() ? StandText(written) : StandOf(pelinPath);
+        const QString text = pelin ? pelin->text : QString();
+        m.hasData = !text.isEmpty();
+        readPelinFile(m, text, personnelNumber, year, month);
         return m;
     }
     const QString koravPath = folder + KoravMonthFile::FileName(year, month, personnelNumber);
@@ -183,4 +137,64 @@ EmployeeMonth EvaluateEmployeeMonth(const QString& dataRoot, const QString& pers
         EvaluateKoravFile(m, lines, personnelNumber, year, month, target);
     }
     return m;
+}
+
+void EmployeeMonthReader::readPelinFile(
+    EmployeeMonth& m, QStringView text, const QString& personnelNumber, int year, int month)
+{
+    const MonthFile::MonthRecords records(text, year, month, personnelNumber);
+    MonthActivities seen;
+    for (int day = 1; day <= records.days(); ++day)
+        addPelinDay(m, records.dayValue(day), records.activityValue(day), seen);
+}
+
+void EmployeeMonthReader::addPelinDay(
+    EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen)
+{
+    const int attendance = DayAttendance(dayValue);
+    int pause = 0;
+    int known = 0;
+    for (const MonthFile::ActivityEntryView& entry :
+        MonthFile::ActivityEntryViews(activityValue.left(kActivityReadWidth))) {
+        const int minutes = DurationTextMinutes(entry.duration);
+        const MonthActivity& kind = monthActivity(m, entry.activity, seen);
+        if (kind.pause)
+            pause += minutes;
+        else {
+            known += kind.known ? minutes : 0;
+            m.activities.addAt(kind.item, minutes);
+        }
+    }
+    if (attendance - pause > 0)
+        m.open += attendance - pause - known;
+    m.attendance += attendance;
+    m.pause += pause;
+    m.known += known;
+}
+
+const EmployeeMonthReader::MonthActivity& EmployeeMonthReader::monthActivity(
+    EmployeeMonth& m, QStringView text, MonthActivities& seen)
+{
+    for (const MonthActivity& known : seen) {
+        if (known.text == text)
+            return known;
+    }
+    const Activities::const_iterator kind = activity(text);
+    // Taking the item now, with no minutes yet, keeps the order and the
+    // spelling of first appearance.
+    const qsizetype item = kind->pause ? -1 : m.activities.add(kind.key(), 0);
+    seen.append({ text, kind->pause, kind->known, item });
+    return seen.last();
+}
+
+EmployeeMonthReader::Activities::const_iterator EmployeeMonthReader::activity(QStringView key)
+{
+    // The look-up key borrows the entry's characters; only a new key is copied.
+    const Activities::const_iterator found
+        = activities_.constFind(QString::fromRawData(key.data(), key.size()));
+    if (found != activities_.cend())
+        return found;
+    const bool pause = pauses_.contains(key);
+    const bool known = !pause && knownKeys_.contains(key.toString().toCaseFolded());
+    return activities_.insert(key.toString(), { pause, known });
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "common/string_list.h"
+#include "common/working_time.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <QVarLengthArray>
 
 // Minutes per activity key in the order of first appearance; keys match
 // without regard to letter case, as the list lookups of the files do.
@@ -14,8 +18,10 @@ public:
         int minutes = 0;
     };
 
-    void add(const QString& key, int minutes);
+    // The index of the key's item.
+    qsizetype add(const QString& key, int minutes);
     void add(const ActivityMinutes& other);
+    void addAt(qsizetype index, int minutes) { items_[index].minutes += minutes; }
     const QList<Item>& items() const { return items_; }
     bool isEmpty() const { return items_.isEmpty(); }
     int total() const;
@@ -41,7 +47,44 @@ struct EmployeeMonth {
     int assigned() const { return activities.total(); }
 };
 
-// From "auswtg/YYYYMM/" below the data root: the collected PELIN time file,
-// failing that the KORAV month file, failing both a month without data.
-EmployeeMonth EvaluateEmployeeMonth(const QString& dataRoot, const QString& personnelNumber, int year,
-    int month, int target, const StringList& projects);
+// Evaluates the months of a report against one activity list; what an
+// activity key counts as is looked up once, not per entry.
+class EmployeeMonthReader {
+public:
+    EmployeeMonthReader(QString dataRoot, const StringList& projects);
+
+    // From "auswtg/YYYYMM/" below the data root: the collected PELIN time
+    // file, failing that the KORAV month file, failing both a month without
+    // data.
+    EmployeeMonth read(const QString& personnelNumber, int year, int month, int target);
+
+private:
+    struct Activity {
+        bool pause = false;
+        bool known = false; // in the list, pause excluded
+    };
+    using Activities = QHash<QString, Activity>;
+
+    // An activity spelling met in the month being read, with the item its
+    // minutes go to (none for a pause). A month uses few spellings: a look
+    // through them is cheaper than the hash.
+    struct MonthActivity {
+        QStringView text;
+        bool pause = false;
+        bool known = false;
+        qsizetype item = -1;
+    };
+    using MonthActivities = QVarLengthArray<MonthActivity, 16>;
+
+    void readPelinFile(
+        EmployeeMonth& m, QStringView text, const QString& personnelNumber, int year, int month);
+    void addPelinDay(
+        EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen);
+    const MonthActivity& monthActivity(EmployeeMonth& m, QStringView text, MonthActivities& seen);
+    Activities::const_iterator activity(QStringView key);
+
+    QString dataRoot_;
+    PauseActivities pauses_;
+    QSet<QString> knownKeys_;
+    Activities activities_;
+};

@@ -11,7 +11,10 @@
 #include "korav/reports/core/report_format.h"
 #include "korav/reports/core/report_names.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using namespace ReportFormat;
@@ -35,11 +38,81 @@ AZeitValues MonthValues(const EmployeeMonth& month, int target)
         DecimalHours(working - month.assigned()) };
 }
 
-// Decimal hours as the export line carries them, read back.
+// Decimal hours as the export line carries them, read back. The hours of
+// whole minutes have hundredths ending in 0, 1/3 or 2/3, never near a
+// rounding tie, so rounding them in binary gives the printed value without
+// printing it.
 double Cut(double hours)
 {
-    return ExportNumber(hours).toDouble();
+    return std::round(hours * 100) / 100;
 }
+
+// The twelve full-time month targets of an "msz" record, read by position
+// whatever year the units name.
+std::array<int, 12> FullMonthTargets(QStringView record)
+{
+    const QString value = StringList::ValueOf(record).left(kTargetRead).left(kTargetParseEnd);
+    std::array<int, 12> targets {};
+    for (int m = 0; m < 12; ++m) {
+        const int start = kFirstUnit + m * kUnitWidth;
+        if (value.size() < start + kUnitWidth)
+            break;
+        targets[m] = DurationTextMinutes(QStringView(value).mid(start + 6, 5));
+    }
+    return targets;
+}
+
+bool IsAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// The first line of a key, found as StringList::indexOfKey finds it, for
+// lists asked once per employee: searching them each time made the report
+// grow with the square of the staff. Plain ASCII keys go through a hash;
+// lines whose keys hold other characters are compared as the list does.
+class KeyIndex {
+public:
+    explicit KeyIndex(const StringList& list) : list_(list)
+    {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QStringView line = list.at(i);
+            const qsizetype eq = line.indexOf(u'=');
+            if (eq < 0)
+                continue;
+            const QStringView key = line.first(eq);
+            if (!IsAscii(key))
+                others_.append(i);
+            else if (const QString lower = key.toString().toLower(); !first_.contains(lower))
+                first_.insert(lower, i);
+        }
+    }
+
+    qsizetype indexOf(const QString& key) const
+    {
+        if (!IsAscii(key))
+            return list_.indexOfKey(key);
+        const qsizetype found = first_.value(key.toLower(), -1);
+        for (const qsizetype i : others_) {
+            if (found >= 0 && i > found)
+                break;
+            if (StringList::KeyOf(list_.at(i)).compare(key, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+        return found;
+    }
+
+    std::optional<QString> value(const QString& key) const
+    {
+        const qsizetype i = indexOf(key);
+        return i < 0 ? std::nullopt : std::optional(StringList::ValueOf(list_.at(i)));
+    }
+
+private:
+    const StringList& list_;
+    QHash<QString, qsizetype> first_;
+    QList<qsizetype> others_;
+};
 
 class OverviewBuilder {
 public:
@@ -84,7 +157,11 @@ private:
     int maximum_ = 0;
     int reportAssigned_ = 0;
     StringList projects_;
+    std::optional<EmployeeMonthReader> reader_;
     StringList employeeFile_;
+    std::optional<KeyIndex> targetRecords_;
+    KeyIndex numbers_ { c_.directory.numbers };
+    KeyIndex degrees_ { c_.directory.degrees };
     std::array<int, 12> fullTargets_ {};
     double degree_ = 100.0;
     EmployeeOverviewReport report_;
@@ -103,8 +180,10 @@ EmployeeOverviewReport OverviewBuilder::run()
     maximum_ = int(range.size()) + 4;
     progress(0);
     projects_ = KoravMonthFile::LoadLines(c_.dataRoot + u"dprojekte.kvd"_s);
+    reader_.emplace(c_.dataRoot, projects_);
     progress(2);
     c_.codec.LoadDataFile(c_.dataRoot + u"dama.kvd"_s, employeeFile_);
+    targetRecords_.emplace(employeeFile_);
     progress(5);
     int done = 0;
     for (const QString& name : range) {
@@ -122,24 +201,24 @@ EmployeeOverviewReport OverviewBuilder::run()
 
 std::array<int, 12> OverviewBuilder::targets(const QString& name, const QString& number) const
 {
-    const std::optional<std::array<int, 12>> full = FullMonthTargets(employeeFile_, number);
-    if (!full) {
+    const qsizetype record = targetRecords_->indexOf(EmployeeFile::TargetRecordKey(number));
+    if (record < 0) {
         c_.messenger.show(u"Für Mitarbeiter "_s + name + u" sind für das Jahr "_s + FourDigits(year_)
             + u" keine Monats-Sollzeiten vorhanden !  "_s);
         return {};
     }
-    return *full;
+    return FullMonthTargets(employeeFile_.at(record));
 }
 
 void OverviewBuilder::employee(const QString& name)
 {
-    const std::optional<QString> number = c_.directory.personnelNumber(name);
+    const std::optional<QString> number = numbers_.value(name);
     if (!number) {
         add(u"Für Mitarbeiter "_s + Left(name, 30) + u" sind keine Stammdaten vorhanden!"_s);
         return;
     }
     fullTargets_ = targets(name, *number);
-    const std::optional<QString> degree = c_.directory.degree(name);
+    const std::optional<QString> degree = degrees_.value(name);
     degree_ = degree ? LeadingDecimal(*degree) : 100.0;
     PeriodSums sums;
     if (!monthMode()) {
@@ -157,7 +236,7 @@ void OverviewBuilder::employee(const QString& name)
 
 void OverviewBuilder::month(const QString& name, const QString& number, int m, int target, PeriodSums& sums)
 {
-    const EmployeeMonth month = EvaluateEmployeeMonth(c_.dataRoot, number, year_, m, target, projects_);
+    const EmployeeMonth month = reader_->read(number, year_, m, target);
     sums.activities.add(month.activities);
     sums.target += target;
     if (month.hasData) {
@@ -316,23 +395,6 @@ QStringList EmployeeOverviewEntries(const EmployeeDirectory& directory)
     if (!entries.isEmpty())
         entries.prepend(kAllEmployees.toString());
     return entries;
-}
-
-std::optional<std::array<int, 12>> FullMonthTargets(
-    const StringList& employeeFile, const QString& personnelNumber)
-{
-    const qsizetype index = employeeFile.indexOfKey(EmployeeFile::TargetRecordKey(personnelNumber));
-    if (index < 0)
-        return std::nullopt;
-    const QString value = StringList::ValueOf(employeeFile.at(index)).left(kTargetRead).left(kTargetParseEnd);
-    std::array<int, 12> targets {};
-    for (int m = 0; m < 12; ++m) {
-        const int start = kFirstUnit + m * kUnitWidth;
-        if (value.size() < start + kUnitWidth)
-            break;
-        targets[m] = DurationTextMinutes(QStringView(value).mid(start + 6, 5));
-    }
-    return targets;
 }
 
 std::pair<int, int> QuarterMonths(const QString& quarter)

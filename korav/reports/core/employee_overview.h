@@ -22,11 +22,6 @@ inline constexpr QStringView kAllEmployees = u"00-Alle";
 // in front once there is one.
 QStringList EmployeeOverviewEntries(const EmployeeDirectory& directory);
 
-// The twelve full-time month targets of an employee's "msz" record, read by
-// position whatever year the units name; none without a record.
-std::optional<std::array<int, 12>> FullMonthTargets(
-    const StringList& employeeFile, const QString& personnelNumber);
-
 // The period of a quarter selector text: "1" to "4", "1-2", "1-3", "1-4".
 std::pair<int, int> QuarterMonths(const QString& quarter);
 

@@ -2,6 +2,9 @@
 
 #include "korav/reports/core/report_names.h"
 
+#include <array>
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -10,6 +13,32 @@ namespace {
 QString Left(const QString& text, int width)
 {
     return text.left(width).leftJustified(width, u' ');
+}
+
+// The product's rounding error stays far below the margin up to the limit.
+constexpr double kHandWrittenLimit = 1e12;
+constexpr double kTieMargin = 1e-3;
+
+// "-1234.05" of -123405
+QString HundredthsText(qint64 hundredths)
+{
+    qint64 rest = hundredths < 0 ? -hundredths : hundredths;
+    std::array<char16_t, 24> reversed {};
+    std::size_t n = 0;
+    reversed[n++] = char16_t(u'0' + rest % 10);
+    reversed[n++] = char16_t(u'0' + rest / 10 % 10);
+    reversed[n++] = u'.';
+    rest /= 100;
+    do {
+        reversed[n++] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (hundredths < 0)
+        reversed[n++] = u'-';
+    QString text(qsizetype(n), Qt::Uninitialized);
+    for (std::size_t i = 0; i < n; ++i)
+        text[qsizetype(i)] = QChar(reversed[n - 1 - i]);
+    return text;
 }
 
 QString Numbers(const AZeitValues& values)
@@ -29,7 +58,16 @@ double DecimalHours(int minutes)
 
 QString ExportNumber(double value)
 {
-    return QString::number(value, 'f', 2).rightJustified(10, u' ');
+    // A report writes thousands of these. Away from a rounding tie the
+    // rounded product is the correctly rounded value, and its digits are
+    // written by hand; near one, and for what rounds to zero, the general
+    // formatting decides.
+    const double hundredths = value * 100;
+    const double rounded = std::round(hundredths);
+    if (!(std::abs(hundredths) < kHandWrittenLimit) || rounded == 0
+        || std::abs(std::abs(hundredths - rounded) - 0.5) < kTieMargin)
+        return QString::number(value, 'f', 2).rightJustified(10, u' ');
+    return HundredthsText(qint64(rounded)).rightJustified(10, u' ');
 }
 
 QString AZeitMonthLine(const QString& name, int year, int month, const AZeitValues& values, QChar marker)

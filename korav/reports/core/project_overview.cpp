@@ -288,7 +288,8 @@ ProjectOverviewData ProjectOverviewData::Load(const QString& dataRoot, const Str
     }
     if (!data.projects.isEmpty())
         data.projects.insert(0, u"00-Alle=Alle Tätigkeiten"_s);
-    for (const QString& line : KoravMonthFile::LoadLines(dataRoot + u"zamasta.kvd"_s).lines()) {
+    const StringList master = KoravMonthFile::LoadLines(dataRoot + u"zamasta.kvd"_s);
+    for (const QString& line : master.lines()) {
         const QStringList fields = StringList::ValueOf(line).split(u'#');
         if (fields.size() < 3 || data.numbers.hasKey(fields.at(0).left(30)))
             continue;
@@ -316,7 +317,8 @@ QList<ActivityBooking> CollectedBookings(
     }
     const QString koravPath = folder + KoravMonthFile::FileName(year, month, personnelNumber);
     const StringList lines = KoravMonthFile::LoadLines(koravPath);
-    for (const QString& entry : KoravMonthSums(lines, personnelNumber, year, month, 0).entries())
+    const KoravMonthTotals sums = KoravMonthSums(lines, personnelNumber, year, month, 0);
+    for (const QString& entry : sums.entries())
         bookings.append(
             { StringList::KeyOf(entry).left(14), DurationTextMinutes(StringList::ValueOf(entry).mid(8, 5)) });
     return bookings;

@@ -1,5 +1,6 @@
 #include "korav/reports/core/report_format.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -31,10 +32,23 @@ QString Right(const QString& text, int width)
     return text.left(width).rightJustified(width, u' ');
 }
 
+// Every time of a report line passes here: the digits are written by hand.
 QString Int(int value, int width, int precision)
 {
-    const QString digits = QString::number(std::abs(qint64(value))).rightJustified(precision, u'0');
-    return QString((value < 0 ? u"-"_s : QString()) + digits).rightJustified(width, u' ');
+    const qint64 magnitude = std::abs(qint64(value));
+    int digits = 1;
+    for (qint64 rest = magnitude; rest >= 10; rest /= 10)
+        ++digits;
+    digits = std::max(digits, precision);
+    const int length = digits + (value < 0 ? 1 : 0);
+    QString text(std::max(width, length), u' ');
+    QChar* out = text.data() + text.size();
+    qint64 rest = magnitude;
+    for (int i = 0; i < digits; ++i, rest /= 10)
+        *--out = QChar(char16_t(u'0' + rest % 10));
+    if (value < 0)
+        *--out = u'-';
+    return text;
 }
 
 QString HoursMinutes(int minutes, int hourWidth)

@@ -2,9 +2,27 @@
 
 #include "common/number_parse.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The reports put a date into every line: digits by hand cost far less than
+// QString::arg. Negative numbers keep the sign where arg puts it.
+QString ZeroPadded(int value, int width)
+{
+    if (value < 0)
+        return u"%1"_s.arg(value, width, 10, QChar(u'0'));
+    int digits = 1;
+    for (int rest = value; rest >= 10; rest /= 10)
+        ++digits;
+    QString text(std::max(width, digits), u'0');
+    QChar* out = text.data() + text.size();
+    for (int rest = value; rest > 0; rest /= 10)
+        *--out = QChar(char16_t(u'0' + rest % 10));
+    return text;
+}
 
 QString StampDigits(const OutputMoment& moment)
 {
@@ -68,12 +86,12 @@ QString SavedMessage(QStringView head, const QString& fileName)
 
 QString TwoDigits(int value)
 {
-    return u"%1"_s.arg(value, 2, 10, QChar(u'0'));
+    return ZeroPadded(value, 2);
 }
 
 QString FourDigits(int value)
 {
-    return u"%1"_s.arg(value, 4, 10, QChar(u'0'));
+    return ZeroPadded(value, 4);
 }
 
 QString TextFileName(const ReportSelection& selection, const OutputMoment& moment)
