@@ -5,7 +5,11 @@
 #include "korav/core/backup_texts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <chrono>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -34,7 +38,7 @@ QList<BackupFile> DataFilesToBackUp(const QString& dataFolder, const QString& ta
         const QString name = entry.fileName();
         if (name.startsWith(u'~') || name.startsWith(u'.'))
             continue;
-        files.append({ entry.filePath(), targetFolder + name, name });
+        files.append({ entry.filePath(), targetFolder + name, name, WriteSeconds(entry.filePath()) });
     }
     return files;
 }
@@ -54,7 +58,7 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
         const QString targetPath = target + u'/' + entry.fileName();
         const QString entryName = name + u'/' + entry.fileName();
         if (!entry.isDir()) {
-            files.append({ entry.filePath(), targetPath, entryName });
+            files.append({ entry.filePath(), targetPath, entryName, WriteSeconds(entry.filePath()) });
             continue;
         }
         if (entry.fileName().startsWith(u'.') || IsSkipped(entry, skip))
@@ -69,13 +73,23 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
     return true;
 }
 
-bool CopyIsDue(const QString& source, const QString& target)
+std::optional<qint64> WriteSeconds(const QString& path)
 {
-    const QFileInfo copy(target);
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(QFile::encodeName(path).toStdString(), error);
+    if (error)
+        return std::nullopt;
+    return std::chrono::floor<std::chrono::seconds>(written.time_since_epoch()).count();
+}
+
+bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
+{
+    std::error_code error;
     // Whatever stands in the way of the copy (a folder, say) is no copy.
-    if (!copy.isFile())
+    if (!std::filesystem::is_regular_file(QFile::encodeName(target).toStdString(), error))
         return true;
-    return StampSeconds(QFileInfo(source).lastModified()) > StampSeconds(copy.lastModified());
+    const std::optional<qint64> copySeconds = WriteSeconds(target);
+    return !copySeconds || sourceSeconds > copySeconds;
 }
 
 void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress)
@@ -83,7 +97,7 @@ void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupPro
     int done = 0;
     for (const BackupFile& file : files) {
         ++tally.examined;
-        if (CopyIsDue(file.source, file.target)) {
+        if (CopyIsDue(file.sourceSeconds, file.target)) {
             if (FileStore::CopyFileStreamed(file.source, file.target))
                 ++tally.copied;
             else

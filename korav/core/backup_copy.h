@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class Messenger;
 
@@ -12,6 +13,7 @@ struct BackupFile {
     QString source;
     QString target;
     QString name; // as a message names it, relative to the data folder
+    std::optional<qint64> sourceSeconds; // `WriteSeconds` of the source when it was listed
 };
 
 struct CopyTally {
@@ -36,8 +38,16 @@ QList<BackupFile> DataFilesToBackUp(const QString& dataFolder, const QString& ta
 bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStringList& skip,
     const QString& name, Messenger& messenger, QList<BackupFile>& files);
 
-// A copy is due when the target is missing or its stamp is older.
-bool CopyIsDue(const QString& source, const QString& target);
+// The last-write time as the backup compares it: whole seconds on the
+// file system's own clock, not local-time text, so that the hour that
+// repeats when summer time ends does not make a newer file look older.
+// Read without a local-time conversion, which would cost more than the
+// look-up itself on every file. Nothing for a path that cannot be read.
+std::optional<qint64> WriteSeconds(const QString& path);
+
+// A copy is due when the target is not a file or its stamp is older than
+// the source's.
+bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target);
 
 // Copies every due file (through a temporary name, keeping its time) and
 // counts what was examined and what was really copied.

@@ -71,7 +71,3 @@ int NextFolderIndex(int lastIndex, int folderCount)
     return lastIndex < folderCount ? lastIndex + 1 : 1;
 }
 
-qint64 StampSeconds(const QDateTime& lastModified)
-{
-    return lastModified.toSecsSinceEpoch();
-}

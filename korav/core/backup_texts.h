@@ -28,7 +28,3 @@ LastBackup ParseLastBackup(const QString& text, int folderCount);
 // the ring has become shorter than the given index.
 int NextFolderIndex(int lastIndex, int folderCount);
 
-// The last-write time as the backup compares it: whole seconds. Counted
-// from the epoch rather than as local-time text, so that the hour that
-// repeats when summer time ends does not make a newer file look older.
-qint64 StampSeconds(const QDateTime& lastModified);

@@ -2,7 +2,6 @@
 #include "korav/core/backup_schedule.h"
 #include "korav/core/backup_texts.h"
 
-#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -51,21 +50,6 @@ TEST(BackupTexts, TheRingStartsAgainAfterItsLastFolderOrWhenItGotShorter)
     } cases[] = { { 8, 8, 1 }, { 1, 8, 2 }, { 7, 8, 8 }, { 6, 2, 1 }, { 0, 2, 1 }, { 2, 2, 1 } };
     for (const auto& c : cases)
         EXPECT_EQ(NextFolderIndex(c.last, c.count), c.next) << c.last << " of " << c.count;
-}
-
-TEST(BackupTexts, StampsCompareWholeSecondsInTimeOrderAcrossTheEndOfSummerTime)
-{
-    qputenv("TZ", "Europe/Berlin");
-    tzset();
-    const QDateTime a(QDate(2024, 3, 5), QTime(9, 7, 41, 100));
-    EXPECT_EQ(StampSeconds(a), StampSeconds(a.addMSecs(800)));
-    EXPECT_LT(StampSeconds(a), StampSeconds(a.addSecs(1)));
-    // 02:30 summer time comes before 02:10 winter time of 27 October 2024.
-    const QDateTime summer = QDateTime(QDate(2024, 10, 27), QTime(0, 30), Qt::UTC).toLocalTime();
-    const QDateTime winter = QDateTime(QDate(2024, 10, 27), QTime(1, 10), Qt::UTC).toLocalTime();
-    EXPECT_EQ(summer.time(), QTime(2, 30));
-    EXPECT_EQ(winter.time(), QTime(2, 10));
-    EXPECT_LT(StampSeconds(summer), StampSeconds(winter));
 }
 
 // The last backup three days ago at 23:00 counts as one day ago.
