@@ -2,9 +2,9 @@
 
 #include "common/file_store.h"
 #include "common/messenger.h"
+#include "common/wait.h"
 
 #include <QFileInfo>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -105,7 +105,7 @@ void DataFileCodec::wait(int milliseconds) const
     if (wait_)
         wait_(milliseconds);
     else
-        QThread::msleep(milliseconds);
+        SleepMilliseconds(milliseconds);
 }
 
 void DataFileCodec::LoadDataFile(const QString& path, StringList& list)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/wait.h"
+
 #include "common/string_list.h"
 
 #include <QString>
@@ -32,8 +34,6 @@ QChar FirstUnscramblableChar(QStringView text);
 // coding number, which a file coded with 10 switches for the rest of the run.
 class DataFileCodec {
 public:
-    using Wait = std::function<void(int milliseconds)>;
-
     DataFileCodec(CodecProgram program, Messenger& messenger, Wait wait = {});
 
     int CodingNumber() const { return codingNumber_; }

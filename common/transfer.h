@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/wait.h"
+
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -19,7 +21,6 @@ struct RemoteFile {
 // is reported through the messenger and returned as false.
 class Transfer {
 public:
-    using Wait = std::function<void(int milliseconds)>;
     using OnlineObserver = std::function<void(bool online)>;
 
     Transfer(Messenger& messenger, Wait wait);

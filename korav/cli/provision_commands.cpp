@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "common/wait.h"
 #include "korav/cli/admin_session.h"
 #include "korav/cli/exit_codes.h"
 #include "korav/core/base_data_staleness.h"
@@ -11,16 +12,9 @@
 #include "korav/core/pelin_provision.h"
 #include "korav/core/time_file_update.h"
 
-#include <QThread>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void Wait(int milliseconds)
-{
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
 
 // The staleness the main window computes at log-in, which decides whether
 // the build and provide buttons can be pressed at all.
@@ -64,7 +58,7 @@ int RunProvideCommand(const AdminSession& session)
         session.messenger().show(u"PELIN-Basisdaten erstellen ! ( korav build )"_s);
         return kExitRefused;
     }
-    const PelinProvision provision(session.store(), connection, Wait);
+    const PelinProvision provision(session.store(), connection, SleepMilliseconds);
     const int shownBefore = session.messagesShown();
     const std::optional<QString> status = provision.provideBaseData(stale, session.clock().now());
     // Providing the program may fail after the base data went out.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/wait.h"
+
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -15,7 +17,6 @@ class ConnectionSettings;
 class PelinProvision {
 public:
     enum class Kind { TimeFolder = 1, ProgramFolder = 2 };
-    using Wait = std::function<void(int milliseconds)>;
 
     PelinProvision(const BaseDataStore& store, const ConnectionSettings& connection, Wait wait = {});
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/wait.h"
 #include "korav/core/data_folder.h"
 
 #include <QTime>
@@ -12,8 +13,6 @@ class Messenger;
 // Brings the update package into the FTP folder and looks it up there, over
 // the FTP session that `FtpVerbinden` opened.
 namespace UpdateUpload {
-
-using Wait = std::function<void(int milliseconds)>;
 
 inline constexpr char16_t kNoConnection[] = u"FTP-Verbindung konte nicht hergestellt werden !  ";
 inline constexpr char16_t kFoundText[] = u"ZIP-Datei ist vorhanden - Datei-Datum : ";

@@ -1,4 +1,6 @@
 // The main window's part in providing PELIN and collecting time files.
+#include "common/ui/busy_cursor.h"
+#include "common/wait.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_state.h"
 #include "korav/core/pelin_base_builder.h"
@@ -16,29 +18,13 @@
 #include "common/messenger.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void Wait(int milliseconds)
-{
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
-// Hour-glass cursor for the length of a collection.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace
 
@@ -141,7 +127,7 @@ void TMainForm::KoravUploadBtnClick()
     errLabel_->clear();
     setButtonLook(u"KoravUploadBtn", false);
     EinstellungenLaden();
-    const PelinProvision provision(environment_.store, connection_, Wait);
+    const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
     const std::optional<QString> status = provision.provideBaseData(stale_, environment_.clock.now());
     CheckPelinProgramCurrent();
     if (status)
@@ -152,7 +138,7 @@ void TMainForm::PelinExeUploadBtnClick()
 {
     errLabel_->clear();
     EinstellungenLaden();
-    const PelinProvision provision(environment_.store, connection_, Wait);
+    const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
     const std::optional<QString> status = provision.provideProgram(stale_, environment_.clock.now());
     CheckPelinProgramCurrent();
     if (status)

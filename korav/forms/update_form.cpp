@@ -2,6 +2,8 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/busy_cursor.h"
+#include "common/wait.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
 #include "korav/core/korav_help.h"
@@ -12,13 +14,11 @@
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QThread>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -39,20 +39,6 @@ QToolButton* MakeSpeedButton(QWidget* parent, const QString& name, const QString
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return button;
 }
-
-void Wait(int milliseconds)
-{
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
-// Hour-glass cursor for the length of the upload.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace
 
@@ -194,7 +180,7 @@ void TUpdateForm::ZipUploadSBtnClick()
     FtpClient* ftp = parts_.ftpVerbinden();
     if (!ftp)
         return;
-    if (!UpdateUpload::Upload(*ftp, data, environment_.messenger, Wait)) {
+    if (!UpdateUpload::Upload(*ftp, data, environment_.messenger, SleepMilliseconds)) {
         errLabel_->clear();
         return;
     }

@@ -24,8 +24,7 @@ const QString kActivityFile = u"dprojekte.kvd"_s;
 const QString kUpdateFile = u"pelin-update.zip"_s;
 const QString kInstaller = u"install-pelin"_s;
 
-std::unique_ptr<Transfer> MakeTransfer(
-    const LoginSettings& settings, Messenger& messenger, Transfer::Wait wait)
+std::unique_ptr<Transfer> MakeTransfer(const LoginSettings& settings, Messenger& messenger, Wait wait)
 {
     if (settings.lanMode)
         return std::make_unique<FolderTransfer>(settings.folders, messenger, std::move(wait));
@@ -41,7 +40,7 @@ StringList ReadPlainList(const QString& path)
 } // namespace
 
 LoginSession::LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
-    DataFileCodec& codec, Transfer::Wait wait)
+    DataFileCodec& codec, Wait wait)
     : settings_(std::move(settings)),
       folders_(std::move(folders)),
       messenger_(messenger),

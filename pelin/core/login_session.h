@@ -26,7 +26,7 @@ public:
     // `startDate` is the day the main window was created: it fixes the current
     // and the previous month for the whole run.
     LoginSession(LoginSettings settings, UserFolders folders, Messenger& messenger, QDate startDate,
-        DataFileCodec& codec, Transfer::Wait wait);
+        DataFileCodec& codec, Wait wait);
     ~LoginSession();
 
     const LoginState& state() const { return state_; }

@@ -5,6 +5,7 @@
 #include "common/messenger.h"
 #include "common/time_format.h"
 #include "common/ui/about_form.h"
+#include "common/wait.h"
 #include "pelin/core/calendar_navigation.h"
 #include "pelin/core/login_session.h"
 #include "pelin/core/month_overview_input.h"
@@ -28,7 +29,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
-#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -314,7 +314,7 @@ void TMainForm::createLoginSession()
     loginSession_
         = std::make_unique<LoginSession>(LoginSettingsFrom(*config_, env_.executableFolder, startedByKorav_),
             UserFolders { env_.documentsFolder, env_.desktopFolder }, env_.messenger, dates_.today,
-            env_.codec, [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
+            env_.codec, SleepMilliseconds);
     loginSession_->transfer().setOnlineObserver([this](bool online) { showOnline(online); });
     createDaySheet();
 }

@@ -39,7 +39,7 @@ protected:
         ASSERT_TRUE(transfer->connect());
     }
 
-    Transfer::Wait recordWait()
+    Wait recordWait()
     {
         return [this](int ms) { waits.append(ms); };
     }

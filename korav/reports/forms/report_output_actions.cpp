@@ -2,11 +2,11 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/busy_cursor.h"
 #include "korav/reports/core/report_names.h"
 #include "korav/reports/core/text_report.h"
 #include "korav/reports/core/workbook_export.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QProgressBar>
 #include <QStandardPaths>
@@ -30,14 +30,6 @@ PrintoutContent Printout(
     content.now = context.clock.now();
     return content;
 }
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -109,7 +101,7 @@ bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& s
     const QString path = context.chooseFile(u" Speichern als"_s, WorkbookFileName(selection, moment));
     if (path.isEmpty())
         return false;
-    const WaitCursor wait;
+    const BusyCursor wait;
     const bool saved = ExportWorkbook(path, selection, buffer, projects, moment, context.messenger,
         progressBar1 ? BarProgress(*progressBar1) : ExportProgress());
     if (progressBar1)
