@@ -80,11 +80,6 @@ bool Offered(const QStringList& entries, const QString& entry, Messenger& messen
     return false;
 }
 
-EmployeeDirectory DirectoryOf(const AdminSession& session)
-{
-    return ReadEmployeeDirectory(KoravMonthFile::LoadLines(session.store().folder().path(u"zamasta.kvd")));
-}
-
 class ReportRun {
 public:
     ReportRun(const AdminSession& session, const CommandOptions& options, OutputFormat format)
@@ -122,7 +117,7 @@ private:
 
 int ReportRun::employeeOverview()
 {
-    const EmployeeDirectory directory = DirectoryOf(session_);
+    const EmployeeDirectory directory = LoadEmployeeDirectory(root_);
     const QStringList entries = EmployeeOverviewEntries(directory);
     const QString employee = options_.employee.value_or(kAllEmployees.toString());
     if (!Offered(entries, employee, messenger()))
@@ -181,7 +176,7 @@ int ReportRun::projectOverview()
 
 int ReportRun::annualCheck()
 {
-    const EmployeeDirectory directory = DirectoryOf(session_);
+    const EmployeeDirectory directory = LoadEmployeeDirectory(root_);
     const QStringList entries = EmployeeOverviewEntries(directory);
     const QString employee = options_.employee.value_or(kAllEmployees.toString());
     if (!Offered(entries, employee, messenger()))
@@ -224,8 +219,6 @@ bool CheckReportFormat(const CommandOptions& options, Messenger& messenger)
 
 int RunReportCommand(const AdminSession& session, const CommandOptions& options)
 {
-    if (!CheckReportFormat(options, session.messenger()))
-        return kExitUsage;
     ReportRun run(session, options, *FormatNamed(options.format));
     if (options.report == u"employee")
         return run.employeeOverview();

@@ -1,6 +1,10 @@
 #include "korav/reports/core/employee_directory.h"
 
+#include "korav/reports/core/korav_month_file.h"
+
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -45,4 +49,9 @@ EmployeeDirectory ReadEmployeeDirectory(const StringList& masterData)
     std::stable_sort(directory.names.begin(), directory.names.end(),
         [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return directory;
+}
+
+EmployeeDirectory LoadEmployeeDirectory(const QString& dataRoot)
+{
+    return ReadEmployeeDirectory(KoravMonthFile::LoadLines(dataRoot + u"zamasta.kvd"_s));
 }

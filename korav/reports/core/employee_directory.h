@@ -20,3 +20,5 @@ struct EmployeeDirectory {
 };
 
 EmployeeDirectory ReadEmployeeDirectory(const StringList& masterData);
+// The directory of the master data ("zamasta.kvd") in the data folder.
+EmployeeDirectory LoadEmployeeDirectory(const QString& dataRoot);

@@ -20,11 +20,6 @@ bool FifteenMinuteRaster(const StringList& targetRecords)
     return day.size() == 5 && ParseDecimalInt(day) > 0 && day.startsWith(u'0');
 }
 
-StringList LoadPlain(const QString& path)
-{
-    return KoravMonthFile::LoadLines(path);
-}
-
 } // namespace
 
 MonthCompletion::MonthCompletion(QString dataRoot, bool backupFolder, Messenger& messenger,
@@ -40,9 +35,9 @@ MonthCompletion::MonthCompletion(QString dataRoot, bool backupFolder, Messenger&
 
 void MonthCompletion::Open()
 {
-    directory_ = ReadEmployeeDirectory(LoadPlain(dataRoot_ + u"zamasta.kvd"_s));
-    descriptions_ = LoadPlain(dataRoot_ + u"dprojekte.kvd"_s);
-    fiveMinutes_ = !FifteenMinuteRaster(LoadPlain(dataRoot_ + u"zmszsatz.kvd"_s));
+    directory_ = LoadEmployeeDirectory(dataRoot_);
+    descriptions_ = KoravMonthFile::LoadLines(dataRoot_ + u"dprojekte.kvd"_s);
+    fiveMinutes_ = !FifteenMinuteRaster(KoravMonthFile::LoadLines(dataRoot_ + u"zmszsatz.kvd"_s));
     Reset();
 }
 

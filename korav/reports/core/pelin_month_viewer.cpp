@@ -65,7 +65,7 @@ QStringList PelinMonthViewer::EmptyHead()
 
 void PelinMonthViewer::Open()
 {
-    directory_ = ReadEmployeeDirectory(KoravMonthFile::LoadLines(dataRoot_ + u"zamasta.kvd"_s));
+    directory_ = LoadEmployeeDirectory(dataRoot_);
     descriptions_ = KoravMonthFile::LoadLines(dataRoot_ + u"dprojekte.kvd"_s);
     Clear();
 }

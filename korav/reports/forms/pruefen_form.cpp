@@ -2,7 +2,6 @@
 
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
-#include "korav/reports/core/korav_month_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,7 +100,7 @@ void TPruefenForm::showEvent(QShowEvent* event)
 
 void TPruefenForm::FormShow()
 {
-    directory_ = ReadEmployeeDirectory(KoravMonthFile::LoadLines(dataRoot_() + u"zamasta.kvd"_s));
+    directory_ = LoadEmployeeDirectory(dataRoot_());
     const QSignalBlocker block(maLCBox_);
     maLCBox_->clear();
     maLCBox_->addItems(EmployeeOverviewEntries(directory_));

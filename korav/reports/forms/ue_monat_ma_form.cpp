@@ -145,7 +145,7 @@ void TUeMonatMaForm::showEvent(QShowEvent* event)
 
 void TUeMonatMaForm::FormShow()
 {
-    directory_ = ReadEmployeeDirectory(KoravMonthFile::LoadLines(dataRoot_() + u"zamasta.kvd"_s));
+    directory_ = LoadEmployeeDirectory(dataRoot_());
     const QSignalBlocker block(maLCBox_);
     maLCBox_->clear();
     maLCBox_->addItems(EmployeeOverviewEntries(directory_));
