@@ -38,13 +38,8 @@ void FtpTransfer::disconnect()
 
 bool FtpTransfer::tryTimes(int pauseMs, const std::function<bool()>& attempt) const
 {
-    for (int i = 1; i <= kAttempts; ++i) {
-        if (attempt())
-            return true;
-        if (i < kAttempts)
-            wait(pauseMs);
-    }
-    return false;
+    return TryTimes(
+        kAttempts, pauseMs, [this](int milliseconds) { wait(milliseconds); }, attempt);
 }
 
 bool FtpTransfer::fetch(const QString& localPath, const QString& fileName, bool required)

@@ -25,17 +25,6 @@ QString ClockText(const QTime& now)
     return now.toString(u"HH:mm:ss"_s);
 }
 
-bool PutWithRetries(FtpClient& ftp, const QString& path, const Wait& wait)
-{
-    for (int attempt = 1; attempt <= FtpTransfer::kAttempts; ++attempt) {
-        if (ftp.put(path, Package()))
-            return true;
-        if (attempt < FtpTransfer::kAttempts && wait)
-            wait(FtpTransfer::kUploadPauseMs);
-    }
-    return false;
-}
-
 } // namespace
 
 bool MayStart(const DataFolder& data, Messenger& messenger)
@@ -69,7 +58,8 @@ bool Upload(FtpClient& ftp, const DataFolder& data, Messenger& messenger, const 
         messenger.show(u"Datei %1 in KORAV-Ordner nicht vorhanden !  "_s.arg(Package()));
         return false;
     }
-    if (!PutWithRetries(ftp, path, wait)) {
+    if (!TryTimes(FtpTransfer::kAttempts, FtpTransfer::kUploadPauseMs, wait,
+            [&] { return ftp.put(path, Package()); })) {
         messenger.show(u"Datei %1 konnte nicht hochgeladen werden! (in FTP-Ordner)  "_s.arg(Package()));
         return false;
     }
