@@ -22,6 +22,7 @@
 #include "korav/core/year_targets_file.h"
 #include "korav/demo/demo_access.h"
 #include "korav/demo/demo_activities.h"
+#include "korav/demo/demo_month.h"
 #include "korav/demo/demo_month_files.h"
 #include "korav/demo/demo_random.h"
 #include "korav/demo/demo_staff.h"
@@ -48,14 +49,6 @@ public:
     bool write(QStringView, const QString&) override { return true; }
     void remove(QStringView) override { }
 };
-
-int WorkingDays(int year, int month, const HolidayCalendar& holidays)
-{
-    int days = 0;
-    for (QDate day(year, month, 1); day.month() == month; day = day.addDays(1))
-        days += day.dayOfWeek() <= 5 && !holidays.isHoliday(day) ? 1 : 0;
-    return days;
-}
 
 class DemoFirmWriter {
 public:
@@ -189,7 +182,7 @@ bool DemoFirmWriter::writeTargets()
         for (const DemoEmployee& employee : std::as_const(staff_)) {
             for (int month = 1; month <= 12; ++month)
                 file.append(YearTargetsFile::Line(y, month, employee.shortName,
-                    QString::number(WorkingDays(y, month, holidays) * kDailyTarget / 60)));
+                    QString::number(WorkingDays(y, month, holidays).size() * kDailyTarget / 60)));
         }
         if (!YearTargetsFile::Save(store_, y, file))
             return false;

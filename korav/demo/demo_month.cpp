@@ -111,6 +111,8 @@ private:
     DemoRandom& random_;
 };
 
+} // namespace
+
 QList<QDate> WorkingDays(int year, int month, const HolidayCalendar& holidays)
 {
     QList<QDate> days;
@@ -121,8 +123,6 @@ QList<QDate> WorkingDays(int year, int month, const HolidayCalendar& holidays)
     }
     return days;
 }
-
-} // namespace
 
 MonthList DemoMonth(int year, int month, const QString& personnelNumber, const DemoWorkPattern& pattern,
     const HolidayCalendar& holidays, DemoRandom& random)

@@ -12,6 +12,9 @@ struct DemoWorkPattern {
     int dailyTarget = 480; // the firm's daily target, which an absence fills
 };
 
+// Monday to Friday of the month without its public holidays.
+QList<QDate> WorkingDays(int year, int month, const HolidayCalendar& holidays);
+
 // A month as PELIN would have recorded it: working days with coming and
 // going on the 5-minute raster, a pause, two to five activities, now and
 // then a day of sickness or a flexi-day and a week of holiday; weekends and
