@@ -8,6 +8,9 @@ class Messenger;
 // Refusal shown whenever something would be written into a backup folder.
 inline constexpr char16_t kBackupFolderRefusal[]
     = u"In einen Sicherungsordner können keine Daten gespeichert werden!";
+// The same refusal where files other than base data would be made there.
+inline constexpr char16_t kBackupFolderFilesRefusal[]
+    = u"In einen Sicherungsordner können keine Dateien erstellt werden!";
 
 // Reads and writes the plain files of the data folder. Every save is atomic
 // and is refused in a backup folder, whichever dialog asks for it.

@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr char16_t kBackupRefusal[] = u"In einen Sicherungsordner können keine Dateien erstellt werden!";
-
 QString Clock(const QDateTime& now)
 {
     return FixedWidth::Digits(now.time().hour(), 2) + u':' + FixedWidth::Digits(now.time().minute(), 2);
@@ -73,7 +71,7 @@ std::optional<QString> PelinProvision::provideBaseData(BaseDataStaleness& stale,
 {
     Messenger& messenger = store_.messenger();
     if (store_.isBackupFolder()) {
-        messenger.show(QString::fromUtf16(kBackupRefusal));
+        messenger.show(QString::fromUtf16(kBackupFolderFilesRefusal));
         return std::nullopt;
     }
     if (store_.exists(KoravFile::kUploadMarker)
@@ -104,7 +102,7 @@ std::optional<QString> PelinProvision::provideProgram(BaseDataStaleness& stale, 
 {
     Messenger& messenger = store_.messenger();
     if (store_.isBackupFolder()) {
-        messenger.show(QString::fromUtf16(kBackupRefusal));
+        messenger.show(QString::fromUtf16(kBackupFolderFilesRefusal));
         return std::nullopt;
     }
     if (!stale.program)

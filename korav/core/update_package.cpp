@@ -3,6 +3,7 @@
 #include "common/file_store.h"
 #include "common/messenger.h"
 #include "common/string_list.h"
+#include "korav/core/base_data_store.h"
 #include "korav/core/zip_obj.h"
 
 #include <QFile>
@@ -33,6 +34,14 @@ QList<PackedFile> PackedFiles()
 }
 
 } // namespace
+
+bool MayPack(const DataFolder& data, Messenger& messenger)
+{
+    if (!data.isBackupFolder())
+        return true;
+    messenger.show(QString::fromUtf16(kBackupFolderFilesRefusal));
+    return false;
+}
 
 std::optional<QStringList> FilesToPack(const DataFolder& data, Messenger& messenger)
 {

@@ -17,6 +17,8 @@ inline constexpr char16_t kPackage[] = u"pelin-update.zip";
 inline constexpr char16_t kUploadMarker[] = u"uplstemp_zip.kvd";
 inline constexpr int kLevel = 6;
 
+// Packing writes into the data folder: refused in a backup folder.
+bool MayPack(const DataFolder& data, Messenger& messenger);
 // The files to pack in their order, or nothing after the message of the
 // first one missing.
 std::optional<QStringList> FilesToPack(const DataFolder& data, Messenger& messenger);

@@ -151,10 +151,8 @@ void TUpdateForm::PelinZipErstellenSBtnClick()
 {
     filesToCompLBox_->clear();
     const DataFolder& data = environment_.store.folder();
-    if (environment_.store.isBackupFolder()) {
-        environment_.messenger.show(u"In einen Sicherungsordner können keine Dateien erstellt werden!"_s);
+    if (!UpdatePackage::MayPack(data, environment_.messenger))
         return;
-    }
     parts_.buildStaleBaseData();
     const std::optional<QStringList> files = UpdatePackage::FilesToPack(data, environment_.messenger);
     if (!files)
