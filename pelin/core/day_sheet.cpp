@@ -92,6 +92,7 @@ void DaySheet::clear()
     hoursField.clear();
     minutesField.clear();
     entries_.clear();
+    changed_.reset();
     selected_ = -1;
     enterEnabled_ = false;
     values_ = {};
@@ -123,8 +124,30 @@ void DaySheet::StoreDisplayedDay()
     record.goHour = goHour;
     record.goMinute = goMinute;
     record.remark = remark.left(MonthFile::kRemarkWidth);
-    displayedMonth().storeDay(dates_.displayedDay.day(), record, entries_, clock_.today());
+    displayedMonth().storeDay(dates_.displayedDay.day(), record, entriesToStore(), clock_.today());
     state_.dayModified = false;
+}
+
+QList<MonthFile::ActivityEntry> DaySheet::entriesToStore() const
+{
+    QList<MonthFile::ActivityEntry> entries = entries_;
+    if (changed_)
+        entries.insert(std::min(changed_->index, entries.size()), changed_->entry);
+    return entries;
+}
+
+void DaySheet::putBackChangedEntry()
+{
+    if (!changed_)
+        return;
+    entries_.insert(std::min(changed_->index, entries_.size()), changed_->entry);
+    changed_.reset();
+    projectNumber.clear();
+    projectDescription.clear();
+    hoursField.clear();
+    minutesField.clear();
+    modified();
+    ComputeDayValues();
 }
 
 DayRecord DaySheet::workingDay() const
@@ -155,8 +178,11 @@ void DaySheet::ComputeDayValues()
     MonthList& month = displayedMonth();
     QList<DayRecord> days;
     const QDate shown = dates_.displayedDay;
-    for (int d = 1; d <= DaysInMonth(shown.year(), shown.month()); ++d)
-        days.append(WorkingDayOf(month.readDay(d)));
+    for (int d = 1; d <= DaysInMonth(shown.year(), shown.month()); ++d) {
+        // The month list still holds an entry being changed; the shown day
+        // counts without it, as its own values do.
+        days.append(changed_ && d == shown.day() ? workingDay() : WorkingDayOf(month.readDay(d)));
+    }
     values_.month = ComputeMonthValues(days, pauses, monthTarget());
     values_.monthTexts = FormatMonthValues(values_.month);
     values_.monthColour = MonthOpenColourOf(values_.month);
@@ -263,6 +289,7 @@ void DaySheet::EinfgEintragBtnClick()
     }
     entries_.append(
         { MonthFile::DateText(clock_.today()), MonthFile::DurationText(hoursField, minutesField), number });
+    changed_.reset();
     modified();
     hoursField.clear();
     minutesField.clear();
@@ -288,9 +315,12 @@ qsizetype DaySheet::entryIndexOfSelection()
 
 void DaySheet::ChgEintragBtnClick()
 {
-    if (!entryFieldsEmpty()
-        && messenger_.ask(u"Ausgewählte Tätigkeit %1 verwerfen?"_s.arg(projectNumber)) == kAnswerNo)
-        return;
+    if (!entryFieldsEmpty() || changed_) {
+        const QString held = projectNumber.isEmpty() && changed_ ? changed_->entry.activity : projectNumber;
+        // Only a clear "Ja" discards: a closed dialog keeps the entry.
+        if (messenger_.ask(u"Ausgewählte Tätigkeit %1 verwerfen?"_s.arg(held)) != kAnswerYes)
+            return;
+    }
     if (selected_ < 0) {
         messenger_.show(u"Markieren Sie eine Tätigkeit in der Tasgesliste"_s);
         return;
@@ -301,6 +331,7 @@ void DaySheet::ChgEintragBtnClick()
         return;
     }
     const MonthFile::ActivityEntry entry = entries_.takeAt(index);
+    changed_ = ChangedEntry { entry, index };
     projectNumber = entry.activity;
     hoursField = QString::number(ParseDecimalInt(entry.duration.left(3)));
     minutesField = entry.duration.mid(3, 2);
@@ -330,6 +361,9 @@ void DaySheet::DelEintragBtnClick()
 
 void DaySheet::QuickEntry(const QString& caption)
 {
+    // The quick entry fills the entry fields: an entry being changed goes
+    // back into the list first instead of being overwritten.
+    putBackChangedEntry();
     selected_ = -1;
     const auto line = std::find_if(state_.activityList.lines().cbegin(), state_.activityList.lines().cend(),
         [&](const QString& l) { return l.contains(u'=') && StringList::ValueOf(l) == caption; });

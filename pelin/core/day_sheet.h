@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Clock;
 class Messenger;
@@ -43,7 +44,11 @@ public:
     QString projectNumber, projectDescription;
     QString hoursField, minutesField;
 
+    // The entries shown in the list; an entry being changed is not among them.
     const QList<MonthFile::ActivityEntry>& entries() const { return entries_; }
+    // The entry that "Ändern" put into the entry fields, until it is entered
+    // again or deliberately discarded.
+    bool entryBeingChanged() const { return changed_.has_value(); }
     QList<DaySheetRow> rows() const;
     const DaySheetValues& values() const { return values_; }
     qsizetype selectedRow() const { return selected_; }
@@ -87,6 +92,16 @@ private:
     qsizetype entryIndexOfSelection();
     void modified();
     DayRecord workingDay() const;
+    QList<MonthFile::ActivityEntry> entriesToStore() const;
+    void putBackChangedEntry();
+
+    // An entry taken out by "Ändern" and where it stood in the list. It stays
+    // in the month list until it is entered again or discarded on purpose, so
+    // that leaving the day or logging out never loses it.
+    struct ChangedEntry {
+        MonthFile::ActivityEntry entry;
+        qsizetype index = 0;
+    };
 
     LoginState& state_;
     PelinDates& dates_;
@@ -96,6 +111,7 @@ private:
     QStringList clipboard_;
     QString pasteHint_;
     DaySheetValues values_;
+    std::optional<ChangedEntry> changed_;
     qsizetype selected_ = -1;
     bool enterEnabled_ = false;
 };

@@ -139,7 +139,112 @@ TEST_F(DaySheetFixture, DiscardQuestionOnlyNoStops)
     EXPECT_EQ(sheet.entries().size(), 1);
     messenger.answerNext(kAnswerClosed);
     sheet.ChgEintragBtnClick();
-    EXPECT_EQ(sheet.projectNumber, u"P100"_s) << "a closed dialog goes on as yes";
+    EXPECT_EQ(sheet.projectNumber, u"P200"_s) << "a closed dialog keeps the entry fields";
+    EXPECT_EQ(sheet.entries().size(), 1);
+    messenger.answerNext(kAnswerYes);
+    sheet.ChgEintragBtnClick();
+    EXPECT_EQ(sheet.projectNumber, u"P100"_s);
+}
+
+namespace {
+
+// A day of two entries made on earlier days, P100 being changed.
+struct ChangingAnEntry : DaySheetFixture {
+    const QString dayValue = u"2023030107301615----------------"_s;
+    const QString activityValue = u"2023030100400P100####2023030200300P200####"_s;
+
+    ChangingAnEntry()
+    {
+        state.currentMonth.pasteDay(6, dayValue, activityValue);
+        sheet.LoadDisplayedDay();
+        sheet.Select(0);
+        sheet.ChgEintragBtnClick();
+    }
+
+    void showDay(int day)
+    {
+        dates.displayedDay = QDate(2023, 3, day);
+        sheet.LoadDisplayedDay();
+    }
+};
+
+} // namespace
+
+TEST_F(ChangingAnEntry, TheEntryLeavesTheListButNotTheMonth)
+{
+    EXPECT_EQ(sheet.projectNumber, u"P100"_s);
+    ASSERT_EQ(sheet.entries().size(), 1);
+    EXPECT_EQ(sheet.entries()[0].activity, u"P200"_s);
+    EXPECT_EQ(sheet.values().day.open(), 5 * 60 + 45) << "the day counts without the entry being changed";
+    EXPECT_EQ(state.currentMonth.activityValue(6), activityValue);
+    EXPECT_TRUE(sheet.entryBeingChanged());
+}
+
+TEST_F(ChangingAnEntry, LeavingTheDayKeepsTheEntryWithItsDateAndPlace)
+{
+    showDay(7);
+    EXPECT_EQ(state.currentMonth.activityValue(6), activityValue);
+    showDay(6);
+    ASSERT_EQ(sheet.entries().size(), 2);
+    EXPECT_EQ(sheet.entries()[0].activity, u"P100"_s);
+    EXPECT_EQ(sheet.entries()[0].date, u"20230301"_s);
+    EXPECT_FALSE(sheet.entryBeingChanged());
+    EXPECT_TRUE(messenger.all.isEmpty());
+}
+
+TEST_F(ChangingAnEntry, EnteringItAgainReplacesIt)
+{
+    sheet.hoursField = u"5"_s;
+    sheet.EinfgEintragBtnClick();
+    showDay(7);
+    EXPECT_EQ(state.currentMonth.activityValue(6), u"2023030200300P200####2023030700500P100####"_s);
+
+    showDay(6);
+    sheet.Select(1);
+    sheet.ChgEintragBtnClick();
+    sheet.ActivityChosen(u"P300"_s, u"Neu"_s);
+    sheet.hoursField = u"1"_s;
+    sheet.minutesField = u"00"_s;
+    sheet.EinfgEintragBtnClick();
+    EXPECT_EQ(state.currentMonth.activityValue(6), u"2023030200300P200####2023030700100P300####"_s)
+        << "entered under another number, the changed entry is replaced";
+}
+
+TEST_F(ChangingAnEntry, ChangingAnotherEntryDiscardsOnlyOnYes)
+{
+    const struct {
+        int answer;
+        QString kept;
+    } cases[] = {
+        { kAnswerNo, u"2023030100400P100####2023030200300P200####"_s },
+        { kAnswerClosed, u"2023030100400P100####2023030200300P200####"_s },
+        { kAnswerYes, u"2023030200300P200####"_s },
+    };
+    for (const auto& c : cases) {
+        state.currentMonth = MonthList(2023, 3, u"4711"_s);
+        state.currentMonth.pasteDay(6, dayValue, activityValue);
+        showDay(6);
+        sheet.Select(0);
+        sheet.ChgEintragBtnClick();
+        sheet.projectNumber.clear();
+        sheet.Select(0);
+        messenger.questions.clear();
+        messenger.answerNext(c.answer);
+        sheet.ChgEintragBtnClick();
+        EXPECT_EQ(messenger.questions, QStringList { u"Ausgewählte Tätigkeit P100 verwerfen?"_s })
+            << "an entry being changed is asked for even when its number was cleared";
+        showDay(7);
+        EXPECT_EQ(state.currentMonth.activityValue(6), c.kept) << c.answer;
+    }
+}
+
+TEST_F(ChangingAnEntry, QuickEntryPutsTheEntryBackFirst)
+{
+    sheet.QuickEntry(u"Pause"_s);
+    ASSERT_EQ(sheet.rows().size(), 3);
+    EXPECT_EQ(sheet.rows()[0].number, u"P100"_s);
+    EXPECT_EQ(sheet.rows()[2].number, u"900"_s);
+    EXPECT_EQ(sheet.rows()[2].duration, u"  1:45"_s);
 }
 
 TEST_F(DaySheetFixture, CopyAndPaste)
