@@ -54,12 +54,16 @@ void TZeigeBotschaftForm::prepare(const QString& text, Mode mode)
         neinBtn_->setText(u"OK"_s);
         neinBtn_->setGeometry(centre - kButtonWidth / 2, buttonTop, kButtonWidth, kButtonHeight);
         neinBtn_->setDefault(true);
+        neinBtn_->setFocus();
     } else {
         jaBtn_->show();
         neinBtn_->setText(u"Nein"_s);
         jaBtn_->setGeometry(centre - 4 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
         neinBtn_->setGeometry(centre + 4, buttonTop, kButtonWidth, kButtonHeight);
         jaBtn_->setDefault(true);
+        // The dialog is shared: without this, the focus left on "OK" by the
+        // message before would make Enter answer "Nein".
+        jaBtn_->setFocus();
     }
     setFixedSize(clientWidth, kMargin + layout.labelHeight + 48);
     answer_ = kAnswerClosed;

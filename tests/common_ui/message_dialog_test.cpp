@@ -1,5 +1,7 @@
+#include "common/ui/dialog_messenger.h"
 #include "common/ui/message_layout.h"
 #include "common/ui/zeige_botschaft_form.h"
+#include "tests/support/enter_key_answers.h"
 #include "tests/support/qt_printers.h"
 
 #include <QLabel>
@@ -96,4 +98,30 @@ TEST_F(MessageDialog, AnswerCodes)
     EXPECT_EQ(
         run(u"Frage"_s, TZeigeBotschaftForm::kQuestion, [this] { QTest::keyClick(&form, Qt::Key_Escape); }),
         99);
+}
+
+TEST(MessageDialogKeys, EnterGivesEachQuestionItsDefaultWhateverCameBefore)
+{
+    DialogMessenger messenger(u"PELIN"_s);
+    EnterKeyAnswers user;
+    EXPECT_EQ(messenger.show(u"Gespeichert"_s), kAnswerNo);
+    EXPECT_EQ(messenger.ask(u"Änderungen speichern ?"_s), kAnswerYes);
+    EXPECT_EQ(messenger.ask(u"Noch einmal ?"_s), kAnswerYes);
+    EXPECT_EQ(messenger.show(u"Fertig"_s), kAnswerNo);
+    EXPECT_EQ(messenger.ask(u"Änderungen speichern ?"_s), kAnswerYes);
+    EXPECT_EQ(user.texts.size(), 5);
+}
+
+TEST_F(MessageDialog, QuestionAfterNeinStartsOnJaAgain)
+{
+    EXPECT_EQ(run(u"Frage"_s, TZeigeBotschaftForm::kQuestion,
+                  [this] {
+                      nein()->setFocus();
+                      nein()->click();
+                  }),
+        0);
+    form.prepare(u"Frage"_s, TZeigeBotschaftForm::kQuestion);
+    EXPECT_EQ(form.focusWidget(), ja());
+    form.prepare(u"Meldung"_s, TZeigeBotschaftForm::kMessage);
+    EXPECT_EQ(form.focusWidget(), nein());
 }
