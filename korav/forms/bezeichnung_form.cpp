@@ -26,11 +26,11 @@ TBezeichnungForm::TBezeichnungForm(ActivityListEditor& editor, QWidget* parent)
     : QDialog(parent),
       editor_(editor),
       bezeichnung4Edit_(MakeEntry(this, u"Bezeichnung4Edit"_s)),
-      bezeichnung5Edit_(MakeEntry(this, u"Bezeichnung5Edit"_s))
+      bezeichnung5Edit_(MakeEntry(this, u"Bezeichnung5Edit"_s)),
+      closeBtn_(MakeButton(this, u"CloseBtn"_s, u"&Schließen"_s))
 {
     setObjectName(u"BezeichnungForm"_s);
     setWindowTitle(u"  Bezeichnungen Schnelleintrag in PELIN"_s);
-    auto* closeBtn = MakeButton(this, u"CloseBtn"_s, u"&Schließen"_s);
     auto* grid = new QGridLayout(this);
     grid->addWidget(
         new QLabel(u"Die 4. und 5. Bezeichnung des Schnelleintrags in PELIN können geändert werden."_s, this),
@@ -43,8 +43,8 @@ TBezeichnungForm::TBezeichnungForm(ActivityListEditor& editor, QWidget* parent)
     grid->addWidget(new QLabel(u"max.12"_s, this), 5, 1);
     grid->addWidget(bezeichnung5Edit_, 6, 0);
     grid->addWidget(new QLabel(u"max.12"_s, this), 6, 1);
-    grid->addWidget(closeBtn, 7, 2);
-    connect(closeBtn, &QPushButton::clicked, this, &TBezeichnungForm::CloseBtnClick);
+    grid->addWidget(closeBtn_, 7, 2);
+    connect(closeBtn_, &QPushButton::clicked, this, &TBezeichnungForm::CloseBtnClick);
 }
 
 void TBezeichnungForm::FormShow()
@@ -52,7 +52,7 @@ void TBezeichnungForm::FormShow()
     editor_.beginDesignations();
     bezeichnung4Edit_->setText(editor_.startDesignation4());
     bezeichnung5Edit_->setText(editor_.startDesignation5());
-    findChild<QPushButton*>(u"CloseBtn"_s)->setFocus();
+    closeBtn_->setFocus();
 }
 
 void TBezeichnungForm::CloseBtnClick()

@@ -4,6 +4,7 @@
 
 class ActivityListEditor;
 class QLineEdit;
+class QPushButton;
 
 // The captions of PELIN's fourth and fifth quick-entry buttons; a change
 // lives in the activity dialog until that dialog saves.
@@ -24,4 +25,5 @@ private:
     ActivityListEditor& editor_;
     QLineEdit* bezeichnung4Edit_;
     QLineEdit* bezeichnung5Edit_;
+    QPushButton* closeBtn_;
 };

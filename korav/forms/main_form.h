@@ -8,39 +8,42 @@
 #include "korav/core/connection_settings.h"
 #include "korav/core/program_settings.h"
 #include "korav/forms/korav_environment.h"
-#include <memory>
-class TConnectionIndicator;
-class TVerbDatenForm;
-class TUpdateForm;
+#include "korav/forms/main_form_controls.h"
 #include "korav/reports/forms/ue_monat_ma_opener.h"
 
 #include <QDate>
 #include <QMainWindow>
+#include <array>
+#include <memory>
 
-struct KoravEnvironment;
 class DataFolder;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
 class QToolButton;
 class TAdminPassForm;
+class TAuswMonatStdForm;
+class TAuswProjekteForm;
+class TBackupForm;
+class TConnectionIndicator;
+class TFeiertagForm;
 class TMaOpenForm;
 class TMaStammForm;
 class TMListeForm;
-class TAuswMonatStdForm;
-class TAuswProjekteForm;
 class TProjekteForm;
-class TZeitSollForm;
-class TStdSatzForm;
-class TFeiertagForm;
 class TPruefenForm;
+class TStdSatzForm;
 class TUeMonatMaForm;
+class TUpdateForm;
+class TVerbDatenForm;
+class TZeitSollForm;
 
-// KORAV's main window: the log-in and the hub of every dialog.
-class TBackupForm;
-
+// KORAV's main window: the log-in and the hub of every dialog. Its buttons
+// with their menu items are declared in MainControls(); each file of the
+// window holds one of its concerns (main_form_*.cpp).
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -70,11 +73,15 @@ public:
     TUeMonatMaForm& employeeOverview() { return *ueMonatMaForm_; }
     TPruefenForm& annualCheck() { return *pruefenForm_; }
 
-public Q_SLOTS:
+    // Start, log-in and end (main_form.cpp, main_form_login.cpp).
     void FormShow();
     void AnmeldenBtnClick();
     void SetLoginState(bool loggedIn);
     void LoadProgramSettings();
+    void CloseBtnClick();
+    void FormClose();
+
+    // Base-data dialogs (main_form_dialogs.cpp).
     void ChgMListeBtnClick();
     void ChgMaStammBtnClick();
     void ChgOrdnerBtnClick();
@@ -84,6 +91,8 @@ public Q_SLOTS:
     void ChgMonSollZBtnClick();
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
+
+    // Overviews and checks (main_form_reports.cpp).
     void PelinMonUeBtnClick();
     void ProjMonatBtnClick();
     void ProjQuartaBtnClick();
@@ -93,15 +102,20 @@ public Q_SLOTS:
     void MaJahrBtnClick();
     void PruefJahrBtnClick();
     void MonatKomplettBtnClick();
+
+    // Notes, help, information and style (main_form_help.cpp).
     void InfoImageClick();
     void MenuHilfeDateiClick();
     void MenuInfoClick();
     void SubMenuStilWindowsClick();
     void SubMenuStilGrauClick();
+
+    // Backup and its timer (main_form_backup.cpp).
     void Timer1Timer();
     void BackupBtnClick();
     void runAutomaticBackup();
-    void FormClose();
+
+    // Providing PELIN and collecting time files (main_form_provision.cpp).
     void EinstellungenLaden();
     void CheckBaseDataCurrent();
     void CheckPelinProgramCurrent();
@@ -129,19 +143,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A button of MainControls() and its menu item.
+    struct CommandControls {
+        QPushButton* button = nullptr;
+        QAction* menuItem = nullptr;
+    };
+
+    void createDialogs();
+    void createProvisionDialogs();
     void buildControls();
     QWidget* buildLoginPanel();
     QWidget* buildGroups();
     void buildMenus();
     void connectHandlers();
-    void setTableEnabled(bool enabled);
-    void applyDataAdminLocks();
+    void enableCommands(bool loggedIn);
     void switchStyle(VisualStyle style);
     void dataFolderChanged(const DataFolder& folder);
-    void connectProvisionHandlers();
-    void setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled);
-    void setButtonLook(QStringView button, bool italic, const QString& colour = {});
     void openProjectOverview(int mode);
+    void showEmployeeOverview(EmployeeOverviewCommand command);
+    CommandControls& controls(MainCommand command) { return commands_[std::size_t(command)]; }
+    QPushButton* button(MainCommand command) { return controls(command).button; }
+    void setCommandState(MainCommand command, const QString& caption, bool enabled);
+    void setCommandEnabled(MainCommand command, bool enabled);
+    void setButtonLook(MainCommand command, bool italic, const QString& colour = {});
 
     KoravEnvironment& environment_;
     QDate startDate_;
@@ -151,37 +175,40 @@ private:
     bool styleChanged_ = false;
     ProgramSettings programSettings_;
     BackupTimerCount backupTimer_;
-    TBackupForm* backupForm_ = nullptr;
     DataFileCodec codec_ { CodecProgram::Korav, environment_.messenger };
     ConnectionSettings connection_ { environment_.store };
     BaseDataStaleness stale_;
-    TVerbDatenForm* verbDatenForm_ = nullptr;
-    TUpdateForm* updateForm_ = nullptr;
-    TConnectionIndicator* paintBox1_ = nullptr;
     std::unique_ptr<FtpClient> ftp_;
 
+    std::array<CommandControls, kMainCommandCount> commands_ {};
     QLineEdit* adminPassMEdit_ = nullptr;
-    QPushButton* anmeldenBtn_ = nullptr;
     QToolButton* ampelSBtn_ = nullptr;
+    QToolButton* infoImage_ = nullptr;
     QLabel* errLabel_ = nullptr;
     QLabel* azDatStandLabel_ = nullptr;
     QLabel* bkpHinweisLabel_ = nullptr;
     QList<QLabel*> periodLabels_;
     QAction* subMenuStilWindows_ = nullptr;
     QAction* subMenuStilGrau_ = nullptr;
+    QAction* menuHilfeOeffnen_ = nullptr;
+    QAction* menuHilfeDatei_ = nullptr;
+    QAction* menuInfo_ = nullptr;
     QTimer* timer1_;
+    TConnectionIndicator* paintBox1_ = nullptr;
 
-    TMListeForm* mListeForm_;
-    TMaStammForm* maStammForm_;
-    TAdminPassForm* adminPassForm_;
-    TMaOpenForm* maOpenForm_;
-    TAuswMonatStdForm* auswMonatStdForm_;
-    TAuswProjekteForm* auswProjekteForm_;
-    TProjekteForm* projekteForm_;
-    TZeitSollForm* zeitSollForm_;
-    TStdSatzForm* stdSatzForm_;
-    TFeiertagForm* feiertagForm_;
-    TUeMonatMaForm* ueMonatMaForm_;
-    TPruefenForm* pruefenForm_;
-    void showEmployeeOverview(EmployeeOverviewCommand command);
+    TMListeForm* mListeForm_ = nullptr;
+    TMaStammForm* maStammForm_ = nullptr;
+    TAdminPassForm* adminPassForm_ = nullptr;
+    TMaOpenForm* maOpenForm_ = nullptr;
+    TAuswMonatStdForm* auswMonatStdForm_ = nullptr;
+    TAuswProjekteForm* auswProjekteForm_ = nullptr;
+    TProjekteForm* projekteForm_ = nullptr;
+    TZeitSollForm* zeitSollForm_ = nullptr;
+    TStdSatzForm* stdSatzForm_ = nullptr;
+    TFeiertagForm* feiertagForm_ = nullptr;
+    TBackupForm* backupForm_ = nullptr;
+    TUeMonatMaForm* ueMonatMaForm_ = nullptr;
+    TPruefenForm* pruefenForm_ = nullptr;
+    TVerbDatenForm* verbDatenForm_ = nullptr;
+    TUpdateForm* updateForm_ = nullptr;
 };

@@ -1,11 +1,12 @@
+// The main window's controls: built from MainControls() and wired through
+// the pointers kept while building.
 #include "korav/core/admin_passwords.h"
 #include "korav/core/korav_help.h"
+#include "korav/forms/connection_indicator.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/help_window.h"
-#include "korav/forms/korav_environment.h"
 #include "korav/forms/ma_open_form.h"
 #include "korav/forms/main_form.h"
-#include "korav/forms/main_form_controls.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -46,10 +48,18 @@ QAction* MakeAction(QMenu* menu, const QString& name, const QString& caption)
     return action;
 }
 
+// The group boxes of the buttons, in the order of MainPlace from SetUp on.
+constexpr MainPlace kGroupPlaces[]
+    = { MainPlace::SetUp, MainPlace::Administer, MainPlace::Check, MainPlace::Report };
 const QString kGroupCaptions[]
     = { u"Einrichten"_s, u"Verwalten"_s, u"Prüfen und  Korrigieren"_s, u"Auswerten"_s };
 const QString kMenuCaptions[]
     = { u"Einrichten"_s, u"Verwalten"_s, u"Prüfen / Korrigieren"_s, u"Auswerten"_s };
+
+int GroupOf(MainPlace place)
+{
+    return place == MainPlace::Overview ? 3 : int(place) - int(MainPlace::SetUp);
+}
 
 } // namespace
 
@@ -65,13 +75,17 @@ void TMainForm::buildControls()
     bkpHinweisLabel_ = new QLabel(u" Ordner mit Datensicherung ! "_s, central);
     bkpHinweisLabel_->setObjectName(u"BkpHinweisLabel"_s);
     bkpHinweisLabel_->setStyleSheet(u"color: white; background-color: red;"_s);
+    const MainControl& close = MainControlOf(MainCommand::Close);
+    controls(MainCommand::Close).button = MakeButton(central, Text(close.button), Text(close.caption));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(bkpHinweisLabel_);
     bottom->addWidget(errLabel_, 1);
     bottom->addWidget(azDatStandLabel_);
-    bottom->addWidget(MakeButton(central, u"CloseBtn"_s, u"Beenden"_s));
+    bottom->addWidget(button(MainCommand::Close));
     layout->addLayout(bottom);
     setCentralWidget(central);
+    paintBox1_ = new TConnectionIndicator(this);
+    statusBar()->addPermanentWidget(paintBox1_);
     buildMenus();
 }
 
@@ -83,17 +97,19 @@ QWidget* TMainForm::buildLoginPanel()
     adminPassMEdit_->setObjectName(u"AdminPassMEdit"_s);
     adminPassMEdit_->setEchoMode(QLineEdit::Password);
     adminPassMEdit_->setMaxLength(AdminPasswords::kMaxPassword);
-    anmeldenBtn_ = MakeButton(panel, u"AnmeldenBtn"_s, u"Anmelden"_s);
+    const MainControl& login = MainControlOf(MainCommand::Anmelden);
+    controls(MainCommand::Anmelden).button = MakeButton(panel, Text(login.button), Text(login.caption));
     ampelSBtn_ = new QToolButton(panel);
     ampelSBtn_->setObjectName(u"AmpelSBtn"_s);
     ampelSBtn_->setText(u"●"_s);
     ampelSBtn_->setAutoRaise(true);
+    infoImage_ = MakeImage(panel, u"InfoImage"_s, u"Info anzeigen"_s, QStyle::SP_MessageBoxInformation);
     row->addWidget(new QLabel(u"Administrator-Passwort"_s, panel));
     row->addWidget(adminPassMEdit_);
-    row->addWidget(anmeldenBtn_);
+    row->addWidget(button(MainCommand::Anmelden));
     row->addWidget(ampelSBtn_);
     row->addStretch(1);
-    row->addWidget(MakeImage(panel, u"InfoImage"_s, u"Info anzeigen"_s, QStyle::SP_MessageBoxInformation));
+    row->addWidget(infoImage_);
     row->addWidget(MakeHelpImage(panel, environment_.help, KoravHelp::kMainWindowTopic));
     return panel;
 }
@@ -102,8 +118,8 @@ QWidget* TMainForm::buildGroups()
 {
     auto* groups = new QWidget(this);
     auto* row = new QHBoxLayout(groups);
-    QVBoxLayout* columns[4];
-    for (int g = 0; g < 4; ++g) {
+    QVBoxLayout* columns[std::size(kGroupPlaces)];
+    for (std::size_t g = 0; g < std::size(kGroupPlaces); ++g) {
         auto* box = new QGroupBox(kGroupCaptions[g], groups);
         columns[g] = new QVBoxLayout(box);
         row->addWidget(box);
@@ -119,15 +135,18 @@ QWidget* TMainForm::buildGroups()
     }
     int overviewIndex = 0;
     for (const MainControl& control : MainControls()) {
+        if (control.place == MainPlace::LoginPanel || control.place == MainPlace::Bottom)
+            continue;
         auto* button = MakeButton(groups, Text(control.button), Text(control.caption));
-        if (control.group == kReportGroup && Text(control.button) != u"PelinMonUeBtn"_s) {
+        controls(control.command).button = button;
+        if (control.place == MainPlace::Overview) {
             overviews->addWidget(button, 1 + overviewIndex / 3, overviewIndex % 3);
             ++overviewIndex;
         } else {
-            columns[control.group]->addWidget(button);
+            columns[GroupOf(control.place)]->addWidget(button);
         }
     }
-    columns[kReportGroup]->addLayout(overviews);
+    columns[GroupOf(MainPlace::Report)]->addLayout(overviews);
     for (QVBoxLayout* column : columns)
         column->addStretch(1);
     return groups;
@@ -136,12 +155,16 @@ QWidget* TMainForm::buildGroups()
 void TMainForm::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(u"Datei"_s);
-    QMenu* groups[4];
-    for (int g = 0; g < 4; ++g)
+    QMenu* groups[std::size(kGroupPlaces)];
+    for (std::size_t g = 0; g < std::size(kGroupPlaces); ++g)
         groups[g] = menuBar()->addMenu(kMenuCaptions[g]);
     QMenu* help = menuBar()->addMenu(u"Hilfe"_s);
 
-    MakeAction(file, u"MenuLogin"_s, u"An- / Abmelden"_s);
+    const auto addItem = [this](QMenu* menu, const MainControl& control) {
+        controls(control.command).menuItem = MakeAction(
+            menu, Text(control.menuItem), Text(control.menuCaption ? control.menuCaption : control.caption));
+    };
+    addItem(file, MainControlOf(MainCommand::Anmelden));
     QMenu* styles = file->addMenu(u"Stil wechseln"_s);
     subMenuStilWindows_ = MakeAction(styles, u"SubMenuStilWindows"_s, u"Windows"_s);
     subMenuStilGrau_ = MakeAction(styles, u"SubMenuStilGrau"_s, u"Grau"_s);
@@ -149,54 +172,34 @@ void TMainForm::buildMenus()
     subMenuStilGrau_->setCheckable(true);
     subMenuStilWindows_->setChecked(style_ == VisualStyle::System);
     subMenuStilGrau_->setChecked(style_ == VisualStyle::Grey);
-    MakeAction(file, u"MenuClose"_s, u"Programm schließen"_s);
+    addItem(file, MainControlOf(MainCommand::Close));
 
     for (const MainControl& control : MainControls())
-        MakeAction(groups[control.group], Text(control.menuItem),
-            Text(control.menuCaption ? control.menuCaption : control.caption));
+        if (control.place != MainPlace::LoginPanel && control.place != MainPlace::Bottom)
+            addItem(groups[GroupOf(control.place)], control);
 
-    MakeAction(help, u"MenuHilfeOeffnen"_s, u"Hilfe öffnen"_s);
-    MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordner "_s);
-    MakeAction(help, u"MenuInfo"_s, u"Info"_s);
+    menuHilfeOeffnen_ = MakeAction(help, u"MenuHilfeOeffnen"_s, u"Hilfe öffnen"_s);
+    menuHilfeDatei_ = MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordner "_s);
+    menuInfo_ = MakeAction(help, u"MenuInfo"_s, u"Info"_s);
 }
 
 void TMainForm::connectHandlers()
 {
-    const auto onClick = [this](const QString& button, const QString& menuItem, auto handler) {
-        connect(findChild<QPushButton*>(button), &QPushButton::clicked, this, handler);
-        connect(findChild<QAction*>(menuItem), &QAction::triggered, this, handler);
-    };
-    onClick(u"AnmeldenBtn"_s, u"MenuLogin"_s, &TMainForm::AnmeldenBtnClick);
-    onClick(u"ChgMListeBtn"_s, u"MenuChgMListe"_s, &TMainForm::ChgMListeBtnClick);
-    onClick(u"ChgMaStammBtn"_s, u"MenuChgMaStamm"_s, &TMainForm::ChgMaStammBtnClick);
-    onClick(u"ChgOrdnerBtn"_s, u"MenuChgOrdner"_s, &TMainForm::ChgOrdnerBtnClick);
-    onClick(u"ChgAPasswBtn"_s, u"MenuChgAPassw"_s, &TMainForm::ChgAPasswBtnClick);
-    onClick(u"CloseBtn"_s, u"MenuClose"_s, &QWidget::close);
-    onClick(u"BackupBtn"_s, u"MenuChgBackup"_s, &TMainForm::BackupBtnClick);
-    connect(this, &TMainForm::automaticBackupDue, this, &TMainForm::runAutomaticBackup);
-    onClick(u"ChgProjektListeBtn"_s, u"MenuChgProjektListe"_s, &TMainForm::ChgProjektListeBtnClick);
-    onClick(u"ChgSonstigeBtn"_s, u"MenuChgSonstige"_s, &TMainForm::ChgSonstigeBtnClick);
-    onClick(u"ChgMonSollZBtn"_s, u"MenuChgMonSollZ"_s, &TMainForm::ChgMonSollZBtnClick);
-    onClick(u"StdSatzBtn"_s, u"MenuStdSatz"_s, &TMainForm::StdSatzBtnClick);
-    onClick(u"ChgFeiertageBtn"_s, u"MenuChgFeiertage"_s, &TMainForm::ChgFeiertageBtnClick);
-    onClick(u"PelinMonUeBtn"_s, u"MenuPelinMonUe"_s, &TMainForm::PelinMonUeBtnClick);
-    onClick(u"ProjMonatBtn"_s, u"MenuProjMonat"_s, &TMainForm::ProjMonatBtnClick);
-    onClick(u"ProjQuartaBtn"_s, u"MenuProjQuarta"_s, &TMainForm::ProjQuartaBtnClick);
-    onClick(u"ProjJahrBtn"_s, u"MenuProjJahr"_s, &TMainForm::ProjJahrBtnClick);
-    onClick(u"MaMonatBtn"_s, u"MenuMaMonat"_s, &TMainForm::MaMonatBtnClick);
-    onClick(u"MaQuartaBtn"_s, u"MenuMaQuarta"_s, &TMainForm::MaQuartaBtnClick);
-    onClick(u"MaJahrBtn"_s, u"MenuMaJahr"_s, &TMainForm::MaJahrBtnClick);
-    onClick(u"PruefJahrBtn"_s, u"MenuPruefJahr"_s, &TMainForm::PruefJahrBtnClick);
-    onClick(u"MonatKomplettBtn"_s, u"MenuMonatKomplett"_s, &TMainForm::MonatKomplettBtnClick);
+    for (const MainControl& control : MainControls()) {
+        connect(controls(control.command).button, &QPushButton::clicked, this, control.handler);
+        connect(controls(control.command).menuItem, &QAction::triggered, this, control.handler);
+    }
     connect(adminPassMEdit_, &QLineEdit::returnPressed, this, &TMainForm::AnmeldenBtnClick);
-    connect(findChild<QToolButton*>(u"InfoImage"_s), &QToolButton::clicked, this, &TMainForm::InfoImageClick);
-    connect(findChild<QAction*>(u"MenuHilfeOeffnen"_s), &QAction::triggered, this,
+    connect(infoImage_, &QToolButton::clicked, this, &TMainForm::InfoImageClick);
+    connect(menuHilfeOeffnen_, &QAction::triggered, this,
         [this] { environment_.help.OpenHelp(KoravHelp::kMainWindowTopic); });
-    connect(
-        findChild<QAction*>(u"MenuHilfeDatei"_s), &QAction::triggered, this, &TMainForm::MenuHilfeDateiClick);
-    connect(findChild<QAction*>(u"MenuInfo"_s), &QAction::triggered, this, &TMainForm::MenuInfoClick);
+    connect(menuHilfeDatei_, &QAction::triggered, this, &TMainForm::MenuHilfeDateiClick);
+    connect(menuInfo_, &QAction::triggered, this, &TMainForm::MenuInfoClick);
     connect(subMenuStilWindows_, &QAction::triggered, this, &TMainForm::SubMenuStilWindowsClick);
     connect(subMenuStilGrau_, &QAction::triggered, this, &TMainForm::SubMenuStilGrauClick);
     connect(timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(this, &TMainForm::automaticBackupDue, this, &TMainForm::runAutomaticBackup);
+    connect(this, &TMainForm::activityListStale, this, &TMainForm::MarkActivityListStale);
+    connect(this, &TMainForm::baseDataSaved, this, &TMainForm::CheckBaseDataCurrent);
     connect(maOpenForm_, &TMaOpenForm::dataFolderChanged, this, &TMainForm::dataFolderChanged);
 }

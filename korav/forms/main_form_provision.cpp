@@ -20,15 +20,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-} // namespace
-
-void TMainForm::connectProvisionHandlers()
+void TMainForm::createProvisionDialogs()
 {
     verbDatenForm_ = new TVerbDatenForm(
         environment_, connection_, [this] { CheckBaseDataCurrent(); }, this);
@@ -40,21 +35,6 @@ void TMainForm::connectProvisionHandlers()
             },
             [this] { CheckBaseDataCurrent(); } },
         this);
-    paintBox1_ = new TConnectionIndicator(this);
-    statusBar()->addPermanentWidget(paintBox1_);
-    const auto onClick = [this](const QString& button, const QString& menuItem, auto handler) {
-        connect(findChild<QPushButton*>(button), &QPushButton::clicked, this, handler);
-        connect(findChild<QAction*>(menuItem), &QAction::triggered, this, handler);
-    };
-    onClick(u"PelinErstellenBtn"_s, u"MenuPelinErstellen"_s, &TMainForm::PelinErstellenBtnClick);
-    onClick(u"KoravUploadBtn"_s, u"MenuKoravUpload"_s, &TMainForm::KoravUploadBtnClick);
-    onClick(u"PelinExeUploadBtn"_s, u"MenuPelinExeUpload"_s, &TMainForm::PelinExeUploadBtnClick);
-    onClick(u"StartPelinBtn"_s, u"MenuStartPelin"_s, &TMainForm::StartPelinBtnClick);
-    onClick(u"KoravDownloadBtn"_s, u"MenuKoravDownload"_s, &TMainForm::KoravDownloadBtnClick);
-    onClick(u"VerbindBtn"_s, u"MenuVerbind"_s, &TMainForm::VerbindBtnClick);
-    onClick(u"UpdateBtn"_s, u"MenuUpdate"_s, &TMainForm::UpdateBtnClick);
-    connect(this, &TMainForm::activityListStale, this, &TMainForm::MarkActivityListStale);
-    connect(this, &TMainForm::baseDataSaved, this, &TMainForm::CheckBaseDataCurrent);
 }
 
 void TMainForm::EinstellungenLaden()
@@ -62,19 +42,16 @@ void TMainForm::EinstellungenLaden()
     connection_.load();
 }
 
-void TMainForm::setButtonState(QStringView button, QStringView menuItem, const QString& caption, bool enabled)
+void TMainForm::setCommandState(MainCommand command, const QString& caption, bool enabled)
 {
-    auto* b = centralWidget()->findChild<QPushButton*>(button.toString());
-    auto* m = findChild<QAction*>(menuItem.toString());
-    b->setText(caption);
-    b->setEnabled(enabled);
-    m->setText(caption);
-    m->setEnabled(enabled);
+    controls(command).button->setText(caption);
+    controls(command).menuItem->setText(caption);
+    setCommandEnabled(command, enabled);
 }
 
-void TMainForm::setButtonLook(QStringView button, bool italic, const QString& colour)
+void TMainForm::setButtonLook(MainCommand command, bool italic, const QString& colour)
 {
-    auto* b = centralWidget()->findChild<QPushButton*>(button.toString());
+    QPushButton* b = button(command);
     QFont font = b->font();
     font.setItalic(italic);
     b->setFont(font);
@@ -85,8 +62,8 @@ void TMainForm::setButtonLook(QStringView button, bool italic, const QString& co
 void TMainForm::CheckPelinProgramCurrent()
 {
     stale_.checkProgram(environment_.store.folder(), connection_.fields().programFolder);
-    setButtonLook(u"PelinExeUploadBtn", stale_.program);
-    setButtonState(u"PelinExeUploadBtn", u"MenuPelinExeUpload",
+    setButtonLook(MainCommand::PelinExeUpload, stale_.program);
+    setCommandState(MainCommand::PelinExeUpload,
         stale_.program ? u"Programm PELIN bereitstellen "_s : u"Programm PELIN ist aktuell"_s,
         stale_.program);
 }
@@ -96,14 +73,13 @@ void TMainForm::CheckBaseDataCurrent()
     CheckPelinProgramCurrent();
     stale_.check(environment_.store.folder(), connection_.fields().programFolder);
     const bool stale = stale_.anyBaseData();
-    setButtonLook(u"PelinErstellenBtn", stale, stale ? u"rgb(0, 128, 0)"_s : u"black"_s);
-    setButtonState(u"PelinErstellenBtn", u"MenuPelinErstellen",
+    setButtonLook(MainCommand::PelinErstellen, stale, stale ? u"rgb(0, 128, 0)"_s : u"black"_s);
+    setCommandState(MainCommand::PelinErstellen,
         stale ? u"PELIN-Basisdaten erstellen ! "_s : u"PELIN-Basisdaten sind aktuell"_s, stale);
     const bool upload = !stale && role_ != AdminPasswords::kNoRole;
-    findChild<QPushButton*>(u"KoravUploadBtn"_s)->setEnabled(upload);
-    findChild<QAction*>(u"MenuKoravUpload"_s)->setEnabled(upload);
+    setCommandEnabled(MainCommand::KoravUpload, upload);
     if (!stale)
-        setButtonLook(u"KoravUploadBtn", false);
+        setButtonLook(MainCommand::KoravUpload, false);
 }
 
 void TMainForm::MarkActivityListStale()
@@ -119,13 +95,13 @@ void TMainForm::PelinErstellenBtnClick()
     if (!build.run(stale_))
         return;
     CheckBaseDataCurrent();
-    setButtonLook(u"KoravUploadBtn", true);
+    setButtonLook(MainCommand::KoravUpload, true);
 }
 
 void TMainForm::KoravUploadBtnClick()
 {
     errLabel_->clear();
-    setButtonLook(u"KoravUploadBtn", false);
+    setButtonLook(MainCommand::KoravUpload, false);
     EinstellungenLaden();
     const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
     const std::optional<QString> status = provision.provideBaseData(stale_, environment_.clock.now());
@@ -162,7 +138,7 @@ void TMainForm::KoravDownloadBtnClick()
     if (result->collectionText != azDatStandLabel_->text())
         azDatStandLabel_->setText(result->collectionText);
     ShowDone(errLabel_, result->statusText);
-    setButtonLook(u"KoravDownloadBtn", false);
+    setButtonLook(MainCommand::KoravDownload, false);
 }
 
 void TMainForm::VerbindBtnClick()

@@ -81,7 +81,8 @@ void TProjekteForm::buildControls(KoravEnvironment& environment)
     projekteListView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
-    for (QPushButton* button : findChildren<QPushButton*>())
+    for (QPushButton* button : { uebernehmenSBtn_, delProjektSBtn_, chgProjektSBtn_, copyProjektSBtn_,
+             chgBezeichnungBtn_, sucheProjektBtn_, saveBtn, cancelBtn })
         button->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);

@@ -98,12 +98,16 @@ QWidget* TVerbDatenForm::buildFolderPanel()
     zeitOrdnerEdit_ = MakeEdit(panel, u"ZeitOrdnerEdit"_s, 259, true);
     grid->addWidget(MakeLabel(panel, u"Label6"_s, u"Ordner für Programm PELIN"_s), 3, 0);
     grid->addWidget(progOrdnerEdit_, 3, 1);
-    grid->addWidget(
-        MakeSpeedButton(panel, u"OrdnerProgDatenBtn"_s, u"..."_s, u"Programm-Ordner wählen"_s), 3, 2);
+    QToolButton* ordnerProgDatenBtn
+        = MakeSpeedButton(panel, u"OrdnerProgDatenBtn"_s, u"..."_s, u"Programm-Ordner wählen"_s);
+    connect(ordnerProgDatenBtn, &QToolButton::clicked, this, &TVerbDatenForm::OrdnerProgDatenBtnClick);
+    grid->addWidget(ordnerProgDatenBtn, 3, 2);
     grid->addWidget(MakeLabel(panel, u"Label15"_s, u"Ordner für Mitarbeiter - Zeitdateien"_s), 4, 0);
     grid->addWidget(zeitOrdnerEdit_, 4, 1);
-    grid->addWidget(
-        MakeSpeedButton(panel, u"OrdnerZeitDatenBtn"_s, u"..."_s, u"Zeitdaten-Ordner wählen"_s), 4, 2);
+    QToolButton* ordnerZeitDatenBtn
+        = MakeSpeedButton(panel, u"OrdnerZeitDatenBtn"_s, u"..."_s, u"Zeitdaten-Ordner wählen"_s);
+    connect(ordnerZeitDatenBtn, &QToolButton::clicked, this, &TVerbDatenForm::OrdnerZeitDatenBtnClick);
+    grid->addWidget(ordnerZeitDatenBtn, 4, 2);
     return panel;
 }
 
@@ -136,8 +140,10 @@ QWidget* TVerbDatenForm::buildFtpPanel()
     vorhFtpOrdnerLBox_ = new QListWidget(panel);
     vorhFtpOrdnerLBox_->setObjectName(u"VorhFtpOrdnerLBox"_s);
     grid->addWidget(vorhFtpOrdnerLBox_, 2, 2, 3, 1);
-    grid->addWidget(
-        MakeSpeedButton(panel, u"FtpVerbindungPruefenSBtn"_s, u"&FTP - Verbindung prüfen"_s, {}), 5, 2);
+    QToolButton* pruefenBtn
+        = MakeSpeedButton(panel, u"FtpVerbindungPruefenSBtn"_s, u"&FTP - Verbindung prüfen"_s, {});
+    connect(pruefenBtn, &QToolButton::clicked, this, &TVerbDatenForm::FtpVerbindungPruefenSBtnClick);
+    grid->addWidget(pruefenBtn, 5, 2);
     const QString names[] = { u"Err_Label"_s, u"Err1_Label"_s, u"Err2_Label"_s };
     for (int i = 0; i < 3; ++i) {
         errLabels_[i] = MakeLabel(panel, names[i], {});
@@ -187,13 +193,7 @@ QWidget* TVerbDatenForm::buildLdapPanel()
 
 void TVerbDatenForm::connectHandlers()
 {
-    connect(findChild<QToolButton*>(u"OrdnerProgDatenBtn"_s), &QToolButton::clicked, this,
-        &TVerbDatenForm::OrdnerProgDatenBtnClick);
-    connect(findChild<QToolButton*>(u"OrdnerZeitDatenBtn"_s), &QToolButton::clicked, this,
-        &TVerbDatenForm::OrdnerZeitDatenBtnClick);
     connect(vorhFtpOrdnerLBox_, &QListWidget::itemClicked, this, &TVerbDatenForm::VorhFtpOrdnerLBoxClick);
-    connect(findChild<QToolButton*>(u"FtpVerbindungPruefenSBtn"_s), &QToolButton::clicked, this,
-        &TVerbDatenForm::FtpVerbindungPruefenSBtnClick);
     connect(ldapAktivierenCBox_, &QCheckBox::clicked, this, &TVerbDatenForm::LdapAktivierenCBoxClick);
     connect(ldapPruefenSBtn_, &QToolButton::clicked, this, &TVerbDatenForm::LdapPruefenSBtnClick);
     connect(saveBtn_, &QPushButton::clicked, this, &TVerbDatenForm::SaveBtnClick);

@@ -97,7 +97,7 @@ void TZeitSollForm::buildControls(KoravEnvironment& environment)
     auto* copyBtn = MakeButton(this, u"MS_ZeileKopBtn"_s, u"&Zeile kopieren"_s);
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
-    for (QPushButton* button : findChildren<QPushButton*>())
+    for (QPushButton* button : { vorJahrBtn_, aktJahrBtn_, folJahrBtn_, copyBtn, saveBtn, cancelBtn })
         button->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);
