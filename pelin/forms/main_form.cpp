@@ -251,19 +251,22 @@ QWidget* TMainForm::buildMonthValues()
         { u"MonZugeoLabel"_s, u"Tätigkeiten"_s, QString() },
         { u"MonOffenLabel"_s, u"Offene Zeit"_s, u" = Ist - Tätigkeiten  "_s },
     } };
-    for (const auto& [name, caption, hint] : rows) {
-        auto* value = new QLabel(area);
-        value->setObjectName(name + u"Wert"_s);
-        auto* label = new QLabel(caption, area);
-        label->setObjectName(name);
-        label->setToolTip(hint);
-        layout->addRow(label, value);
+    std::array<QLabel*, 5> labels {};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& [name, caption, hint] = rows[i];
+        monthValueLabels_[i] = new QLabel(area);
+        monthValueLabels_[i]->setObjectName(name + u"Wert"_s);
+        labels[i] = new QLabel(caption, area);
+        labels[i]->setObjectName(name);
+        labels[i]->setToolTip(hint);
+        layout->addRow(labels[i], monthValueLabels_[i]);
     }
+    sollZeitLabel_ = labels[1];
     auto* overview = new QPushButton(u"Monatsübersicht anzeigen"_s, area);
     overview->setObjectName(u"UebersichtMonatBtn"_s);
     connect(overview, &QPushButton::clicked, this, &TMainForm::UebersichtMonatBtnClick);
     layout->addRow(overview);
-    monOffenLabel_ = area->findChild<QLabel*>(u"MonOffenLabel"_s);
+    monOffenLabel_ = labels[4];
     monOffenLabel_->installEventFilter(this);
     return area;
 }
@@ -335,21 +338,17 @@ void TMainForm::showMonthValues()
     const DaySheetValues& values = daySheet_->sheet().values();
     const QStringList texts = { values.monthTexts.actual, values.monthTexts.target,
         values.monthTexts.difference, values.monthTexts.assigned, values.monthTexts.open };
-    const QStringList names = { u"MonDauerLabel"_s, u"SollZeitLabel"_s, u"DiffZeitLabel"_s,
-        u"MonZugeoLabel"_s, u"MonOffenLabel"_s };
-    for (int i = 0; i < names.size(); ++i)
-        findChild<QLabel*>(names[i] + u"Wert"_s)->setText(loggedIn ? texts[i] : QString());
+    for (std::size_t i = 0; i < monthValueLabels_.size(); ++i)
+        monthValueLabels_[i]->setText(loggedIn ? texts[qsizetype(i)] : QString());
     const Rgb colour = values.monthColour;
-    findChild<QLabel*>(u"MonOffenLabelWert"_s)
-        ->setStyleSheet(loggedIn
-                ? u"background-color: rgb(%1,%2,%3);"_s.arg(colour.red).arg(colour.green).arg(colour.blue)
-                : QString());
+    monthValueLabels_[4]->setStyleSheet(loggedIn
+            ? u"background-color: rgb(%1,%2,%3);"_s.arg(colour.red).arg(colour.green).arg(colour.blue)
+            : QString());
     if (loggedIn) {
         const LoginState& state = loginSession_->state();
         const bool current = dates_.displayedDay.month() == dates_.currentMonth.month();
-        findChild<QLabel*>(u"SollZeitLabel"_s)
-            ->setToolTip(TargetHint(
-                state.degree, current ? state.fullTimeCurrentMonth : state.fullTimePreviousMonth, current));
+        sollZeitLabel_->setToolTip(TargetHint(
+            state.degree, current ? state.fullTimeCurrentMonth : state.fullTimePreviousMonth, current));
         calendar_->setDayStates(values.month.dayStates);
     } else {
         calendar_->clearDayStates();

@@ -8,6 +8,7 @@
 #include "common/holiday_calendar.h"
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -108,6 +109,9 @@ private:
     QLabel* bGradLabel_ = nullptr;
     QLabel* landLabel_ = nullptr;
     QLabel* monOffenLabel_ = nullptr;
+    QLabel* sollZeitLabel_ = nullptr;
+    // The values beside MonDauerLabel, SollZeitLabel, DiffZeitLabel, MonZugeoLabel, MonOffenLabel.
+    std::array<QLabel*, 5> monthValueLabels_ {};
     QLabel* hilfeImage_ = nullptr;
     MonthCalendarWidget* calendar_ = nullptr;
     QLabel* zeigTagSText_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -91,4 +92,34 @@ TEST_F(WorkingDayFlow, RecordedDayArrivesInTheTimeFolderAfterLogOut)
         QByteArray("az202303064711=2023030707301615----------------Messe\r\n"
                    "pz202303064711=2023030700400P100####\r\n"));
     EXPECT_TRUE(form->findChild<QLabel*>(u"MitarbeiterLabel"_s)->text().isEmpty());
+}
+
+TEST_F(WorkingDayFlow, EntryTakenForChangingSurvivesAnotherDayAndTheLogOut)
+{
+    logIn();
+    form->ShowDate(QDate(2023, 3, 6));
+    DaySheet& sheet = form->daySheet()->sheet();
+    sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
+    sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
+    sheet.hoursField = u"4"_s;
+    sheet.minutesField = u"00"_s;
+    sheet.EinfgEintragBtnClick();
+    form->daySheet()->LoadDisplayedDay();
+
+    auto* list = form->daySheet()->findChild<QTreeWidget*>(u"AnzeigeListView"_s);
+    list->setCurrentItem(list->topLevelItem(0));
+    form->daySheet()->findChild<QPushButton*>(u"ChgEintragBtn"_s)->click();
+    ASSERT_EQ(list->topLevelItemCount(), 0);
+    form->ShowDate(QDate(2023, 3, 7));
+    form->ShowDate(QDate(2023, 3, 6));
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), u"P100"_s);
+
+    list->setCurrentItem(list->topLevelItem(0));
+    form->daySheet()->findChild<QPushButton*>(u"ChgEintragBtn"_s)->click();
+    messenger.answerNext(kAnswerYes);
+    form->LoginBtnClick();
+    EXPECT_EQ(root.read(u"zeit/az2023034711.kvd"_s),
+        QByteArray("az202303064711=2023030707301615----------------\r\n"
+                   "pz202303064711=2023030700400P100####\r\n"));
 }
