@@ -156,7 +156,7 @@ void TMainForm::buildMenus()
             Text(control.menuCaption ? control.menuCaption : control.caption));
 
     MakeAction(help, u"MenuHilfeOeffnen"_s, u"Hilfe öffnen"_s);
-    MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordner "_s);
+    MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordners "_s);
     MakeAction(help, u"MenuInfo"_s, u"Info"_s);
 }
 
