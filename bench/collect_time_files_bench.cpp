@@ -61,11 +61,10 @@ int main(int argc, char** argv)
     BaseDataStore store(messenger);
     store.setFolder(DataFolder(tmp.filePath(u"daten"_s)));
     const TimeFileCollection collection(store, timeFolder);
-    const QDate today = QDate::currentDate();
-    collection.CollectTimeFiles(true, today, QDateTime::currentDateTime());
+    collection.CollectTimeFiles(true, QDateTime::currentDateTime());
 
     const double collect = MedianMs([&] {
-        const auto result = collection.CollectTimeFiles(true, today, QDateTime::currentDateTime());
+        const auto result = collection.CollectTimeFiles(true, QDateTime::currentDateTime());
         if (!result || result->updated != 0)
             std::fprintf(stderr, "unexpected collection result\n");
     });

@@ -22,7 +22,7 @@ BaseDataStaleness StalenessAtLogin(const AdminSession& session, ConnectionSettin
 {
     connection.load();
     BaseDataStaleness stale;
-    stale.check(session.store().folder(), connection.fields().programFolder);
+    stale.check(session.store().folder(), connection.fields().programFolder, session.startDate().year());
     return stale;
 }
 
@@ -73,7 +73,7 @@ int RunCollectCommand(const AdminSession& session)
     ConnectionSettings connection(session.store());
     const int shownBefore = session.messagesShown();
     const std::optional<TimeFileCollection::Result> result
-        = UpdateTimeFiles(session.store(), connection, session.startDate(), session.clock().now());
+        = UpdateTimeFiles(session.store(), connection, session.clock().now());
     // A file that could not be fetched or copied is reported and the rest
     // is collected.
     const bool faults = session.messagesShown() != shownBefore;

@@ -1,7 +1,10 @@
 #include "korav/core/base_data_staleness.h"
 
+#include "korav/core/base_data_store.h"
 #include "korav/core/data_folder.h"
 #include "korav/core/file_stamp.h"
+#include "korav/core/master_data_daily_targets.h"
+#include "korav/core/target_records_builder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +26,18 @@ bool Stale(const DataFolder& data, QStringView built, std::initializer_list<cons
     return false;
 }
 
+// After a year change nothing was edited, yet the records PELIN has end
+// with January of the start year.
+bool CoverTheYear(const DataFolder& data, int startYear)
+{
+    const StringList records = LoadPlainFile(data.path(KoravFile::kTargetRecords));
+    for (const QString& line : records.lines()) {
+        if (!TargetRecordsBuilder::CoversWindow(line, startYear))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void BaseDataStaleness::checkProgram(const DataFolder& data, const QString& programFolder)
@@ -36,12 +51,15 @@ void BaseDataStaleness::checkProgram(const DataFolder& data, const QString& prog
     program = stamp && FileStamp::IsFileNewer(data.path(KoravFile::PelinProgram()), *stamp);
 }
 
-void BaseDataStaleness::check(const DataFolder& data, const QString& programFolder)
+void BaseDataStaleness::check(const DataFolder& data, const QString& programFolder, int startYear)
 {
     using namespace KoravFile;
     checkProgram(data, programFolder);
     if (!employeeFile)
-        employeeFile = Stale(data, kPelinEmployees, { kEmployeeList, kMasterData, kTargetRecords, kConfig });
+        employeeFile = Stale(data, kPelinEmployees,
+            { kEmployeeList, kMasterData, kTargetRecords, kConfig, DailyTargetsFile::kFileName });
+    if (!employeeFile && startYear > 0)
+        employeeFile = !CoverTheYear(data, startYear);
     if (!activityList)
         activityList = Stale(data, kPelinActivities, { kProjects, kOtherActivities, kEmployeeList });
     if (!config)

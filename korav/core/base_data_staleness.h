@@ -17,7 +17,9 @@ public:
     // The data folder holds a newer program file than the program folder,
     // or the program folder has none.
     void checkProgram(const DataFolder& data, const QString& programFolder);
-    // The program first, then every built file against its sources.
-    void check(const DataFolder& data, const QString& programFolder);
+    // The program first, then every built file against its sources. With a
+    // start year the employee file is also stale while the target records
+    // cover another year.
+    void check(const DataFolder& data, const QString& programFolder, int startYear = 0);
     bool anyBaseData() const { return employeeFile || activityList || config; }
 };

@@ -3,6 +3,7 @@
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/employee_list_file.h"
+#include "korav/core/master_data_daily_targets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,9 +33,15 @@ void EmployeeListEditor::load()
     errorText_.clear();
     selected_ = -1;
     modified_ = false;
+    dropMasterData_.clear();
     if (!store_.exists(KoravFile::kEmployeeList))
         store_.messenger().show(u"Mitarbeiter-Datei ist nicht vorhanden  "_s);
     names_ = EmployeeListFile::Load(store_);
+}
+
+bool EmployeeListEditor::listed(const QString& name) const
+{
+    return names_.contains(name, Qt::CaseInsensitive);
 }
 
 void EmployeeListEditor::select(int row)
@@ -101,9 +108,37 @@ void EmployeeListEditor::remove()
 {
     if (!requireSelection())
         return;
-    names_.removeAt(selected_);
+    const QString name = names_.takeAt(selected_);
     selected_ = -1;
     modified_ = true;
+    // Records are looked up without regard to case: another entry may still
+    // use this one.
+    if (listed(name) || !store_.load(KoravFile::kMasterData).hasKey(name))
+        return;
+    if (store_.messenger().ask(u"Die Stammdaten von %1 ebenfalls löschen ?  "_s.arg(name)) == kAnswerYes)
+        dropMasterData_.append(name);
+}
+
+bool EmployeeListEditor::dropRemovedMasterData() const
+{
+    bool dropped = false;
+    StringList records = store_.load(KoravFile::kMasterData);
+    StringList dailyTargets = DailyTargetsFile::Load(store_);
+    bool droppedDaily = false;
+    for (const QString& name : dropMasterData_) {
+        if (listed(name))
+            continue;
+        for (qsizetype i = records.indexOfKey(name); i >= 0; i = records.indexOfKey(name)) {
+            records.removeAt(i);
+            dropped = true;
+        }
+        for (qsizetype i = dailyTargets.indexOfKey(name); i >= 0; i = dailyTargets.indexOfKey(name)) {
+            dailyTargets.removeAt(i);
+            droppedDaily = true;
+        }
+    }
+    return (!dropped || store_.save(KoravFile::kMasterData, records))
+        && (!droppedDaily || DailyTargetsFile::Save(store_, dailyTargets));
 }
 
 DialogOutcome EmployeeListEditor::save()
@@ -122,12 +157,13 @@ DialogOutcome EmployeeListEditor::save()
         messenger.show(u"Sie haben keine Änderungen vorgenommen  "_s);
         return DialogOutcome::Close;
     }
-    if (!EmployeeListFile::Save(store_, names_))
+    if (!EmployeeListFile::Save(store_, names_) || !dropRemovedMasterData())
         return DialogOutcome::Stay;
     modified_ = false;
+    dropMasterData_.clear();
     if (saved_)
         saved_();
-    messenger.show(u"Die geänderte Mitarbeiterliste wurde gespeichert !\n\nÜberpüfen Sie \n\n"
+    messenger.show(u"Die geänderte Mitarbeiterliste wurde gespeichert !\n\nÜberprüfen Sie \n\n"
                    u"  Mitarbeiter-Stammdaten und\n  Arbeits - Sollzeiten\n\nauf Vollständigkeit !"_s);
     return DialogOutcome::Close;
 }

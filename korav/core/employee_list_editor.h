@@ -25,6 +25,8 @@ public:
     bool add(const QString& name);
     void moveUp();
     void moveDown();
+    // Asks whether the removed employee's master data go too; they go when
+    // the list is saved.
     void remove();
     DialogOutcome save();
     DialogOutcome cancel();
@@ -32,10 +34,13 @@ public:
 private:
     bool requireSelection();
     void swapWith(int row);
+    bool listed(const QString& name) const;
+    bool dropRemovedMasterData() const;
 
     const BaseDataStore& store_;
     BaseDataSaved saved_;
     QStringList names_;
+    QStringList dropMasterData_;
     int selected_ = -1;
     bool modified_ = false;
     QString errorText_;

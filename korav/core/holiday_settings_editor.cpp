@@ -48,11 +48,21 @@ void HolidaySettingsEditor::ShowStateHolidays(int code)
         switches[i] = code == kGermany && i < stored.size() && stored.at(i) == u'1';
 }
 
-bool HolidaySettingsEditor::CollectHolidaySettings()
+QString HolidaySettingsEditor::SwitchesText() const
 {
+    // The boxes are greyed for every other country: the stored switches
+    // stay, so that choosing Germany again finds them.
+    if (country != kGermany)
+        return KoravConfig::Value(config_, KoravConfig::kRegionalHolidays);
     QString flags;
     for (const bool on : switches)
         flags += on ? u'1' : u'0';
+    return flags;
+}
+
+bool HolidaySettingsEditor::CollectHolidaySettings()
+{
+    const QString flags = SwitchesText();
     const bool countryChanged = SetIfChanged(config_, KoravConfig::kCountryCode, QString::number(country));
     const bool flagsChanged = SetIfChanged(config_, KoravConfig::kRegionalHolidays, flags);
     return countryChanged || flagsChanged;

@@ -36,6 +36,8 @@ public:
     DialogOutcome cancel();
 
 private:
+    QString SwitchesText() const;
+
     const BaseDataStore& store_;
     BaseDataSaved saved_;
     StringList config_;

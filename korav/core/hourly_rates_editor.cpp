@@ -6,6 +6,7 @@
 #include "korav/core/decimal_cell.h"
 #include "korav/core/fixed_width.h"
 #include "korav/core/hourly_rates_file.h"
+#include "korav/core/master_data_record.h"
 #include "korav/core/personnel_numbers.h"
 #include "korav/core/year_targets_file.h"
 
@@ -14,6 +15,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kForecastRow = u"Prognose"_s;
+constexpr int kScannedValue = 50;
 
 QString FaultMessage(DecimalCell::Fault fault)
 {
@@ -21,7 +23,7 @@ QString FaultMessage(DecimalCell::Fault fault)
     case DecimalCell::Fault::TooLong:
         return u"Stundensatz: Der eingegebene Wert darf maximal 6 Zeichen haben!\n( Bsp. 164,25 )  "_s;
     case DecimalCell::Fault::NotNumeric:
-        return u"Stundensatz: Der eingegebene Wert ist nicht nummerisch!\n( Bsp. 101,25 )  "_s;
+        return u"Stundensatz: Der eingegebene Wert ist nicht numerisch!\n( Bsp. 101,25 )  "_s;
     case DecimalCell::Fault::TooLarge:
         return u"Stundensatz: Der eingegebene Wert muss kleiner 1000 sein!\n( Bsp. 101,25 )  "_s;
     case DecimalCell::Fault::TooManyDecimals:
@@ -33,6 +35,26 @@ QString FaultMessage(DecimalCell::Fault fault)
     return {};
 }
 
+// Name to personnel number, for every row whose master data carry one. A
+// row without number keeps the rows after it from nothing: each shows its
+// own rate.
+StringList RateNumbers(const BaseDataStore& store, const QStringList& rows)
+{
+    const StringList records = store.load(KoravFile::kMasterData);
+    StringList map(QStringList { kForecastRow + u'=' + QString::fromUtf16(HourlyRatesFile::kForecast) });
+    for (const QString& name : rows) {
+        const qsizetype i = records.indexOfKey(name);
+        if (i < 0)
+            continue;
+        const QString number
+            = MasterDataRecord::FromValue(StringList::ValueOf(records.at(i)).left(kScannedValue))
+                  .personnelNumber;
+        if (!number.isEmpty())
+            map.append(name + u'=' + number);
+    }
+    return map;
+}
+
 } // namespace
 
 HourlyRatesEditor::HourlyRatesEditor(const BaseDataStore& store, int year) : store_(store), year_(year) { }
@@ -41,31 +63,25 @@ void HourlyRatesEditor::open(const QStringList& employees)
 {
     modified_ = false;
     faultyRow_.reset();
-    rows_.clear();
-    rates_.clear();
-    filled_ = 0;
-    const QStringList sorted = SortedEmployeeRows(employees);
-    const std::optional<StringList> numbers = BuildPersonnelNumberMap(store_, sorted);
-    if (!numbers)
-        return;
-    numbers_ = *numbers;
-    numbers_.insert(0, kForecastRow + u'=' + QString::fromUtf16(HourlyRatesFile::kForecast));
-    rows_ = QStringList { kForecastRow } + sorted;
+    rows_ = QStringList { kForecastRow } + SortedEmployeeRows(employees);
+    numbers_ = RateNumbers(store_, rows_);
     file_.clear();
     DataFileCodec codec(CodecProgram::Korav, store_.messenger());
     codec.LoadDataFile(store_.folder().path(KoravFile::kHourlyRates), file_);
     rates_ = QStringList(rows_.size());
-    for (const QString& name : std::as_const(rows_)) {
-        const std::optional<QString> number = numberOf(name);
+    QStringList withoutNumber;
+    for (int row = 0; row < rows_.size(); ++row) {
+        const std::optional<QString> number = numberOf(rows_.at(row));
         if (!number) {
-            reportMissingNumber(name);
-            return;
+            withoutNumber.append(rows_.at(row));
+            continue;
         }
         const QString value = HourlyRatesFile::Rate(file_, year_, *number);
         if (value != QString::fromUtf16(YearTargetsFile::kNoTarget))
-            rates_[filled_] = value;
-        ++filled_;
+            rates_[row] = value;
     }
+    if (!withoutNumber.isEmpty())
+        reportMissingNumber(withoutNumber.join(u", "_s));
 }
 
 std::optional<QString> HourlyRatesEditor::numberOf(const QString& name) const
@@ -78,7 +94,7 @@ std::optional<QString> HourlyRatesEditor::numberOf(const QString& name) const
 
 void HourlyRatesEditor::reportMissingNumber(const QString& name) const
 {
-    store_.messenger().show(u"Keine Personalnummer für Mitabeiter %1 vorhanden  "_s.arg(name));
+    store_.messenger().show(u"Keine Personalnummer für Mitarbeiter %1 vorhanden  "_s.arg(name));
 }
 
 void HourlyRatesEditor::editRate(int row, const QString& text)

@@ -14,15 +14,12 @@ public:
     HourlyRatesEditor(const BaseDataStore& store, int year);
 
     // Builds the rows from the employee list (which may be empty) and reads
-    // "zmasatz.kvd"; the rows after an employee without personnel number
-    // are not filled.
+    // "zmasatz.kvd"; the rows of employees without personnel number stay
+    // empty (with one message naming them), every other row shows its rate.
     void open(const QStringList& employees);
 
     int year() const { return year_; }
     const QStringList& rows() const { return rows_; }
-    // Rows 0 to filledRows() - 1 carry their stored rates; the rest stay
-    // empty.
-    int filledRows() const { return filled_; }
     const QString& rate(int row) const { return rates_.at(row); }
     void editRate(int row, const QString& text);
     bool modified() const { return modified_; }
@@ -42,7 +39,6 @@ private:
     QStringList rates_;
     StringList numbers_;
     StringList file_;
-    int filled_ = 0;
     bool modified_ = false;
     std::optional<int> faultyRow_;
 };

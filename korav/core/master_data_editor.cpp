@@ -3,6 +3,7 @@
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/employee_list_file.h"
+#include "korav/core/master_data_daily_targets.h"
 
 #include <algorithm>
 
@@ -42,10 +43,12 @@ void MasterDataEditor::load(const QStringList& employees)
     std::stable_sort(names_.begin(), names_.end(),
         [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     records_ = store_.load(KoravFile::kMasterData);
+    dailyTargets_ = DailyTargetsFile::Load(store_);
     changed_ = false;
+    dailyChanged_ = false;
     editing_ = false;
     selected_.clear();
-    entries = {};
+    clearEntries();
     errorText_ = u"<<<  Wählen Sie einen Mitarbeiter mit Mausklick aus.            "_s;
 }
 
@@ -58,14 +61,22 @@ bool MasterDataEditor::requireSelection() const
     return false;
 }
 
-void MasterDataEditor::select(const QString& name)
+bool MasterDataEditor::select(const QString& name)
 {
     errorText_.clear();
-    if (editing_)
-        storeEditedRecord();
+    if (editing_ && !storeEditedRecord())
+        return false;
     selected_ = name.left(EmployeeListFile::kMaxShortName);
     showSelectedRecord();
     editing_ = true;
+    return true;
+}
+
+void MasterDataEditor::clearEntries()
+{
+    entries = {};
+    dailyHours.clear();
+    dailyMinutes.clear();
 }
 
 void MasterDataEditor::showSelectedRecord()
@@ -75,13 +86,21 @@ void MasterDataEditor::showSelectedRecord()
         entries = MasterDataRecord::FromValue(StringList::ValueOf(records_.at(i)));
     else
         entries = { QString(), QString(), QString(), u"100"_s };
+    const std::optional<DailyTargetsFile::Target> own = DailyTargetsFile::Of(dailyTargets_, selected_);
+    dailyHours = own ? QString::number(own->hours.toInt()) : QString();
+    dailyMinutes = own ? own->minutes : QString();
 }
 
-void MasterDataEditor::storeEditedRecord()
+bool MasterDataEditor::storeEditedRecord()
 {
+    const DailyTargetsFile::Checked daily = DailyTargetsFile::Check(dailyHours, dailyMinutes, selected_);
+    if (!daily.refusal.isEmpty()) {
+        store_.messenger().show(daily.refusal);
+        return false;
+    }
     const MasterDataRecord record = Normalized(entries);
     const qsizetype i = records_.indexOfKey(selected_);
-    if (record.isEmpty()) {
+    if (record.isEmpty() && daily.value.isEmpty()) {
         if (i >= 0) {
             records_.removeAt(i);
             changed_ = true;
@@ -96,7 +115,26 @@ void MasterDataEditor::storeEditedRecord()
             changed_ = true;
         }
     }
-    entries = {};
+    storeDailyTarget(daily.value);
+    clearEntries();
+    return true;
+}
+
+void MasterDataEditor::storeDailyTarget(const QString& value)
+{
+    const qsizetype i = dailyTargets_.indexOfKey(selected_);
+    if (value.isEmpty()) {
+        if (i >= 0) {
+            dailyTargets_.removeAt(i);
+            dailyChanged_ = true;
+        }
+    } else if (i < 0) {
+        dailyTargets_.append(MasterDataLine(selected_, value));
+        dailyChanged_ = true;
+    } else if (StringList::ValueOf(dailyTargets_.at(i)) != value) {
+        dailyTargets_.replace(i, MasterDataLine(StringList::KeyOf(dailyTargets_.at(i)), value));
+        dailyChanged_ = true;
+    }
 }
 
 DialogOutcome MasterDataEditor::save()
@@ -106,16 +144,20 @@ DialogOutcome MasterDataEditor::save()
         return DialogOutcome::Close;
     }
     if (editing_) {
-        storeEditedRecord();
+        if (!storeEditedRecord())
+            return DialogOutcome::Stay;
         showSelectedRecord();
     }
-    if (!changed_) {
+    if (!changed_ && !dailyChanged_) {
         store_.messenger().show(u"Sie haben keine Änderungen vorgenommen.  "_s);
         return DialogOutcome::Close;
     }
-    if (!store_.save(KoravFile::kMasterData, records_))
+    if (changed_ && !store_.save(KoravFile::kMasterData, records_))
         return DialogOutcome::Stay;
     changed_ = false;
+    if (dailyChanged_ && !DailyTargetsFile::Save(store_, dailyTargets_))
+        return DialogOutcome::Stay;
+    dailyChanged_ = false;
     if (saved_)
         saved_();
     return DialogOutcome::Close;
@@ -123,10 +165,11 @@ DialogOutcome MasterDataEditor::save()
 
 DialogOutcome MasterDataEditor::cancel()
 {
-    if (editing_)
-        storeEditedRecord();
-    if (changed_ && store_.messenger().ask(u"Änderungen verwerfen ?  "_s) != kAnswerYes) {
-        if (editing_)
+    // A refused daily target is a change the user may still want to keep.
+    const bool refused = editing_ && !storeEditedRecord();
+    if ((refused || changed_ || dailyChanged_)
+        && store_.messenger().ask(u"Änderungen verwerfen ?  "_s) != kAnswerYes) {
+        if (editing_ && !refused)
             showSelectedRecord();
         return DialogOutcome::Stay;
     }

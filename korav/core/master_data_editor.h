@@ -26,29 +26,40 @@ public:
     const QStringList& names() const { return names_; }
     const QString& selectedName() const { return selected_; }
     bool editing() const { return editing_; }
-    bool changed() const { return changed_; }
+    bool changed() const { return changed_ || dailyChanged_; }
     const StringList& records() const { return records_; }
+    const StringList& dailyTargets() const { return dailyTargets_; }
     const QString& errorText() const { return errorText_; }
 
     // The four entries of the dialog.
     MasterDataRecord entries;
+    // The employee's own daily target; both empty: the firm's.
+    QString dailyHours;
+    QString dailyMinutes;
 
     // False, after telling the user to pick an employee first, while nobody
     // is selected.
     bool requireSelection() const;
-    // Stores the entries of the previous employee and shows the chosen one's.
-    void select(const QString& name);
-    void storeEditedRecord();
+    // Stores the entries of the previous employee and shows the chosen one's;
+    // false (after the message) when the previous daily target is refused
+    // and the previous employee stays selected.
+    bool select(const QString& name);
+    // False, with the entries kept, when the daily target is refused.
+    bool storeEditedRecord();
     DialogOutcome save();
     DialogOutcome cancel();
 
 private:
     void showSelectedRecord();
+    void clearEntries();
+    void storeDailyTarget(const QString& value);
 
     const BaseDataStore& store_;
     BaseDataSaved saved_;
     QStringList names_;
     StringList records_;
+    StringList dailyTargets_;
+    bool dailyChanged_ = false;
     QString selected_;
     bool editing_ = false;
     bool changed_ = false;

@@ -9,17 +9,35 @@
 #include "korav/core/employee_list_file.h"
 #include "korav/core/pelin_base_files.h"
 #include "korav/core/pelin_employee_records.h"
+#include "korav/core/target_records_builder.h"
+#include "korav/core/target_records_file.h"
 
 #include <QFile>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// One problem as it stands; several one line each, so that the list shows
+// every employee to mend at once.
+QString AllProblems(const QStringList& problems)
+{
+    if (problems.size() == 1)
+        return problems.first();
+    QStringList lines;
+    for (QString problem : problems)
+        lines.append(problem.replace(u"\n\n"_s, u" "_s));
+    return lines.join(u'\n');
+}
+
+} // namespace
 
 bool PelinBaseBuild::run(BaseDataStaleness& stale) const
 {
     if (!checkPreconditions() || !buildEmployeeFile(stale) || !buildActivityList(stale)
         || !buildConfig(stale))
         return false;
-    stale.check(store.folder(), connection.fields().programFolder);
+    stale.check(store.folder(), connection.fields().programFolder, startDate.year());
     QFile::remove(store.folder().path(KoravFile::kUploadMarker));
     return true;
 }
@@ -51,25 +69,27 @@ bool PelinBaseBuild::buildEmployeeFile(BaseDataStaleness& stale) const
 {
     Messenger& messenger = store.messenger();
     const QStringList employees = EmployeeListFile::Load(store);
-    const StringList masterData = store.load(KoravFile::kMasterData);
-    const StringList targets = store.load(KoravFile::kTargetRecords);
-    const StringList config = store.load(KoravFile::kConfig);
-    if (masterData.size() != employees.size()) {
-        messenger.show(u"Mitarbeiter - Stammdaten sind nicht aktuell !  "_s);
-        return false;
-    }
-    if (targets.size() != employees.size()) {
-        messenger.show(u"Arbeits-Sollzeiten sind nicht aktuell !  "_s);
-        return false;
-    }
     if (employees.isEmpty()) {
         messenger.show(u"Mitarbeiter-Liste ist leer  "_s);
         return false;
     }
-    const std::optional<QStringList> records = PelinEmployeeRecords(employees, masterData, messenger);
-    if (!records)
+    const StringList masterData = store.load(KoravFile::kMasterData);
+    QStringList problems = RecordsOutsideTheList(employees, masterData);
+    const QStringList records = PelinEmployeeRecords(employees, masterData, problems);
+    // The target records follow the personnel numbers: judged once the
+    // master data are sound.
+    const TargetRecordsBuilder::Current targets = problems.isEmpty()
+        ? TargetRecordsBuilder::CurrentRecords(store, startDate.year(), employees)
+        : TargetRecordsBuilder::Current {};
+    problems += targets.problems;
+    if (!problems.isEmpty()) {
+        messenger.show(AllProblems(problems));
         return false;
-    StringList file(*records + targets.lines() + PelinBaseFiles::ConfigLinesForPelin(config));
+    }
+    if (targets.rebuilt && !TargetRecordsFile::Save(store, targets.lines))
+        return false;
+    const StringList config = store.load(KoravFile::kConfig);
+    StringList file(records + targets.lines.lines() + PelinBaseFiles::ConfigLinesForPelin(config));
     if (!codec.SaveDataFile(store.folder().path(KoravFile::kPelinEmployees), file))
         return false;
     stale.employeeFile = false;

@@ -10,8 +10,11 @@ class ConnectionSettings;
 class DataFileCodec;
 
 // Builds "dama.kvd", and where stale "dprojekte.kvd" and "pelin.cfg", in the
-// data folder. The first failing check is shown and stops; files written
-// before stay written. Returns whether everything was built.
+// data folder. The checks of the employees are shown together, each naming
+// its employee, record or year; any other failing step is shown and stops.
+// Files written before stay written. The target records are rebuilt first
+// when they no longer match the employees or the start year. Returns whether
+// everything was built.
 struct PelinBaseBuild {
     const BaseDataStore& store;
     DataFileCodec& codec;

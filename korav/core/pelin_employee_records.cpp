@@ -6,6 +6,7 @@
 #include "korav/core/pelin_base_files.h"
 
 #include <QHash>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +40,7 @@ std::optional<QString> DegreeError(const QString& degree, const QString& name)
             .arg(name);
     for (const QChar c : degree) {
         if (!c.isDigit() && c != u'.')
-            return u"Der Beschäftigungsgrad von %1 ist nicht nummerisch !\n\n( Mitarbeiter-Stammdaten  )"_s
+            return u"Der Beschäftigungsgrad von %1 ist nicht numerisch !\n\n( Mitarbeiter-Stammdaten  )"_s
                 .arg(name);
     }
     if (degree.toDouble() > 100.0)
@@ -48,26 +49,33 @@ std::optional<QString> DegreeError(const QString& degree, const QString& name)
     return std::nullopt;
 }
 
-std::optional<QString> FieldError(const MasterDataRecord& r, const QString& name, Seen& seen)
+// Every check of one record, so that all its faults are named at once.
+QStringList FieldErrors(const MasterDataRecord& r, const QString& name, const Seen& seen)
 {
+    QStringList errors;
     if (r.longName.isEmpty())
-        return u"Es fehlt der lange Mitarbeitername von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name);
+        errors.append(
+            u"Es fehlt der lange Mitarbeitername von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name));
     if (r.personnelNumber.isEmpty())
-        return u"Es fehlt die Personalnummer von %1  "_s.arg(name);
-    if (!UsableInFileName(r.personnelNumber))
-        return u"Die Personalnummer von %1 enthält unzulässige Zeichen !\n\n( Mitarbeiter-Stammdaten  )"_s
-            .arg(name);
-    if (const QString other = seen.numbers.value(r.personnelNumber.toCaseFolded()); !other.isEmpty())
-        return u"Die Personalnummer ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
-            name, other);
+        errors.append(u"Es fehlt die Personalnummer von %1  "_s.arg(name));
+    else if (!UsableInFileName(r.personnelNumber))
+        errors.append(
+            u"Die Personalnummer von %1 enthält unzulässige Zeichen !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(
+                name));
+    else if (const QString other = seen.numbers.value(r.personnelNumber.toCaseFolded()); !other.isEmpty())
+        errors.append(
+            u"Die Personalnummer ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
+                name, other));
     if (r.password.isEmpty())
-        return u"Es fehlt das Passwort von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name);
-    if (const QString other = seen.passwords.value(r.password.toCaseFolded()); !other.isEmpty())
-        return u"Das Passwort ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
-            name, other);
+        errors.append(u"Es fehlt das Passwort von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name));
+    else if (const QString other = seen.passwords.value(r.password.toCaseFolded()); !other.isEmpty())
+        errors.append(u"Das Passwort ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
+            name, other));
     if (r.degree.isEmpty())
-        return u"Es fehlt der Beschäftigungsgrad von %1 !\n\n( Mitarbeiter-Stammdaten )"_s.arg(name);
-    return DegreeError(r.degree, name);
+        errors.append(u"Es fehlt der Beschäftigungsgrad von %1 !\n\n( Mitarbeiter-Stammdaten )"_s.arg(name));
+    else if (const std::optional<QString> error = DegreeError(r.degree, name))
+        errors.append(*error);
+    return errors;
 }
 
 // Characters the scrambled employee file cannot carry would make the whole
@@ -84,31 +92,45 @@ std::optional<QString> CharacterError(const QString& record, const QString& name
 
 } // namespace
 
-std::optional<QStringList> PelinEmployeeRecords(
-    const QStringList& employees, const StringList& masterData, Messenger& messenger)
+QStringList PelinEmployeeRecords(
+    const QStringList& employees, const StringList& masterData, QStringList& problems)
 {
     Seen seen;
     QStringList records;
     for (const QString& employee : employees) {
         const QString name = employee.left(10);
         if (!masterData.hasKey(employee)) {
-            messenger.show(u"Es fehlen die Stammdaten von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name));
-            return std::nullopt;
+            problems.append(u"Es fehlen die Stammdaten von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name));
+            continue;
         }
         MasterDataRecord r = MasterDataRecord::FromValue(masterData.value(employee).left(64));
         r.degree.replace(u',', u'.');
         const QString record
             = PelinBaseFiles::EmployeeRecord(r.password, r.personnelNumber, r.longName, r.degree);
-        std::optional<QString> error = FieldError(r, name, seen);
-        if (!error)
-            error = CharacterError(record, name);
-        if (error) {
-            messenger.show(*error);
-            return std::nullopt;
-        }
-        seen.numbers.insert(r.personnelNumber.toCaseFolded(), name);
-        seen.passwords.insert(r.password.toCaseFolded(), name);
+        QStringList errors = FieldErrors(r, name, seen);
+        if (const std::optional<QString> error = CharacterError(record, name))
+            errors.append(*error);
+        problems += errors;
+        if (!r.personnelNumber.isEmpty() && !seen.numbers.contains(r.personnelNumber.toCaseFolded()))
+            seen.numbers.insert(r.personnelNumber.toCaseFolded(), name);
+        if (!r.password.isEmpty() && !seen.passwords.contains(r.password.toCaseFolded()))
+            seen.passwords.insert(r.password.toCaseFolded(), name);
         records.append(record);
     }
     return records;
+}
+
+QStringList RecordsOutsideTheList(const QStringList& employees, const StringList& masterData)
+{
+    QSet<QString> listed;
+    for (const QString& employee : employees)
+        listed.insert(employee.toCaseFolded());
+    QStringList problems;
+    for (const QString& line : masterData.lines()) {
+        const QString key = StringList::KeyOf(line);
+        if (!line.isEmpty() && !listed.contains(key.toCaseFolded()))
+            problems.append(u"Die Stammdaten von %1 gehören zu keinem Mitarbeiter der Liste !\n\n"
+                            u"( Mitarbeiter-Liste: %1 eintragen und mit den Stammdaten löschen )"_s.arg(key));
+    }
+    return problems;
 }

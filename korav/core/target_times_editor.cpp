@@ -5,7 +5,9 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/decimal_cell.h"
 #include "korav/core/employee_list_file.h"
+#include "korav/core/master_data_daily_targets.h"
 #include "korav/core/personnel_numbers.h"
+#include "korav/core/target_records_builder.h"
 #include "korav/core/target_records_file.h"
 #include "korav/core/year_targets_file.h"
 
@@ -21,7 +23,7 @@ QString FaultMessage(DecimalCell::Fault fault)
     case DecimalCell::Fault::TooLong:
         return u"Monats-Soll: Der eingegebene Wert darf maximal 6 Zeichen haben!\n( Bsp. 164,25 )  "_s;
     case DecimalCell::Fault::NotNumeric:
-        return u"Monats-Soll: Der eingegebene Wert ist nicht nummerisch!\n( Bsp. 164,25  )"_s;
+        return u"Monats-Soll: Der eingegebene Wert ist nicht numerisch!\n( Bsp. 164,25  )"_s;
     case DecimalCell::Fault::TooLarge:
         return u"Monats-Soll: Der eingegebene Wert muss kleiner 1000 sein!\n( Bsp. 164,25  )"_s;
     case DecimalCell::Fault::TooManyDecimals:
@@ -32,14 +34,6 @@ QString FaultMessage(DecimalCell::Fault fault)
         break;
     }
     return {};
-}
-
-TargetRecordsFile::MonthUnit UnitOf(const StringList& file, int year, int month, const QString& name)
-{
-    const QString value = YearTargetsFile::Target(file, year, month, name);
-    if (value.isEmpty() || value == QString::fromUtf16(YearTargetsFile::kNoTarget))
-        return {};
-    return { month, year, DecimalCell::WholeHours(value), DecimalCell::Minutes(value), true };
 }
 
 QString SaveQuestion(int year, bool nextYearWording)
@@ -82,9 +76,10 @@ void TargetTimesEditor::readDailyPart()
     dailyHours_.clear();
     dailyMinutes_.clear();
     fiveMinutes_ = true;
-    const StringList records = TargetRecordsFile::Load(store_);
-    const QString value = records.isEmpty() ? QString() : StringList::ValueOf(records.at(0));
-    if (value.size() >= 5 && ParseDecimalInt(value) > 0) {
+    // An employee's own daily target is not the firm's.
+    const QString value = TargetRecordsBuilder::FirmDayPart(TargetRecordsFile::Load(store_),
+        TargetRecordsBuilder::OwnTargetNumbers(numbers_, DailyTargetsFile::Load(store_)));
+    if (!value.isEmpty()) {
         fiveMinutes_ = value.at(0) != u'0';
         dailyHours_ = QString::number(ParseDecimalInt(value.mid(1, 2)));
         dailyMinutes_ = QString::number(ParseDecimalInt(value.mid(3, 2)));
@@ -162,21 +157,15 @@ bool TargetTimesEditor::BuildTargetRecords()
         store_.messenger().show(u"Es ist keine tägliche Soll-Arbeitszeit eingegeben !  "_s);
         return false;
     }
-    const QString dayPart = TargetRecordsFile::DayPart(fiveMinutes_, dailyHours_, dailyMinutes_);
-    const StringList years[] = { YearTargetsFile::Load(store_, startYear_ - 1),
-        YearTargetsFile::Load(store_, startYear_), YearTargetsFile::Load(store_, startYear_ + 1) };
-    StringList records;
-    for (const QString& name : std::as_const(rows_)) {
-        QList<TargetRecordsFile::MonthUnit> units { UnitOf(years[0], startYear_ - 1, 12, name) };
-        for (int month = 1; month <= kMonths; ++month)
-            units.append(UnitOf(years[1], startYear_, month, name));
-        units.append(UnitOf(years[2], startYear_ + 1, 1, name));
-        if (!numbers_.hasKey(name)) {
-            store_.messenger().show(u"Personalnummer für Mitarbeiter %1 nicht vorhanden !  "_s.arg(name));
-            continue;
-        }
-        records.append(TargetRecordsFile::Line(numbers_.value(name), dayPart, units));
-    }
+    TargetRecordsBuilder::Sources sources;
+    sources.startYear = startYear_;
+    sources.rows = rows_;
+    sources.numbers = numbers_;
+    sources.dailyTargets = DailyTargetsFile::Load(store_);
+    sources.firmDayPart = TargetRecordsFile::DayPart(fiveMinutes_, dailyHours_, dailyMinutes_);
+    const StringList records = TargetRecordsBuilder::Lines(store_, sources, [this](const QString& name) {
+        store_.messenger().show(u"Personalnummer für Mitarbeiter %1 nicht vorhanden !  "_s.arg(name));
+    });
     if (!TargetRecordsFile::Save(store_, records))
         return false;
     if (saved_)

@@ -69,7 +69,7 @@ TimeFileCollection::TimeFileCollection(const BaseDataStore& store, QString timeF
 }
 
 std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
-    bool copy, QDate startDate, const QDateTime& now) const
+    bool copy, const QDateTime& now) const
 {
     if (timeFolder_.isEmpty() || !QFileInfo(timeFolder_).isDir()) {
         store_.messenger().show(u"Ordner für PELIN-Zeitdateien ist nicht vorhanden !  "_s);
@@ -97,7 +97,7 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
         return result;
     store_.save(KoravFile::kCollectionStamps, stamps);
     result.statusText = StatusText(result.found, result.updated, now);
-    result.collectionText = PelinBaseFiles::CollectionText(QDateTime(startDate, now.time()));
+    result.collectionText = PelinBaseFiles::CollectionText(now);
     if (result.collectionText != KoravState::CollectionText(store_))
         KoravState::SaveCollectionText(store_, result.collectionText);
     return result;

@@ -23,7 +23,7 @@ public:
     TimeFileCollection(const BaseDataStore& store, QString timeFolder);
 
     // Nothing when the time folder is missing (the message has been shown).
-    std::optional<Result> CollectTimeFiles(bool copy, QDate startDate, const QDateTime& now) const;
+    std::optional<Result> CollectTimeFiles(bool copy, const QDateTime& now) const;
     bool CollectTimeFile(const QString& name) const;
 
 private:

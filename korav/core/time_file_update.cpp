@@ -10,7 +10,7 @@
 using namespace Qt::StringLiterals;
 
 std::optional<TimeFileCollection::Result> UpdateTimeFiles(
-    const BaseDataStore& store, ConnectionSettings& connection, QDate startDate, const QDateTime& now)
+    const BaseDataStore& store, ConnectionSettings& connection, const QDateTime& now)
 {
     if (store.isBackupFolder()) {
         store.messenger().show(u"In einen Sicherungsordner können keine Dateien aktualisiert werden!"_s);
@@ -20,5 +20,5 @@ std::optional<TimeFileCollection::Result> UpdateTimeFiles(
     const ConnectionFields& fields = connection.fields();
     if (fields.ftpActive && QFileInfo(fields.timeFolder).isDir())
         FetchFtpTimeFiles(connection.ftpSettings(), fields.timeFolder, store.messenger());
-    return TimeFileCollection(store, fields.timeFolder).CollectTimeFiles(true, startDate, now);
+    return TimeFileCollection(store, fields.timeFolder).CollectTimeFiles(true, now);
 }

@@ -2,7 +2,6 @@
 
 #include "korav/core/time_file_collection.h"
 
-#include <QDate>
 #include <QDateTime>
 #include <optional>
 
@@ -14,4 +13,4 @@ class ConnectionSettings;
 // first, then the time folder is collected. Nothing when refused or when the
 // time folder is missing (the message has been shown).
 std::optional<TimeFileCollection::Result> UpdateTimeFiles(
-    const BaseDataStore& store, ConnectionSettings& connection, QDate startDate, const QDateTime& now);
+    const BaseDataStore& store, ConnectionSettings& connection, const QDateTime& now);

@@ -11,10 +11,13 @@
 #include "korav/core/connection_settings.h"
 #include "korav/core/data_folder_takeover.h"
 #include "korav/core/employee_list_file.h"
+#include "korav/core/fixed_width.h"
 #include "korav/core/holiday_settings_editor.h"
 #include "korav/core/hourly_rates_editor.h"
 #include "korav/core/korav_config.h"
 #include "korav/core/korav_settings.h"
+#include "korav/core/master_data_daily_targets.h"
+#include "korav/core/master_data_record.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
 #include "korav/core/target_times_editor.h"
@@ -37,7 +40,6 @@ namespace {
 
 constexpr char16_t kSystemPassword[] = u"demochef";
 constexpr char16_t kDataPassword[] = u"demodaten";
-constexpr int kDailyTarget = 8 * 60;
 constexpr int kForecastRate = 85;
 
 // The demo is written before KORAV has ever run on it: where KORAV would
@@ -131,9 +133,15 @@ bool DemoFirmWriter::writeStaff()
     DemoRandom random = random_.fork(1);
     staff_ = DemoStaff(request_.employees, random);
     StringList master;
-    for (const DemoEmployee& employee : std::as_const(staff_))
+    StringList dailyTargets;
+    for (const DemoEmployee& employee : std::as_const(staff_)) {
         master.append(MasterDataLine(employee.shortName, employee.master.toValue()));
-    return EmployeeListFile::Save(store_, names()) && store_.save(KoravFile::kMasterData, master);
+        if (const std::optional<int> own = DemoOwnDailyTarget(employee))
+            dailyTargets.append(MasterDataLine(employee.shortName,
+                QString(FixedWidth::Digits(*own / 60, 2) + FixedWidth::Digits(*own % 60, 2))));
+    }
+    return EmployeeListFile::Save(store_, names()) && store_.save(KoravFile::kMasterData, master)
+        && (dailyTargets.isEmpty() || DailyTargetsFile::Save(store_, dailyTargets));
 }
 
 bool DemoFirmWriter::writeActivities()
@@ -182,7 +190,7 @@ bool DemoFirmWriter::writeTargets()
         for (const DemoEmployee& employee : std::as_const(staff_)) {
             for (int month = 1; month <= 12; ++month)
                 file.append(YearTargetsFile::Line(y, month, employee.shortName,
-                    QString::number(WorkingDays(y, month, holidays).size() * kDailyTarget / 60)));
+                    QString::number(WorkingDays(y, month, holidays).size() * kDemoFirmDailyTarget / 60)));
         }
         if (!YearTargetsFile::Save(store_, y, file))
             return false;
@@ -217,7 +225,7 @@ bool DemoFirmWriter::buildAndProvide()
     connection_.load();
     DataFileCodec codec(CodecProgram::Korav, messenger_);
     BaseDataStaleness stale;
-    stale.check(store_.folder(), connection_.fields().programFolder);
+    stale.check(store_.folder(), connection_.fields().programFolder, clock_.today().year());
     const PelinBaseBuild build { store_, codec, clock_, clock_.today(), connection_ };
     if (!build.run(stale))
         return false;
@@ -235,7 +243,7 @@ bool DemoFirmWriter::writeMonths()
 bool DemoFirmWriter::collect()
 {
     const TimeFileCollection collection(store_, connection_.fields().timeFolder);
-    return collection.CollectTimeFiles(true, clock_.today(), clock_.now()).has_value();
+    return collection.CollectTimeFiles(true, clock_.now()).has_value();
 }
 
 DemoAccess DemoFirmWriter::access() const

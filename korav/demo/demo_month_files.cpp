@@ -13,8 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kDailyTarget = 8 * 60;
-
 QList<QDate> DemoMonths(QDate today, int count)
 {
     QList<QDate> months;
@@ -44,8 +42,8 @@ DemoWorkPattern PatternOf(const DemoEmployee& employee, DemoRandom& random)
     const int count = random.between(2, 4);
     while (pattern.projects.size() < count)
         pattern.projects.append(projects.takeAt(random.below(int(projects.size()))).number);
-    pattern.dailyTarget = kDailyTarget;
-    pattern.workMinutes = PersonalTarget(employee.master.degree, kDailyTarget) / 5 * 5;
+    pattern.dailyTarget = DemoDailyTarget(employee);
+    pattern.workMinutes = PersonalTarget(employee.master.degree, kDemoFirmDailyTarget) / 5 * 5;
     return pattern;
 }
 

@@ -1,5 +1,6 @@
 #include "korav/demo/demo_staff.h"
 
+#include "common/working_time.h"
 #include "korav/core/employee_list_file.h"
 #include "korav/demo/demo_random.h"
 
@@ -58,4 +59,17 @@ QList<DemoEmployee> DemoStaff(int count, DemoRandom& random)
         staff.append(employee);
     }
     return staff;
+}
+
+std::optional<int> DemoOwnDailyTarget(const DemoEmployee& employee)
+{
+    const int own = PersonalTarget(employee.master.degree, kDemoFirmDailyTarget) / 5 * 5;
+    if (own >= kDemoFirmDailyTarget)
+        return std::nullopt;
+    return own;
+}
+
+int DemoDailyTarget(const DemoEmployee& employee)
+{
+    return DemoOwnDailyTarget(employee).value_or(kDemoFirmDailyTarget);
 }

@@ -170,7 +170,7 @@ void TBackupForm::ChgBkpOrdnerBtnClick()
 {
     const QString chosen = ring_->choices().chosenFolder;
     const QString start = chosen.isEmpty() ? ring_->dataFolder() : chosen;
-    const QString folder = chooseFolder_(u"Backup-Ordner für VESTARO-Datensicherung auswählen"_s, start);
+    const QString folder = chooseFolder_(u"Backup-Ordner für KORAV-Datensicherung auswählen"_s, start);
     if (folder.isEmpty())
         return;
     ring_->chooseBaseFolder(folder);

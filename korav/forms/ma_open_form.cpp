@@ -28,7 +28,7 @@ TMaOpenForm::TMaOpenForm(KoravEnvironment& environment, QWidget* parent)
     edit1_->setMinimumWidth(420);
     auto* ordnerBtn = MakeButton(this, u"OrdnerBtn"_s, {});
     ordnerBtn->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    ordnerBtn->setToolTip(u"VESTARO-Ordner wählen"_s);
+    ordnerBtn->setToolTip(u"KORAV-Ordner wählen"_s);
     auto* uebernehmenBtn = MakeButton(this, u"UebernehmenBtn"_s, u"&Übernehmen"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
 

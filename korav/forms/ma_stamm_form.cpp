@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,8 @@ TMaStammForm::TMaStammForm(KoravEnvironment& environment, BaseDataSaved saved, Q
       personalNrEdit_(makeEntry(u"PersonalNrEdit"_s, MasterDataRecord::kMaxPersonnelNumber)),
       passwortEdit_(makeEntry(u"PasswortEdit"_s, MasterDataRecord::kMaxPassword)),
       bGradEdit_(makeEntry(u"BGradEdit"_s, MasterDataRecord::kMaxDegree)),
+      tagSollStdEdit_(makeEntry(u"TagSollStdEdit"_s, 2)),
+      tagSollMinEdit_(makeEntry(u"TagSollMinEdit"_s, 2)),
       errLabel_(MakeStatusLabel(this, u"ErrLabel"_s))
 {
     setObjectName(u"MaStammForm"_s);
@@ -55,7 +58,7 @@ void TMaStammForm::buildControls(KoravEnvironment& environment)
     grid->addWidget(new QLabel(u"Schlüssel Mitarbeiter"_s, this), 1, 1);
     grid->addWidget(maLabel_, 2, 1);
     const std::pair<QString, QString> captions[]
-        = { { u"Langer Mitarbeitename"_s, u"max.30"_s }, { u"Personalnummer"_s, u"max.12"_s },
+        = { { u"Langer Mitarbeitername"_s, u"max.30"_s }, { u"Personalnummer"_s, u"max.12"_s },
               { u"Mitarbeiter - Passwort"_s, u"max.12"_s }, { u"Beschäftigungsgrad"_s, u"max.5  %"_s } };
     QLineEdit* const entries[] = { maLBezEdit_, personalNrEdit_, passwortEdit_, bGradEdit_ };
     for (int i = 0; i < 4; ++i) {
@@ -63,15 +66,24 @@ void TMaStammForm::buildControls(KoravEnvironment& environment)
         grid->addWidget(entries[i], 4 + 2 * i, 1);
         grid->addWidget(new QLabel(captions[i].second, this), 4 + 2 * i, 2);
     }
-    grid->addWidget(errLabel_, 11, 0, 1, 4);
-    grid->addWidget(saveBtn, 12, 1);
-    grid->addWidget(cancelBtn, 12, 2);
+    auto* daily = new QHBoxLayout;
+    daily->addWidget(tagSollStdEdit_);
+    daily->addWidget(new QLabel(u":"_s, this));
+    daily->addWidget(tagSollMinEdit_);
+    grid->addWidget(new QLabel(u"Tägliche Soll-Arbeitszeit"_s, this), 11, 1);
+    grid->addLayout(daily, 12, 1);
+    grid->addWidget(new QLabel(u"Std. : Min. (leer = wie Firma)"_s, this), 12, 2);
+    grid->addWidget(errLabel_, 13, 0, 1, 4);
+    grid->addWidget(saveBtn, 14, 1);
+    grid->addWidget(cancelBtn, 14, 2);
 
     connect(maLBox_, &QListWidget::itemClicked, this, &TMaStammForm::MaLBoxClick);
     connect(maLBezEdit_, &QLineEdit::returnPressed, personalNrEdit_, qOverload<>(&QWidget::setFocus));
     connect(personalNrEdit_, &QLineEdit::returnPressed, passwortEdit_, qOverload<>(&QWidget::setFocus));
     connect(passwortEdit_, &QLineEdit::returnPressed, bGradEdit_, qOverload<>(&QWidget::setFocus));
     connect(bGradEdit_, &QLineEdit::returnPressed, maLBezEdit_, qOverload<>(&QWidget::setFocus));
+    connect(tagSollStdEdit_, &QLineEdit::returnPressed, tagSollMinEdit_, qOverload<>(&QWidget::setFocus));
+    connect(tagSollMinEdit_, &QLineEdit::returnPressed, maLBezEdit_, qOverload<>(&QWidget::setFocus));
     connect(saveBtn, &QPushButton::clicked, this, &TMaStammForm::SaveBtnClick);
     connect(cancelBtn, &QPushButton::clicked, this, &TMaStammForm::CancelBtnClick);
 }
@@ -103,6 +115,8 @@ void TMaStammForm::pullEntries()
 {
     editor_.entries
         = { maLBezEdit_->text(), personalNrEdit_->text(), passwortEdit_->text(), bGradEdit_->text() };
+    editor_.dailyHours = tagSollStdEdit_->text();
+    editor_.dailyMinutes = tagSollMinEdit_->text();
 }
 
 void TMaStammForm::pushEntries()
@@ -111,6 +125,8 @@ void TMaStammForm::pushEntries()
     personalNrEdit_->setText(editor_.entries.personnelNumber);
     passwortEdit_->setText(editor_.entries.password);
     bGradEdit_->setText(editor_.entries.degree);
+    tagSollStdEdit_->setText(editor_.dailyHours);
+    tagSollMinEdit_->setText(editor_.dailyMinutes);
 }
 
 void TMaStammForm::MaLBoxClick()
@@ -119,7 +135,12 @@ void TMaStammForm::MaLBoxClick()
     if (!item)
         return;
     pullEntries();
-    editor_.select(item->text());
+    if (!editor_.select(item->text())) {
+        const QSignalBlocker block(maLBox_);
+        const QList<QListWidgetItem*> previous = maLBox_->findItems(editor_.selectedName(), Qt::MatchExactly);
+        maLBox_->setCurrentItem(previous.isEmpty() ? nullptr : previous.first());
+        return;
+    }
     maLabel_->setText(editor_.selectedName());
     pushEntries();
     ShowError(errLabel_, editor_.errorText());

@@ -9,7 +9,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
-// The master-data dialog: the four fields of one employee at a time.
+// The master-data dialog: the four fields of one employee at a time, and
+// the employee's own daily target.
 class TMaStammForm : public QDialog {
     Q_OBJECT
 public:
@@ -42,5 +43,7 @@ private:
     QLineEdit* personalNrEdit_;
     QLineEdit* passwortEdit_;
     QLineEdit* bGradEdit_;
+    QLineEdit* tagSollStdEdit_;
+    QLineEdit* tagSollMinEdit_;
     QLabel* errLabel_;
 };

@@ -179,7 +179,7 @@ void TMainForm::buildMenus()
             addItem(groups[GroupOf(control.place)], control);
 
     menuHilfeOeffnen_ = MakeAction(help, u"MenuHilfeOeffnen"_s, u"Hilfe öffnen"_s);
-    menuHilfeDatei_ = MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordner "_s);
+    menuHilfeDatei_ = MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordners "_s);
     menuInfo_ = MakeAction(help, u"MenuInfo"_s, u"Info"_s);
 }
 

@@ -71,7 +71,7 @@ void TMainForm::CheckPelinProgramCurrent()
 void TMainForm::CheckBaseDataCurrent()
 {
     CheckPelinProgramCurrent();
-    stale_.check(environment_.store.folder(), connection_.fields().programFolder);
+    stale_.check(environment_.store.folder(), connection_.fields().programFolder, startDate_.year());
     const bool stale = stale_.anyBaseData();
     setButtonLook(MainCommand::PelinErstellen, stale, stale ? u"rgb(0, 128, 0)"_s : u"black"_s);
     setCommandState(MainCommand::PelinErstellen,
@@ -132,7 +132,7 @@ void TMainForm::KoravDownloadBtnClick()
     errLabel_->clear();
     const BusyCursor busy;
     const std::optional<TimeFileCollection::Result> result
-        = UpdateTimeFiles(environment_.store, connection_, startDate_, environment_.clock.now());
+        = UpdateTimeFiles(environment_.store, connection_, environment_.clock.now());
     if (!result)
         return;
     if (result->collectionText != azDatStandLabel_->text())

@@ -272,7 +272,7 @@ void DaySheet::EinfgEintragBtnClick()
         return;
     }
     if (!AllDigits(hoursField)) {
-        messenger_.show(u"Die Projekt-Stunden sind nicht nummerisch!"_s);
+        messenger_.show(u"Die Projekt-Stunden sind nicht numerisch!"_s);
         return;
     }
     if (ParseDecimalInt(hoursField) == 0 && ParseDecimalInt(minutesField) == 0) {
@@ -322,7 +322,7 @@ void DaySheet::ChgEintragBtnClick()
             return;
     }
     if (selected_ < 0) {
-        messenger_.show(u"Markieren Sie eine Tätigkeit in der Tasgesliste"_s);
+        messenger_.show(u"Markieren Sie eine Tätigkeit in der Tagesliste"_s);
         return;
     }
     const qsizetype index = entryIndexOfSelection();

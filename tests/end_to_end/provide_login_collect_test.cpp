@@ -112,7 +112,7 @@ protected:
             EXPECT_TRUE(
                 FetchFtpTimeFiles(connection.ftpSettings(), connection.fields().timeFolder, koravMessenger));
         }
-        return TimeFileCollection(store, connection.fields().timeFolder).CollectTimeFiles(true, kToday, kNow);
+        return TimeFileCollection(store, connection.fields().timeFolder).CollectTimeFiles(true, kNow);
     }
 
     TempFolder root;

@@ -107,7 +107,7 @@ TEST_F(EmployeeList, SavesTheOrderAndSaysWhatToCheck)
     EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nCarl\r\n");
     EXPECT_EQ(savedCalls, 1);
     EXPECT_EQ(f.messenger.all,
-        QStringList { u"Die geänderte Mitarbeiterliste wurde gespeichert !\n\nÜberpüfen Sie \n\n  "
+        QStringList { u"Die geänderte Mitarbeiterliste wurde gespeichert !\n\nÜberprüfen Sie \n\n  "
                       u"Mitarbeiter-Stammdaten "
                       u"und\n  Arbeits - Sollzeiten\n\nauf Vollständigkeit !"_s });
 }
@@ -149,4 +149,65 @@ TEST_F(EmployeeList, CancelAsksOnlyWhenModified)
     EXPECT_EQ(editor.cancel(), DialogOutcome::Close);
     EXPECT_EQ(f.messenger.questions, QStringList(3, u"Änderungen verwerfen ?  "_s));
     EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nBert\r\nCarl\r\n");
+}
+
+// Bert has master data and an own daily target; the others have none.
+class RemovingWithMasterData : public EmployeeList {
+protected:
+    RemovingWithMasterData()
+    {
+        f.write(u"zamasta.kvd"_s, Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
+        f.write(u"zmatagsoll.kvd"_s, Bom() + "Bert=0400\r\n");
+        editor.select(1);
+    }
+};
+
+TEST_F(RemovingWithMasterData, YesRemovesTheRecordWhenTheListIsSaved)
+{
+    f.messenger.answerNext(kAnswerYes);
+    editor.remove();
+    EXPECT_EQ(f.messenger.questions, QStringList { u"Die Stammdaten von Bert ebenfalls löschen ?  "_s });
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n")
+        << "nothing before saving";
+    EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nCarl\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom());
+}
+
+TEST_F(RemovingWithMasterData, NoOrTheCloseBoxKeepsTheRecord)
+{
+    for (const int answer : { kAnswerNo, kAnswerClosed }) {
+        editor.load();
+        editor.select(1);
+        f.messenger.answerNext(answer);
+        editor.remove();
+        EXPECT_EQ(editor.save(), DialogOutcome::Close);
+        EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
+        f.write(u"zama.kvd"_s, Bom() + "Anna\r\nBert\r\nCarl\r\n");
+    }
+}
+
+TEST_F(RemovingWithMasterData, NoQuestionWithoutRecordAndNothingLostWhenAddedAgain)
+{
+    editor.select(2);
+    editor.remove();
+    EXPECT_TRUE(f.messenger.questions.isEmpty()) << "Carl has no master data";
+    editor.select(1);
+    f.messenger.answerNext(kAnswerYes);
+    editor.remove();
+    editor.select(-1);
+    EXPECT_TRUE(editor.add(u"Bert"_s));
+    EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom() + "Bert=0400\r\n");
+}
+
+TEST_F(RemovingWithMasterData, AnEntryDifferingInCaseStillUsesTheRecord)
+{
+    editor.select(-1);
+    ASSERT_TRUE(editor.add(u"bert"_s));
+    editor.select(1);
+    editor.remove();
+    EXPECT_TRUE(f.messenger.questions.isEmpty());
 }

@@ -108,3 +108,73 @@ TEST_F(MasterData, CancelWithYesWritesNothing)
     EXPECT_EQ(editor.cancel(), DialogOutcome::Close);
     EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\n");
 }
+
+TEST_F(MasterData, OwnDailyTargetGoesIntoItsOwnFileAndEmptyRemovesIt)
+{
+    editor.select(u"Bert"_s);
+    EXPECT_TRUE(editor.dailyHours.isEmpty());
+    editor.dailyHours = u"4"_s;
+    editor.dailyMinutes = u"5"_s;
+    editor.select(u"anna"_s);
+    editor.entries = {};
+    editor.dailyHours = u"12"_s;
+    EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\nanna=####\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom() + "Bert=0405\r\nanna=1200\r\n");
+    EXPECT_EQ(savedCalls, 1);
+
+    editor.load({ u"anna"_s, u"Bert"_s });
+    editor.select(u"Bert"_s);
+    EXPECT_EQ(editor.dailyHours, u"4"_s);
+    EXPECT_EQ(editor.dailyMinutes, u"05"_s);
+    editor.dailyHours.clear();
+    editor.dailyMinutes.clear();
+    EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom() + "anna=1200\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\nanna=####\r\n");
+}
+
+TEST_F(MasterData, WithoutOwnDailyTargetsNoFileIsWritten)
+{
+    editor.select(u"Bert"_s);
+    editor.entries.degree = u"60"_s;
+    EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    EXPECT_FALSE(f.tmp.exists(u"daten/zmatagsoll.kvd"_s));
+}
+
+TEST_F(MasterData, RefusedDailyTargetKeepsTheEmployeeSelected)
+{
+    const struct {
+        QString hours;
+        QString minutes;
+        QString message;
+    } cases[] = {
+        { u"4a"_s, u"00"_s,
+            u"Die tägliche Soll-Arbeitszeit von Bert ist nicht numerisch !\n\n( Mitarbeiter-Stammdaten  )"_s },
+        { u"4"_s, u"07"_s,
+            u"Die Minuten der täglichen Soll-Arbeitszeit von Bert sind nur in 5-Minuten-Schritten bis 55 "
+            u"möglich !\n\n( Mitarbeiter-Stammdaten  )"_s },
+        { u"4"_s, u"60"_s,
+            u"Die Minuten der täglichen Soll-Arbeitszeit von Bert sind nur in 5-Minuten-Schritten bis 55 "
+            u"möglich !\n\n( Mitarbeiter-Stammdaten  )"_s },
+        { u"12"_s, u"05"_s,
+            u"Es können maximal 12 Stunden für die tägliche Soll-Arbeitszeit vorgegeben werden !  "_s },
+        { u"100"_s, u""_s,
+            u"Es können maximal 12 Stunden für die tägliche Soll-Arbeitszeit vorgegeben werden !  "_s },
+        { u"0"_s, u"00"_s,
+            u"Die tägliche Soll-Arbeitszeit von Bert muss größer 0 sein !\n\n( Mitarbeiter-Stammdaten  )"_s },
+    };
+    for (const auto& c : cases) {
+        f.messenger.messages.clear();
+        editor.load({ u"anna"_s, u"Bert"_s });
+        editor.select(u"Bert"_s);
+        editor.dailyHours = c.hours;
+        editor.dailyMinutes = c.minutes;
+        EXPECT_FALSE(editor.select(u"anna"_s)) << c.hours.toStdString() << ':' << c.minutes.toStdString();
+        EXPECT_EQ(editor.selectedName(), u"Bert"_s);
+        EXPECT_EQ(editor.dailyHours, c.hours);
+        EXPECT_EQ(editor.save(), DialogOutcome::Stay);
+        EXPECT_EQ(f.messenger.messages, (QStringList { c.message, c.message }));
+        EXPECT_FALSE(f.tmp.exists(u"daten/zmatagsoll.kvd"_s));
+    }
+}

@@ -138,7 +138,8 @@ const QString kB = u"Bernd=Bernd Bau#P2#pb#100#"_s;
 
 INSTANTIATE_TEST_SUITE_P(Checks, BuildRefusal,
     ::testing::Values(Refusal { "FourRecords", { kA, kB, u"Carla=C#P3#pc#80#"_s, u"Dora=D#P4#pd#80#"_s },
-                          u"Mitarbeiter - Stammdaten sind nicht aktuell !  " },
+                          u"Die Stammdaten von Dora gehören zu keinem Mitarbeiter der Liste !\n\n"
+                          u"( Mitarbeiter-Liste: Dora eintragen und mit den Stammdaten löschen )" },
         Refusal { "PasswordsInCase", { kA, kB, u"Carla=C#P3#PA#80#"_s },
             u"Das Passwort ist doppelt vorhanden : Carla = Anna !  \n\n( Mitarbeiter-Stammdaten )" },
         Refusal { "NumbersInCase", { u"Anna=A#p1#pa#100#"_s, kB, u"Carla=C#P1#pc#80#"_s },
@@ -149,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, BuildRefusal,
         Refusal { "DegreeNegative", { kA, kB, u"Carla=C#P3#pc#-5#"_s },
             u"Der Beschäftigungsgrad von Carla darf nicht negativ sein !\n\n( Mitarbeiter-Stammdaten  )" },
         Refusal { "DegreePercent", { kA, kB, u"Carla=C#P3#pc#80%#"_s },
-            u"Der Beschäftigungsgrad von Carla ist nicht nummerisch !\n\n( Mitarbeiter-Stammdaten  )" },
+            u"Der Beschäftigungsgrad von Carla ist nicht numerisch !\n\n( Mitarbeiter-Stammdaten  )" },
         Refusal { "NumberWithFolder", { kA, kB, u"Carla=C#../P3#pc#80#"_s },
             u"Die Personalnummer von Carla enthält unzulässige Zeichen !\n\n( Mitarbeiter-Stammdaten  )" },
         Refusal { "NumberWithColon", { kA, kB, u"Carla=C#P:3#pc#80#"_s },
@@ -158,9 +159,84 @@ INSTANTIATE_TEST_SUITE_P(Checks, BuildRefusal,
             u"Die Stammdaten von Carla enthalten ein Zeichen, das nicht gespeichert werden kann (U+2013) "
             u"!\n\n"
             u"( Mitarbeiter-Stammdaten  )" },
-        Refusal { "NoMasterData", { kA, kB, u"Dora=D#P4#pd#80#"_s },
-            u"Es fehlen die Stammdaten von Carla !\n\n( Mitarbeiter-Stammdaten  )" }),
+        Refusal { "NoMasterData", { kA, kB },
+            u"Es fehlen die Stammdaten von Carla !\n\n( Mitarbeiter-Stammdaten  )" },
+        Refusal { "EveryProblemOfEveryEmployee",
+            { u"Anna=#P1#pa#100#"_s, kB, u"Carla=C#P3##x#"_s, u"Dora=D#P4#pd#80#"_s },
+            u"Die Stammdaten von Dora gehören zu keinem Mitarbeiter der Liste ! "
+            u"( Mitarbeiter-Liste: Dora eintragen und mit den Stammdaten löschen )\n"
+            u"Es fehlt der lange Mitarbeitername von Anna ! ( Mitarbeiter-Stammdaten  )\n"
+            u"Es fehlt das Passwort von Carla ! ( Mitarbeiter-Stammdaten  )\n"
+            u"Der Beschäftigungsgrad von Carla ist nicht numerisch ! ( Mitarbeiter-Stammdaten  )" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The target records of the fixture's employees as the target-times
+// dialog builds them, for a window of the given start year.
+QString Units(int startYear, int march)
+{
+    QString units = u"00000000000"_s.repeated(3);
+    units += u"03"_s + QString::number(startYear) + QString::number(march) + u"00"_s;
+    return units + u"00000000000"_s.repeated(10);
+}
+
+TEST_F(ProvisionFixture, RecordsOfLastYearAreRebuiltForTheStartYear)
+{
+    // Built in 2023, nothing edited since: KORAV started on 4 March 2024.
+    f.write(u"zmszsatz.kvd"_s,
+        Lines({ u"mszP1=10800"_s + Units(2023, 170), u"mszP2=10800"_s + Units(2023, 170),
+            u"mszP3=10800"_s + Units(2023, 170) }));
+    f.write(u"zmonsoll2024.kvd"_s, Lines({ u"202403Anna=       168"_s, u"202403Bernd=       168"_s }));
+    BaseDataStaleness built;
+    ASSERT_TRUE(build());
+    built.check(f.store.folder(), prog);
+    EXPECT_FALSE(built.employeeFile);
+    built.check(f.store.folder(), prog, 2025);
+    EXPECT_TRUE(built.employeeFile) << "a new year needs new records";
+    const QStringList records { u"mszP1=10800"_s + Units(2024, 168), u"mszP2=10800"_s + Units(2024, 168),
+        u"mszP3=10800"_s + u"00000000000"_s.repeated(14) };
+    EXPECT_EQ(f.read(u"zmszsatz.kvd"_s), Lines(records));
+    EXPECT_EQ(unscrambled(f.path(u"dama.kvd"_s)).lines().mid(3, 3), records);
+    EXPECT_TRUE(f.messenger.all.isEmpty()) << f.messenger.all.join(u'|').toStdString();
+}
+
+TEST_F(ProvisionFixture, MissingTargetsOfTheStartYearAreNamed)
+{
+    const QByteArray lastYear
+        = Lines({ u"mszP1=10800"_s + Units(2023, 170), u"mszP2=10800"_s, u"mszP3=10800"_s });
+    f.write(u"zmszsatz.kvd"_s, lastYear);
+    EXPECT_FALSE(build());
+    EXPECT_EQ(f.messenger.messages,
+        QStringList {
+            u"Es fehlen die Arbeits-Sollzeiten für das Jahr 2024 !  \n\n( Arbeits-Sollzeiten )"_s });
+    EXPECT_EQ(f.read(u"zmszsatz.kvd"_s), lastYear);
+    EXPECT_FALSE(QFileInfo::exists(f.path(u"dama.kvd"_s)));
+}
+
+TEST_F(ProvisionFixture, WithoutAnyTargetRecordEveryEmployeeIsNamed)
+{
+    f.write(u"zmonsoll2024.kvd"_s, Lines({}));
+    QFile::remove(f.path(u"zmszsatz.kvd"_s));
+    EXPECT_FALSE(build());
+    EXPECT_EQ(f.messenger.messages,
+        QStringList { u"Es fehlen die Arbeits-Sollzeiten von Anna !   ( Arbeits-Sollzeiten )\n"
+                      u"Es fehlen die Arbeits-Sollzeiten von Bernd !   ( Arbeits-Sollzeiten )\n"
+                      u"Es fehlen die Arbeits-Sollzeiten von Carla !   ( Arbeits-Sollzeiten )"_s });
+}
+
+TEST_F(ProvisionFixture, OwnDailyTargetReachesTheEmployeesRecordAndARemovedEmployeeLeavesIt)
+{
+    f.write(u"zmonsoll2024.kvd"_s, Lines({}));
+    f.write(u"zmatagsoll.kvd"_s, Lines({ u"Bernd=0500"_s }));
+    f.write(u"zama.kvd"_s, Lines({ u"Bernd"_s, u"Anna"_s }));
+    master.removeLast();
+    writeMaster();
+    ASSERT_TRUE(build());
+    const QString none = u"00000000000"_s.repeated(14);
+    EXPECT_EQ(f.read(u"zmszsatz.kvd"_s), Lines({ u"mszP1=10800"_s + none, u"mszP2=10500"_s + none }));
+    EXPECT_EQ(unscrambled(f.path(u"dama.kvd"_s)).lines().mid(0, 4),
+        (QStringList { u"pb=P2#Bernd Bau#62.5#"_s, u"pa=P1#Anna Alt#100#"_s, u"mszP1=10800"_s + none,
+            u"mszP2=10500"_s + none }));
+}
 
 TEST_F(ProvisionFixture, DegreeOf100Passes)
 {
@@ -259,7 +335,7 @@ struct CollectionFixture : ProvisionFixture {
         f.tmp.write(u"zeit/"_s + name, bytes);
         SetTime(f.tmp.path(u"zeit/"_s + name), time);
     }
-    TimeFileCollection::Result collect() { return collection.CollectTimeFiles(true, kStart, kNow).value(); }
+    TimeFileCollection::Result collect() { return collection.CollectTimeFiles(true, kNow).value(); }
 };
 
 TEST_F(CollectionFixture, CollectsNewAndGrownFilesIntoTheirMonth)
@@ -284,6 +360,14 @@ TEST_F(CollectionFixture, CollectsNewAndGrownFilesIntoTheirMonth)
     EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202305P1.kvd=2023_05_20_10_00_02"_s }));
 }
 
+TEST_F(CollectionFixture, AfterMidnightTheTextTakesTheMomentOfTheCollection)
+{
+    // KORAV started on Monday; the collection runs at 00:20 on Tuesday.
+    const QDateTime afterMidnight(kStart.addDays(1), QTime(0, 20));
+    EXPECT_EQ(collection.CollectTimeFiles(true, afterMidnight)->collectionText,
+        u"zuletzt am Di, 05.03.2024 00:20"_s);
+}
+
 TEST_F(CollectionFixture, EmptyTimeFolder)
 {
     EXPECT_EQ(collect().statusText, u"09:07 - keine Arbeitszeit-Dateien vorhanden"_s);
@@ -305,7 +389,7 @@ TEST_F(CollectionFixture, FailedCopyIsTriedAgainNextTime)
 TEST_F(CollectionFixture, MissingTimeFolderIsReported)
 {
     QDir(zeit).removeRecursively();
-    EXPECT_FALSE(collection.CollectTimeFiles(true, kStart, kNow));
+    EXPECT_FALSE(collection.CollectTimeFiles(true, kNow));
     EXPECT_EQ(
         f.messenger.messages, QStringList { u"Ordner für PELIN-Zeitdateien ist nicht vorhanden !  "_s });
 }

@@ -42,7 +42,7 @@ TEST(HourlyRates, ChecksStopTheSavingAtTheFaultyRow)
     const std::pair<QString, QString> cases[] = {
         { u"1234567"_s,
             u"Stundensatz: Der eingegebene Wert darf maximal 6 Zeichen haben!\n( Bsp. 164,25 )  "_s },
-        { u"1x"_s, u"Stundensatz: Der eingegebene Wert ist nicht nummerisch!\n( Bsp. 101,25 )  "_s },
+        { u"1x"_s, u"Stundensatz: Der eingegebene Wert ist nicht numerisch!\n( Bsp. 101,25 )  "_s },
         { u"1000"_s, u"Stundensatz: Der eingegebene Wert muss kleiner 1000 sein!\n( Bsp. 101,25 )  "_s },
         { u"1.234"_s, u"Stundensatz-Soll: Maximal 2 Nachkommastellen sind möglich!\n( Bsp. 101,25 )  "_s },
     };
@@ -58,19 +58,23 @@ TEST(HourlyRates, ChecksStopTheSavingAtTheFaultyRow)
     }
 }
 
-TEST(HourlyRates, EmployeeWithoutPersonnelNumberStopsFillingAndSaving)
+TEST(HourlyRates, EmployeesWithoutPersonnelNumberStayEmptyAndStopTheSaving)
 {
+    // "b" has no record and "c" one without number; the rows after them
+    // still show their own rates.
     KoravFixture f;
-    f.write(u"zamasta.kvd"_s, Bom() + "c=C#PC#x#1#\r\n");
-    f.write(u"zmasatz.kvd"_s, Bom() + "2024PC=        20\r\n");
+    f.write(u"zamasta.kvd"_s, Bom() + "c=C##x#1#\r\nd=D#PD#y#1#\r\ne=E#PE#z#1#\r\n");
+    f.write(u"zmasatz.kvd"_s, Bom() + "2024PD=        20\r\n2024PE=     31.50\r\n");
     HourlyRatesEditor editor(f.store, 2024);
-    editor.open({ u"c"_s, u"b"_s });
-    EXPECT_EQ(f.messenger.messages, QStringList { u"Keine Personalnummer für Mitabeiter b vorhanden  "_s });
-    EXPECT_EQ(editor.filledRows(), 1);
-    EXPECT_TRUE(editor.rate(2).isEmpty());
+    editor.open({ u"e"_s, u"c"_s, u"d"_s, u"b"_s });
+    EXPECT_EQ(editor.rows(), (QStringList { u"Prognose"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s }));
+    EXPECT_EQ(
+        f.messenger.messages, QStringList { u"Keine Personalnummer für Mitarbeiter b, c vorhanden  "_s });
+    EXPECT_EQ(editor.rate(3), u"20"_s);
+    EXPECT_EQ(editor.rate(4), u"31.50"_s);
     editor.editRate(0, u"1"_s);
     EXPECT_EQ(editor.save(), DialogOutcome::Stay);
-    EXPECT_EQ(f.read(u"zmasatz.kvd"_s), Bom() + "2024PC=        20\r\n");
+    EXPECT_EQ(f.read(u"zmasatz.kvd"_s), Bom() + "2024PD=        20\r\n2024PE=     31.50\r\n");
     EXPECT_EQ(editor.cancel(), DialogOutcome::Stay);
     EXPECT_EQ(f.messenger.questions, QStringList { u"Änderungen verwerfen ?  "_s });
 }
@@ -85,17 +89,35 @@ struct Holidays : ::testing::Test {
 
 } // namespace
 
-TEST_F(Holidays, AustriaStoresNoRegionalHolidays)
+TEST_F(Holidays, OtherCountriesKeepTheStoredRegionalHolidays)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "progordner=/p\r\nlandcode=0\r\nfeiertag=101000\r\n");
+    for (const int country : { HolidaySettingsEditor::kAustria, HolidaySettingsEditor::kSwitzerland,
+             HolidaySettingsEditor::kNone }) {
+        f.write(u"zconfig.kvd"_s, Bom() + "progordner=/p\r\nlandcode=0\r\nfeiertag=101000\r\n");
+        editor.load();
+        EXPECT_EQ(
+            editor.switches, (HolidaySettingsEditor::Switches { true, false, true, false, false, false }));
+        editor.ShowStateHolidays(country);
+        EXPECT_FALSE(editor.switchesEnabled());
+        EXPECT_EQ(editor.save(), DialogOutcome::Close);
+        EXPECT_EQ(f.read(u"zconfig.kvd"_s),
+            Bom() + "progordner=/p\r\nlandcode=" + QByteArray::number(country) + "\r\nfeiertag=101000\r\n");
+        // Choosing Germany again in a later session finds the switches.
+        editor.load();
+        editor.ShowStateHolidays(HolidaySettingsEditor::kGermany);
+        EXPECT_EQ(
+            editor.switches, (HolidaySettingsEditor::Switches { true, false, true, false, false, false }));
+    }
+    EXPECT_EQ(savedCalls, 3);
+}
+
+TEST_F(Holidays, AustriaWithoutStoredSwitchesAddsNone)
+{
+    f.write(u"zconfig.kvd"_s, Bom() + "progordner=/p\r\n");
     editor.load();
-    EXPECT_EQ(editor.country, HolidaySettingsEditor::kGermany);
-    EXPECT_EQ(editor.switches, (HolidaySettingsEditor::Switches { true, false, true, false, false, false }));
     editor.ShowStateHolidays(HolidaySettingsEditor::kAustria);
-    EXPECT_FALSE(editor.switchesEnabled());
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     EXPECT_EQ(f.read(u"zconfig.kvd"_s), Bom() + "progordner=/p\r\nlandcode=1\r\nfeiertag=000000\r\n");
-    EXPECT_EQ(savedCalls, 1);
 }
 
 TEST_F(Holidays, ReturningToGermanyShowsTheStoredSwitches)

@@ -85,8 +85,8 @@ TEST_F(Targets, CellsAreCheckedInOrderWithTheirMessages)
         { u"12.35"_s, u"12.35"_s, {} },
         { u"1234567"_s, {},
             u"Monats-Soll: Der eingegebene Wert darf maximal 6 Zeichen haben!\n( Bsp. 164,25 )  "_s },
-        { u"12a"_s, {}, u"Monats-Soll: Der eingegebene Wert ist nicht nummerisch!\n( Bsp. 164,25  )"_s },
-        { u"1.2.3"_s, {}, u"Monats-Soll: Der eingegebene Wert ist nicht nummerisch!\n( Bsp. 164,25  )"_s },
+        { u"12a"_s, {}, u"Monats-Soll: Der eingegebene Wert ist nicht numerisch!\n( Bsp. 164,25  )"_s },
+        { u"1.2.3"_s, {}, u"Monats-Soll: Der eingegebene Wert ist nicht numerisch!\n( Bsp. 164,25  )"_s },
         { u"1000"_s, {}, u"Monats-Soll: Der eingegebene Wert muss kleiner 1000 sein!\n( Bsp. 164,25  )"_s },
         { u"12.345"_s, {}, u"Monats-Soll: Maximal 2 Nachkommastellen sind möglich!\n( Bsp. 164,25 )  "_s },
         { u"12.33"_s, {}, u"Monats-Soll: Zeiten sind nur in 0,05 - Schritten möglich!\n( Bsp. 164,25 )  "_s },
@@ -229,6 +229,24 @@ TEST_F(Targets, EmployeeWithoutMasterDataGetsNoRecord)
     EXPECT_EQ(
         f.messenger.messages, QStringList { u"Personalnummer für Mitarbeiter dora nicht vorhanden !  "_s });
     EXPECT_EQ(f.read(u"zmszsatz.kvd"_s).count("msz"), 1);
+}
+
+TEST_F(Targets, OwnDailyTargetsGoIntoTheirRecordsAndTheFirmsStaysTheFirms)
+{
+    // anna's record comes first and carries her own 4:00.
+    f.write(u"zmszsatz.kvd"_s, Bom() + "mszPA=10400\r\nmszPB=10800\r\nmszPC=10800\r\n");
+    f.write(u"zmatagsoll.kvd"_s, Bom() + "anna=0400\r\nBert=0615\r\n");
+    open();
+    EXPECT_EQ(editor.dailyHours(), u"8"_s);
+    EXPECT_EQ(editor.dailyMinutes(), u"0"_s);
+    editor.setFiveMinuteRaster(false);
+    EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    const QString none = u"00000000000"_s.repeated(14);
+    EXPECT_EQ(f.read(u"zmszsatz.kvd"_s),
+        Bom()
+            + (u"mszPA=00400"_s + none + u"\r\nmszPB=00615"_s + none + u"\r\nmszPC=00800"_s + none
+                + u"\r\n"_s)
+                  .toUtf8());
 }
 
 TEST_F(Targets, RowCopy)

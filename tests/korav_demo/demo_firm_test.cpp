@@ -206,3 +206,40 @@ TEST_F(DemoFirmTest, StopsWithoutThePelinProgram)
 }
 
 } // namespace
+
+namespace {
+
+// The daily part of the employee's target record in the built "dama.kvd".
+QString DayPartOf(const StringList& dama, const QString& personnelNumber)
+{
+    return dama.value(QString(u"msz"_s + personnelNumber)).left(5);
+}
+
+} // namespace
+
+TEST_F(DemoFirmTest, PartTimeStaffGetTheirOwnDailyTarget)
+{
+    DemoFirmRequest request;
+    request.folder = tmp.path(u"firma"_s);
+    request.employees = 10;
+    request.months = 1;
+    request.programDirectory = tmp.path(u"bin"_s);
+    ASSERT_TRUE(WriteDemoFirm(request, messenger, clock));
+    DataFileCodec codec(CodecProgram::Korav, messenger);
+    StringList dama;
+    codec.LoadDataFile(root(u"firma"_s) + u"dama.kvd"_s, dama);
+    ASSERT_FALSE(dama.isEmpty());
+    const StringList master = StringList::FromText(
+        FileStore::ReadText(root(u"firma"_s) + QString::fromUtf16(KoravFile::kMasterData))->text);
+    int partTime = 0;
+    for (const QString& line : master.lines()) {
+        const QStringList fields = StringList::ValueOf(line).split(u'#');
+        const int own = PersonalTarget(fields.at(3), 480) / 5 * 5;
+        const QString expected
+            = u"1%1%2"_s.arg(own / 60, 2, 10, QChar(u'0')).arg(own % 60, 2, 10, QChar(u'0'));
+        EXPECT_EQ(DayPartOf(dama, fields.at(1)), expected) << line.toStdString();
+        partTime += own < 480 ? 1 : 0;
+    }
+    EXPECT_GT(partTime, 0) << "the seed gives part-time staff";
+    EXPECT_TRUE(tmp.exists(u"firma/zmatagsoll.kvd"_s));
+}

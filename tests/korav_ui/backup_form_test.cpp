@@ -138,7 +138,7 @@ TEST_F(BackupFormTest, ChoosingABaseFolderMovesTheRingThere)
 
     control<QToolButton>(u"ChgBkpOrdnerBtn"_s)->click();
 
-    EXPECT_EQ(asked, (QStringList { u"Backup-Ordner für VESTARO-Datensicherung auswählen"_s, data() }));
+    EXPECT_EQ(asked, (QStringList { u"Backup-Ordner für KORAV-Datensicherung auswählen"_s, data() }));
     EXPECT_EQ(control<QLineEdit>(u"BkpDialogEdit"_s)->text(), folder.path(u"sicher"_s));
     EXPECT_EQ(
         control<QLineEdit>(u"BkpOrdnerEdit"_s)->text(), u" "_s + folder.path(u"sicher/terminbkp1 bis 8 "_s));

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -103,6 +104,32 @@ TEST_F(KoravDialogs, MasterDataThroughItsControls)
     button(u"ChgMaStammBtn")->click();
     EXPECT_EQ(modals, QStringList { u"MaStammForm"_s });
     EXPECT_EQ(tmp.read(u"daten/zamasta.kvd"_s), kBom + "Berta=Berta Brandt#0815#bb#62.5#\r\n");
+}
+
+TEST_F(KoravDialogs, MasterDataOwnDailyTargetAndARefusalThatKeepsTheEmployee)
+{
+    onModal = [this](QDialog& dialog) {
+        auto& stamm = dynamic_cast<TMaStammForm&>(dialog);
+        auto* box = in<QListWidget>(dialog, u"MaLBox"_s);
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+            [](const QLabel* label) { return label->text() == u"Langer Mitarbeitername"_s; }));
+        box->setCurrentRow(1);
+        stamm.MaLBoxClick();
+        in<QLineEdit>(dialog, u"TagSollStdEdit"_s)->setText(u"4"_s);
+        in<QLineEdit>(dialog, u"TagSollMinEdit"_s)->setText(u"07"_s);
+        box->setCurrentRow(2);
+        stamm.MaLBoxClick();
+        EXPECT_EQ(box->currentRow(), 1) << "Berta stays selected";
+        EXPECT_EQ(in<QLineEdit>(dialog, u"TagSollMinEdit"_s)->text(), u"07"_s);
+        in<QLineEdit>(dialog, u"TagSollMinEdit"_s)->setText(u"30"_s);
+        in<QPushButton>(dialog, u"SaveBtn"_s)->click();
+    };
+    button(u"ChgMaStammBtn")->click();
+    EXPECT_EQ(messenger.messages,
+        QStringList { u"Die Minuten der täglichen Soll-Arbeitszeit von Berta sind nur in 5-Minuten-Schritten "
+                      u"bis 55 möglich !\n\n( Mitarbeiter-Stammdaten  )"_s });
+    EXPECT_EQ(tmp.read(u"daten/zmatagsoll.kvd"_s), kBom + "Berta=0430\r\n");
 }
 
 TEST_F(KoravDialogs, MasterDataNeedsAnEmployeeList)

@@ -92,7 +92,7 @@ TEST_F(KoravWindow, CaptionsOfButtonsAndMenuItems)
     EXPECT_EQ(action(u"MenuUpdate")->text(), u"PELIN-Update erstellen"_s);
     EXPECT_EQ(action(u"MenuMaMonat")->text(), u"Monatsübersicht - Mitarbeiter"_s);
     EXPECT_EQ(action(u"MenuPelinErstellen")->text(), button(u"PelinErstellenBtn")->text());
-    EXPECT_EQ(action(u"MenuHilfeDatei")->text(), u"Namen der Hilfe-Datei und  des Ordner "_s);
+    EXPECT_EQ(action(u"MenuHilfeDatei")->text(), u"Namen der Hilfe-Datei und  des Ordners "_s);
     EXPECT_EQ(button(u"CloseBtn")->text(), u"Beenden"_s);
     EXPECT_EQ(button(u"AnmeldenBtn")->text(), u"Anmelden"_s);
 }

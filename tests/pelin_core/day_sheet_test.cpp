@@ -56,6 +56,24 @@ TEST_F(DaySheetFixture, KrankOnAnEmptyDayFillsTheDailyTarget)
     EXPECT_TRUE(state.dataChanged);
 }
 
+TEST_F(DaySheetFixture, AbsenceFillsThePartTimeEmployeesOwnDailyTarget)
+{
+    // The daily part of the employee's target record: 4:15 of a 50 % employee.
+    state.dailyTarget = 4 * 60 + 15;
+    sheet.QuickEntry(u"Krank"_s);
+    EXPECT_EQ(QStringList({ sheet.comeHour, sheet.comeMinute, sheet.goHour, sheet.goMinute }),
+        (QStringList { u"08"_s, u"00"_s, u"12"_s, u"15"_s }));
+    ASSERT_EQ(sheet.rows().size(), 1);
+    EXPECT_EQ(sheet.rows()[0].duration, u"  4:15"_s);
+    EXPECT_EQ(state.currentMonth.lines().lines().last(), u"pz202303064711=2023030700415910####"_s);
+}
+
+TEST_F(DaySheetFixture, ChangingWithoutSelectionAsksToMarkAnEntry)
+{
+    sheet.ChgEintragBtnClick();
+    EXPECT_EQ(messenger.messages, QStringList { u"Markieren Sie eine Tätigkeit in der Tagesliste"_s });
+}
+
 TEST_F(DaySheetFixture, PauseFillsTheOpenTime)
 {
     sheet.TimesPicked(u"08"_s, u"00"_s, u"16"_s, u"00"_s);
@@ -84,7 +102,7 @@ TEST_F(DaySheetFixture, EntryChecks)
     const std::pair<std::pair<QString, QString>, QString> refusals[] = {
         { { u""_s, u"30"_s }, u"Es fehlt die Zeitangabe für das Projekt!"_s },
         { { u"-1"_s, u"00"_s }, u"Die Projekt-Stunden dürfen nicht negativ sein!"_s },
-        { { u"1a"_s, u"00"_s }, u"Die Projekt-Stunden sind nicht nummerisch!"_s },
+        { { u"1a"_s, u"00"_s }, u"Die Projekt-Stunden sind nicht numerisch!"_s },
         { { u"0"_s, u"00"_s }, u"Die Projekt-Stunden müssen größer als 0 sein!"_s },
     };
     for (const auto& [fields, message] : refusals) {

@@ -52,7 +52,7 @@ TEST(ReportNamesTest, TextFileHeaderAndPrintTitleOfEveryForm)
         { Selection(ReportForm::Check, PeriodMode::Year, u"Berg"_s, {}),
             u"vollstaendigkeit_ma_Berg_2016_07032024_09h05.txt",
             u" Vollstaendigkeit Arbeitszeiten Berg   2016   Stand 07.03.2024 09:05",
-            u"Arbeitszeiten 2016 auf Vollständigleit prüfen, Mitarbeiter : Berg" },
+            u"Arbeitszeiten 2016 auf Vollständigkeit prüfen, Mitarbeiter : Berg" },
     };
     for (const NameCase& c : cases) {
         EXPECT_EQ(TextFileName(c.selection, kMoment), QString::fromUtf16(c.fileName));

@@ -46,7 +46,7 @@ QString EntryRefusalMessage(EntryRefusal refusal)
     case EntryRefusal::Negative:
         return u"Die Projekt-Stunden dürfen nicht negativ sein !  "_s;
     case EntryRefusal::NotNumeric:
-        return u"Die Projekt-Stunden sind nicht nummerisch !  "_s;
+        return u"Die Projekt-Stunden sind nicht numerisch !  "_s;
     case EntryRefusal::Zero:
         return u"Die Projekt-Stunden müssen größer als 0 sein !  "_s;
     case EntryRefusal::Duplicate:

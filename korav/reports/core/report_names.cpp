@@ -146,7 +146,7 @@ QString PrintJobTitle(const ReportSelection& selection, const OutputMoment& mome
 QString PrintTitle(const ReportSelection& s)
 {
     if (s.form == ReportForm::Check)
-        return u"Arbeitszeiten "_s + s.year + u" auf Vollständigleit prüfen, Mitarbeiter : "_s + s.subject;
+        return u"Arbeitszeiten "_s + s.year + u" auf Vollständigkeit prüfen, Mitarbeiter : "_s + s.subject;
     const QString who = u"   "_s + HeaderWord(s.form) + u" : "_s + s.subject;
     switch (s.mode) {
     case PeriodMode::Month:
