@@ -384,7 +384,8 @@ void TMainForm::LoginBtnClick()
     if (!loginSession_)
         return;
     if (loginSession_->state().loggedIn) {
-        loginSession_->logout();
+        if (!loginSession_->logout())
+            return;
         showLoggedOut();
         anmeldeNameEdit_->setFocus();
         return;
@@ -451,8 +452,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
             VisualStyleName(activeStyle_, QString::fromUtf16(StyleSetting::kGreyName)), env_.messenger);
         styleChanged_ = false;
     }
-    if (loginSession_)
-        loginSession_->offerSave();
+    if (loginSession_ && !loginSession_->offerSave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
