@@ -33,13 +33,16 @@ void SetTimeouts(LDAP* ldap)
 
 } // namespace
 
+// Only what RFC 4514 requires, and nothing more: a server that compares
+// DNs as text would not match a needless escape such as "e\\=f".
 QString EscapeDnValue(const QString& value)
 {
     QString escaped;
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value[i];
         const bool edgeBlank = c == u' ' && (i == 0 || i == value.size() - 1);
-        if (u",+\"\\<>;=#"_s.contains(c) || edgeBlank)
+        const bool leadingHash = c == u'#' && i == 0;
+        if (u",+\"\\<>;"_s.contains(c) || edgeBlank || leadingHash)
             escaped += u'\\';
         if (c == QChar(0))
             escaped += u"\\00"_s;

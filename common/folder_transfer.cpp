@@ -43,12 +43,14 @@ bool FolderTransfer::connect()
 bool FolderTransfer::fetch(const QString& localPath, const QString& fileName, bool required)
 {
     const QString source = sourcePath(fileName);
-    if (!FileStore::Exists(source)) {
+    if (!QFileInfo::exists(source)) {
         if (required)
             show(u"Datei '%1'\n\nist nicht vorhanden!"_s.arg(QDir::toNativeSeparators(source)));
         return !required;
     }
-    if (!FileStore::CopyFile(source, localPath)) {
+    // Something of that name that is no plain file is a file we cannot read,
+    // not a missing one: a missing month may be replaced, this one may not.
+    if (!FileStore::Exists(source) || !FileStore::CopyFile(source, localPath)) {
         show(u"Das Kopieren der Datei %1 ist fehlgeschlagen!"_s.arg(fileName));
         return false;
     }

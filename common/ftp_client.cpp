@@ -2,6 +2,7 @@
 
 #include "common/file_store.h"
 
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <curl/curl.h>
 
@@ -12,6 +13,9 @@ namespace {
 constexpr long kConnectTimeoutMs = 5000;
 constexpr long kResponseTimeoutS = 10;
 constexpr long kLowSpeedTimeS = 30;
+// A temporary upload older than this, by the server's clock, was dropped:
+// no upload of a month file takes that long.
+constexpr qint64 kLeftoverAgeS = 300;
 
 void InitCurlOnce()
 {
@@ -110,6 +114,18 @@ QList<FtpEntry> Parse(const QByteArray& bytes, bool mlsd)
             entries.append(*entry);
     }
     return entries;
+}
+
+// Unique per upload, so that two programs saving the same file at once never
+// write into the same temporary file.
+QString PartName(const QString& fileName)
+{
+    return u"%1.%2.part"_s.arg(fileName, QString::number(QRandomGenerator::global()->generate64(), 36));
+}
+
+bool IsPartOf(const QString& name, const QString& fileName)
+{
+    return name.startsWith(fileName + u'.') && name.endsWith(u".part"_s);
 }
 
 } // namespace
@@ -218,7 +234,7 @@ bool FtpClient::put(const QString& localPath, const QString& fileName)
     const std::optional<QByteArray> bytes = FileStore::ReadBytes(localPath);
     if (!curl_ || !bytes)
         return false;
-    const QString partName = fileName + u".part"_s;
+    const QString partName = PartName(fileName);
     UploadSource source { *bytes };
     prepare(partName);
     curl_easy_setopt(curl_, CURLOPT_UPLOAD, 1L);
@@ -229,6 +245,44 @@ bool FtpClient::put(const QString& localPath, const QString& fileName)
     const QByteArray renameTo = "RNTO " + fileName.toUtf8();
     curl_slist* commands = curl_slist_append(nullptr, renameFrom.constData());
     commands = curl_slist_append(commands, renameTo.constData());
+    curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, commands);
+    const CURLcode code = curl_easy_perform(curl_);
+    curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, nullptr);
+    curl_slist_free_all(commands);
+    if (code != CURLE_OK)
+        return false;
+    removeLeftovers(fileName);
+    return true;
+}
+
+// Temporary files of dropped uploads of the same file, judged by the age of
+// the file just stored, so that an upload still running elsewhere is spared.
+// A failure here leaves a leftover for the next upload and nothing else.
+void FtpClient::removeLeftovers(const QString& fileName)
+{
+    const std::optional<QList<FtpEntry>> entries = list();
+    if (!entries)
+        return;
+    QDateTime stored;
+    for (const FtpEntry& entry : *entries) {
+        if (entry.name == fileName)
+            stored = entry.modified;
+    }
+    if (!stored.isValid())
+        return;
+    for (const FtpEntry& entry : *entries) {
+        if (!entry.folder && IsPartOf(entry.name, fileName) && entry.modified.isValid()
+            && entry.modified.secsTo(stored) > kLeftoverAgeS)
+            remove(entry.name);
+    }
+}
+
+bool FtpClient::remove(const QString& fileName)
+{
+    prepare({});
+    curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
+    const QByteArray command = "DELE " + fileName.toUtf8();
+    curl_slist* commands = curl_slist_append(nullptr, command.constData());
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, commands);
     const CURLcode code = curl_easy_perform(curl_);
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, nullptr);

@@ -38,7 +38,8 @@ public:
     RemoteFile lookUp(const QString& fileName);
     // Writes to a temporary file beside `localPath`, renamed only when whole.
     bool get(const QString& fileName, const QString& localPath);
-    // Stores under a temporary name on the server, renamed only when whole.
+    // Stores under a temporary name of its own on the server, renamed only
+    // when whole; then removes what dropped uploads of the file left behind.
     bool put(const QString& localPath, const QString& fileName);
     // The entries of the FTP folder: MLSD, or LIST where the server has no
     // MLSD (LIST gives no exact times). Nothing when neither works.
@@ -48,6 +49,8 @@ private:
     QByteArray url(const QString& fileName) const;
     void prepare(const QString& fileName);
     std::optional<QByteArray> listing(const char* command);
+    void removeLeftovers(const QString& fileName);
+    bool remove(const QString& fileName);
 
     FtpSettings settings_;
     CURL* curl_ = nullptr;

@@ -17,8 +17,12 @@ QString MonthList::fileName() const
 
 MonthList::LoadResult MonthList::load(const QString& folder)
 {
+    return loadFrom(QDir(folder).filePath(fileName()));
+}
+
+MonthList::LoadResult MonthList::loadFrom(const QString& path)
+{
     clear();
-    const QString path = QDir(folder).filePath(fileName());
     if (!QFileInfo::exists(path))
         return LoadResult::Missing;
     const std::optional<TextFile> file = FileStore::ReadText(path);
@@ -90,6 +94,12 @@ void MonthList::setRecord(const QString& key, const QString& value)
         lines_.append(line);
 }
 
+void MonthList::notifyChange() const
+{
+    if (changed_)
+        changed_();
+}
+
 void MonthList::removeRecord(const QString& key)
 {
     const qsizetype index = lines_.indexOfKey(key);
@@ -109,6 +119,7 @@ bool MonthList::storeDay(int day, const MonthFile::DayRecord& fields,
         removeRecord(activityKey(day));
     else
         setRecord(activityKey(day), MonthFile::FormatActivityValue(entries));
+    notifyChange();
     return true;
 }
 
@@ -116,6 +127,7 @@ void MonthList::deleteDay(int day)
 {
     removeRecord(dayKey(day));
     removeRecord(activityKey(day));
+    notifyChange();
 }
 
 bool MonthList::pasteDay(int day, const QString& dayValue, const QString& activityValue)
@@ -126,5 +138,6 @@ bool MonthList::pasteDay(int day, const QString& dayValue, const QString& activi
     removeRecord(activityKey(day));
     if (!activityValue.isEmpty())
         lines_.append(MonthFile::RecordLine(activityKey(day), activityValue));
+    notifyChange();
     return true;
 }

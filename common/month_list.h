@@ -1,10 +1,11 @@
 #pragma once
 
 #include "common/file_store.h"
-#include "common/string_list.h"
 #include "common/month_file.h"
+#include "common/string_list.h"
 
 #include <QDate>
+#include <functional>
 #include <optional>
 
 // One month of an employee's time records in memory, with the file it came
@@ -31,8 +32,14 @@ public:
     bool writable() const { return writable_; }
 
     LoadResult load(const QString& folder);
+    // Reads the records from another file of the same month, such as a copy
+    // kept for recovery; they replace the list's records.
+    LoadResult loadFrom(const QString& path);
     bool save(const QString& folder, QString* error = nullptr);
     void clear();
+    // Called after every change of the records, so that they can be kept
+    // safe before they are saved.
+    void setChangeObserver(std::function<void()> observer) { changed_ = std::move(observer); }
 
     Day readDay(int day) const;
     QString dayValue(int day) const;
@@ -51,6 +58,7 @@ private:
     QString activityKey(int day) const;
     void setRecord(const QString& key, const QString& value);
     void removeRecord(const QString& key);
+    void notifyChange() const;
 
     int year_ = 0;
     int month_ = 0;
@@ -58,4 +66,5 @@ private:
     StringList lines_;
     TextEncoding encoding_ = TextEncoding::Windows1252;
     bool writable_ = true;
+    std::function<void()> changed_;
 };

@@ -36,6 +36,14 @@ bool Transfer::download(const QString& localFolder, const QString& fileName, boo
     return ok;
 }
 
+Transfer::Fetched Transfer::fetchCopy(const QString& localPath, const QString& fileName)
+{
+    QFile::remove(localPath);
+    if (!fetch(localPath, fileName, false))
+        return Fetched::Failed;
+    return FileStore::Exists(localPath) ? Fetched::File : Fetched::NoFile;
+}
+
 void Transfer::setOnline(bool online)
 {
     online_ = online;

@@ -22,6 +22,7 @@ struct RemoteFile {
 class Transfer {
 public:
     using OnlineObserver = std::function<void(bool online)>;
+    enum class Fetched { File, NoFile, Failed };
 
     Transfer(Messenger& messenger, Wait wait);
     virtual ~Transfer() = default;
@@ -38,6 +39,9 @@ public:
     // store yields no file, so that the next save cannot replace the central
     // copy with an empty month.
     bool download(const QString& localFolder, const QString& fileName, bool required);
+    // Fetches the store's file to `localPath` and touches nothing else. Tells
+    // a file the store does not have from one it could not deliver.
+    Fetched fetchCopy(const QString& localPath, const QString& fileName);
     virtual bool upload(const QString& localFolder, const QString& fileName) = 0;
     virtual RemoteFile lookUp(const QString& fileName) = 0;
 

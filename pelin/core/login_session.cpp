@@ -8,7 +8,9 @@
 #include "common/messenger.h"
 #include "common/number_parse.h"
 #include "common/working_time.h"
+#include "pelin/core/month_sync.h"
 #include "pelin/core/personal_settings.h"
+#include "pelin/core/recovery_copy.h"
 #include "pelin/core/update_number.h"
 
 #include <QDir>
@@ -201,17 +203,23 @@ void LoginSession::loadPersonalSettings()
     state_.filterPool = FilterPool::FromSettingValue(state_.personalSettings.value(u"projfilter"));
 }
 
+// Pending uploads go first, inside the month's fetch: a local copy with
+// changes the store has not seen is never replaced by the download.
 void LoginSession::loadMonths()
 {
     const QDate previous = startDate_.addMonths(-1);
     state_.previousMonth = MonthList(previous.year(), previous.month(), state_.personnelNumber);
     state_.currentMonth = MonthList(startDate_.year(), startDate_.month(), state_.personnelNumber);
-    transfer_->download(state_.personalFolder, state_.previousMonth.fileName(), false);
-    transfer_->download(state_.personalFolder, state_.currentMonth.fileName(), false);
+    MonthSync sync(*transfer_, messenger_, state_.personalFolder);
+    state_.previousLink = sync.fetch(state_.previousMonth);
+    state_.currentLink = sync.fetch(state_.currentMonth);
     if (!settings_.lanMode)
         transfer_->disconnect();
-    loadMonth(state_.previousMonth);
-    loadMonth(state_.currentMonth);
+    for (MonthList* month : { &state_.previousMonth, &state_.currentMonth }) {
+        loadMonth(*month);
+        offerRecoveryCopy(*month);
+        month->setChangeObserver([this, month] { keepRecoveryCopy(*month); });
+    }
 }
 
 // An unreadable month stays out of every save, so that the employee's
@@ -222,6 +230,55 @@ void LoginSession::loadMonth(MonthList& month)
         messenger_.show(
             u"Die Zeitdatei %1 konnte nicht gelesen werden!\n\nDieser Monat wird nicht gespeichert."_s.arg(
                 QDir::toNativeSeparators(QDir(state_.personalFolder).filePath(month.fileName()))));
+}
+
+// A recovery copy that still exists holds changes of a session that ended
+// without saving them. Declined, it stays under a dated name.
+void LoginSession::offerRecoveryCopy(MonthList& month)
+{
+    const QString path = QDir(state_.personalFolder).filePath(RecoveryCopy::FileName(month.fileName()));
+    if (!FileStore::Exists(path) || !month.writable())
+        return;
+    MonthList copy(month.year(), month.month(), state_.personnelNumber);
+    if (copy.loadFrom(path) == MonthList::LoadResult::Loaded
+        && copy.lines().toText() == month.lines().toText()) {
+        RecoveryCopy::Remove(state_.personalFolder, month.fileName());
+        return;
+    }
+    const int answer = messenger_.ask(
+        u"Für den Monat %1.%2 gibt es eine Wiederherstellungskopie mit Änderungen, die nicht gespeichert "
+        "wurden:\n%3\n\nSollen diese Änderungen übernommen werden?"_s.arg(month.month(), 2, 10, QChar(u'0'))
+            .arg(month.year())
+            .arg(QDir::toNativeSeparators(path)));
+    if (answer == kAnswerYes && month.loadFrom(path) == MonthList::LoadResult::Loaded) {
+        state_.dataChanged = true;
+        return;
+    }
+    if (!RecoveryCopy::SetAside(state_.personalFolder, month.fileName()))
+        messenger_.show(u"Die Wiederherstellungskopie %1 konnte nicht umbenannt werden!"_s.arg(
+            QDir::toNativeSeparators(path)));
+}
+
+void LoginSession::keepRecoveryCopy(const MonthList& month)
+{
+    if (!state_.loggedIn || !month.writable())
+        return;
+    if (RecoveryCopy::Write(state_.personalFolder, month)) {
+        state_.recoveryFailureShown = false;
+        return;
+    }
+    if (state_.recoveryFailureShown)
+        return;
+    state_.recoveryFailureShown = true;
+    messenger_.show(u"Die Wiederherstellungskopie %1 konnte nicht geschrieben werden!\n\nIhre Änderungen "
+                    "sind erst nach dem Speichern gesichert."_s.arg(QDir::toNativeSeparators(
+                        QDir(state_.personalFolder).filePath(RecoveryCopy::FileName(month.fileName())))));
+}
+
+void LoginSession::discardRecoveryCopies()
+{
+    for (const MonthList* month : { &state_.currentMonth, &state_.previousMonth })
+        RecoveryCopy::Remove(state_.personalFolder, month->fileName());
 }
 
 void LoginSession::readTargets()
@@ -308,19 +365,29 @@ void LoginSession::setUpdateFileTime(const QString& path)
         messenger_.show(u"Dateizeit von lokaler ZIP-Datei konnte nicht geändert werden! (SetFileTime)"_s);
 }
 
-void LoginSession::offerSave()
+bool LoginSession::offerSave()
 {
-    if (state_.loggedIn && (state_.dataChanged || state_.filterChanged)
-        && messenger_.ask(u"Änderungen speichern ?"_s) == kAnswerYes)
-        saveAndUpload();
+    if (!state_.loggedIn || (!state_.dataChanged && !state_.filterChanged))
+        return true;
+    switch (messenger_.ask(u"Änderungen speichern ?"_s)) {
+    case kAnswerYes:
+        return save() != SaveResult::NotSaved;
+    case kAnswerNo:
+        discardRecoveryCopies();
+        return true;
+    default:
+        return false;
+    }
 }
 
-void LoginSession::logout()
+bool LoginSession::logout()
 {
-    offerSave();
+    if (!offerSave())
+        return false;
     if (!settings_.lanMode)
         transfer_->disconnect();
     reset();
+    return true;
 }
 
 bool LoginSession::writeMonth(MonthList& month)
@@ -332,9 +399,10 @@ bool LoginSession::writeMonth(MonthList& month)
     return false;
 }
 
-bool LoginSession::uploadMonth(const MonthList& month, const QString& failureText)
+bool LoginSession::uploadMonth(
+    MonthSync& sync, const MonthList& month, MonthLink& link, const QString& failureText)
 {
-    if (!month.writable() || transfer_->upload(state_.personalFolder, month.fileName()))
+    if (!month.writable() || !link.uploadAllowed || sync.upload(month, link))
         return true;
     fail(failureText);
     return false;
@@ -342,29 +410,51 @@ bool LoginSession::uploadMonth(const MonthList& month, const QString& failureTex
 
 bool LoginSession::saveAndUpload()
 {
+    return save() == SaveResult::Saved;
+}
+
+// Each month is marked as not yet uploaded before its upload starts, so that
+// whatever fails from there on is uploaded by a later session instead of
+// being replaced by the next download.
+LoginSession::SaveResult LoginSession::save()
+{
     if (state_.personalFolder.isEmpty() || !QFileInfo(state_.personalFolder).isDir()) {
         messenger_.show(u"Speichern nicht möglich! (Benutzer-Ordner nicht vorhanden)"_s);
-        return false;
+        return SaveResult::NotSaved;
     }
     if (state_.dayModified && storeDisplayedDay_)
         storeDisplayedDay_();
     if (!writeMonth(state_.currentMonth) || !writeMonth(state_.previousMonth))
-        return false;
+        return SaveResult::NotSaved;
+    discardRecoveryCopies();
+    MonthSync sync(*transfer_, messenger_, state_.personalFolder);
+    bool allUploaded = true;
+    for (const auto& [month, link] : { std::pair { &state_.currentMonth, &state_.currentLink },
+             std::pair { &state_.previousMonth, &state_.previousLink } }) {
+        if (!month->writable())
+            continue;
+        sync.markPending(*month, *link);
+        if (!link->uploadAllowed) {
+            sync.reportKeptLocally(*month);
+            allUploaded = false;
+        }
+    }
     if (!transfer_->connect()) {
         fail(u"Speichern nicht möglich! (Verbindungsfehler)"_s);
-        return false;
+        return SaveResult::KeptLocally;
     }
-    if (!uploadMonth(state_.currentMonth, u"Aktueller Monat : Upload nicht möglich! (Verbindungsfehler) "_s)
-        || !uploadMonth(
-            state_.previousMonth, u"Vorheriger Monat : Upload nicht möglich! (Verbindungsfehler) "_s))
-        return false;
+    if (!uploadMonth(sync, state_.currentMonth, state_.currentLink,
+            u"Aktueller Monat : Upload nicht möglich! (Verbindungsfehler) "_s)
+        || !uploadMonth(sync, state_.previousMonth, state_.previousLink,
+            u"Vorheriger Monat : Upload nicht möglich! (Verbindungsfehler) "_s))
+        return SaveResult::KeptLocally;
     const QString settingsFile = PersonalSettings::FileName(state_.personnelNumber);
     if (FileStore::Exists(QDir(state_.personalFolder).filePath(settingsFile))
         && !transfer_->upload(state_.personalFolder, settingsFile)) {
         fail(u"Mitarbeiter-Einstellungen : Upload nicht möglich! (Verbindungsfehler) "_s);
-        return false;
+        return SaveResult::KeptLocally;
     }
-    return true;
+    return allUploaded ? SaveResult::Saved : SaveResult::KeptLocally;
 }
 
 void LoginSession::reset()

@@ -37,14 +37,20 @@ public:
 
     // `loginText` is the password, or the user name in directory mode.
     Result login(const QString& loginText, const QString& password);
-    // Asks to save when something changed, then forgets the employee.
-    void logout();
-    // At program end: asks to save when something changed.
-    void offerSave();
+    // Asks to save when something changed, then forgets the employee. False
+    // when the question was closed or the changes could not be written: the
+    // session then stays as it was.
+    bool logout();
+    // At program end: asks to save when something changed. False when the
+    // program must not end (see logout).
+    bool offerSave();
+    // True only when everything was saved and uploaded.
     bool saveAndUpload();
     void reset();
 
 private:
+    enum class SaveResult { Saved, KeptLocally, NotSaved };
+
     Result loginSteps(const QString& loginText, const QString& password);
     // The steps of the log-in: nothing when the step succeeded, else how the
     // log-in ends.
@@ -62,9 +68,13 @@ private:
     void loadPersonalSettings();
     void loadMonths();
     void loadMonth(MonthList& month);
+    void offerRecoveryCopy(MonthList& month);
+    void keepRecoveryCopy(const MonthList& month);
+    void discardRecoveryCopies();
     void readTargets();
+    SaveResult save();
     bool writeMonth(MonthList& month);
-    bool uploadMonth(const MonthList& month, const QString& failureText);
+    bool uploadMonth(MonthSync& sync, const MonthList& month, MonthLink& link, const QString& failureText);
 
     LoginSettings settings_;
     UserFolders folders_;

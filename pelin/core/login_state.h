@@ -2,9 +2,10 @@
 
 #include "common/employee_file_records.h"
 #include "common/file_store.h"
+#include "common/month_list.h"
 #include "common/string_list.h"
 #include "pelin/core/filter_pool.h"
-#include "common/month_list.h"
+#include "pelin/core/month_sync.h"
 
 // Everything PELIN holds about the logged-in employee; empty while nobody is
 // logged in.
@@ -39,4 +40,8 @@ struct LoginState {
     StringList filteredActivities;
     MonthList currentMonth;
     MonthList previousMonth;
+    MonthLink currentLink;
+    MonthLink previousLink;
+    // Told once, not at every change, that the recovery copy failed.
+    bool recoveryFailureShown = false;
 };

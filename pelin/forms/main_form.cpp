@@ -383,7 +383,8 @@ void TMainForm::LoginBtnClick()
     if (!loginSession_)
         return;
     if (loginSession_->state().loggedIn) {
-        loginSession_->logout();
+        if (!loginSession_->logout())
+            return;
         showLoggedOut();
         anmeldeNameEdit_->setFocus();
         return;
@@ -450,8 +451,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
             VisualStyleName(activeStyle_, QString::fromUtf16(StyleSetting::kGreyName)), env_.messenger);
         styleChanged_ = false;
     }
-    if (loginSession_)
-        loginSession_->offerSave();
+    if (loginSession_ && !loginSession_->offerSave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

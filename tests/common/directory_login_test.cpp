@@ -12,7 +12,10 @@ namespace {
 
 class DirectoryLoginTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { server = new LdapServer({ { u"erika"_s, u"Sommer2023"_s } }); }
+    static void SetUpTestSuite()
+    {
+        server = new LdapServer({ { u"erika"_s, u"Sommer2023"_s }, { u"e=f"_s, u"Gleich1"_s } });
+    }
     static void TearDownTestSuite()
     {
         delete server;
@@ -51,6 +54,14 @@ TEST_F(DirectoryLoginTest, TypedNameCannotChangeTheDn)
         QStringList({ u"Anmeldung war nicht erfolgreich! (Anmeldename-/Passwortfehler)"_s }));
 }
 
+TEST_F(DirectoryLoginTest, NameWithEqualsSignLogsInWithItsPassword)
+{
+    EXPECT_TRUE(CheckDirectoryLogin(server->settings(), u"e=f"_s, u"Gleich1"_s, messenger));
+    EXPECT_FALSE(CheckDirectoryLogin(server->settings(), u"e=f"_s, u"Sommer2023"_s, messenger));
+    EXPECT_EQ(messenger.messages,
+        QStringList({ u"Anmeldung war nicht erfolgreich! (Anmeldename-/Passwortfehler)"_s }));
+}
+
 TEST(DirectoryLogin, MissingSettingsAndServerDown)
 {
     ScriptedMessenger messenger;
@@ -68,5 +79,5 @@ TEST(DirectoryLogin, EscapesDnValues)
     EXPECT_EQ(EscapeDnValue(u"erika"_s), u"erika"_s);
     EXPECT_EQ(EscapeDnValue(u"a,b+c\"d\\e<f>g;h"_s), u"a\\,b\\+c\\\"d\\\\e\\<f\\>g\\;h"_s);
     EXPECT_EQ(EscapeDnValue(u"#x "_s), u"\\#x\\ "_s);
-    EXPECT_EQ(EscapeDnValue(u" x=y"_s), u"\\ x\\=y"_s);
+    EXPECT_EQ(EscapeDnValue(u" x=y#z"_s), u"\\ x=y#z"_s);
 }

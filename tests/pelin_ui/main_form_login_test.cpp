@@ -104,6 +104,30 @@ TEST_F(PelinLogin, ClosingOffersToSaveChanges)
     EXPECT_TRUE(root.exists(u"zeit/az2023034711.kvd"_s));
 }
 
+// The close box on the save question is the safe answer: nothing ends.
+TEST_F(PelinLogin, ClosedSaveQuestionKeepsWindowAndSession)
+{
+    form->show();
+    child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"sommer"_s);
+    child<QPushButton>(u"LoginBtn"_s)->click();
+    ASSERT_TRUE(form->loginSession()->state().loggedIn);
+    form->loginSession()->state().dataChanged = true;
+
+    messenger.answerNext(kAnswerClosed);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    messenger.answerNext(kAnswerClosed);
+    child<QPushButton>(u"LoginBtn"_s)->click();
+    EXPECT_TRUE(form->loginSession()->state().loggedIn);
+    EXPECT_EQ(child<QPushButton>(u"LoginBtn"_s)->text(), u"Abmelden"_s);
+    EXPECT_TRUE(form->loginSession()->state().dataChanged);
+
+    messenger.answerNext(kAnswerNo);
+    child<QPushButton>(u"LoginBtn"_s)->click();
+    EXPECT_FALSE(form->loginSession()->state().loggedIn);
+    EXPECT_EQ(messenger.questions, QStringList(3, u"Änderungen speichern ?"_s));
+}
+
 TEST_F(PelinLogin, WrongPasswordClearsTheField)
 {
     child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"Sommer"_s);
