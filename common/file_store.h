@@ -19,12 +19,25 @@ struct TextFile {
 // All I/O of whole files. Reads never fail loudly: a missing or unreadable
 // file gives nothing and an error text. Writes go to a temporary file beside
 // the target, which is then renamed over it, so a reader never sees half a
-// file and a failed write leaves the old file whole.
+// file and a failed write leaves the old file whole. Every write, the flush
+// and the close are checked before the rename; a failure removes the
+// temporary file.
 namespace FileStore {
+
+// Data and month files are a few kilobytes; anyone may put a file into a
+// shared folder, and a huge one must not exhaust the memory of a reader.
+inline constexpr qint64 kMostTextBytes = 16 * 1024 * 1024;
+// The refusal of a text file beyond that size, naming the file.
+QString TooLargeText(const QString& path);
+bool IsTooLargeForText(const QString& path);
+
+// Only regular files (or links to them) are read: a FIFO or a device in a
+// shared folder would block the reader for ever.
 
 std::optional<QByteArray> ReadBytes(const QString& path, QString* error = nullptr);
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// The text readers refuse a file beyond `kMostTextBytes` with `TooLargeText`.
 // Detects a UTF-8 byte-order mark; without one the file is Windows-1252.
 std::optional<TextFile> ReadText(const QString& path, QString* error = nullptr);
 // The same, with the time of the last change taken from the open file: for
@@ -42,7 +55,9 @@ QByteArray EncodeText(const QString& text, TextEncoding encoding);
 bool WriteText(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr,
     TextEncoding* used = nullptr);
 
-// Copies a file into place through a temporary name in the target folder.
+// Copies a file into place through a temporary name in the target folder,
+// streamed, flushed to the disk and with the source's time of the last
+// change.
 bool CopyFile(const QString& from, const QString& to, QString* error = nullptr);
 // The same for copies of many files at once, such as a backup: the file is
 // streamed instead of read whole, and flushing to the disk is left to the
