@@ -45,6 +45,14 @@ bool ReplaceFile(const QString& from, const QString& to, QString& error)
     return !code;
 }
 
+std::optional<QFileDevice::Permissions> PermissionsToKeep(const QString& path)
+{
+    const QFileInfo existing(path);
+    if (!existing.isFile())
+        return std::nullopt;
+    return existing.permissions();
+}
+
 bool HasUtf8Bom(const QByteArray& bytes)
 {
     return bytes.startsWith(kUtf8Bom);
@@ -97,120 +105,7 @@ std::optional<QByteArray> ReadFile(const QString& path, qint64 most, QString* er
     return ReadOpenFile(file, path, most, error);
 }
 
-// A new file beside the target, written unbuffered so that every failing
-// write is seen where it happens, and put in place by a rename only when
-// every step succeeded. Left unfinished, the temporary file is removed.
-class AtomicFile {
-public:
-    explicit AtomicFile(const QString& target)
-        : target_(target), injection_(FileStore::ActiveFailureInjection())
-    {
-        if (injection_ && !injection_->applies(target))
-            injection_ = nullptr;
-    }
-
-    ~AtomicFile()
-    {
-        if (file_.isOpen())
-            file_.close();
-        if (!placed_ && !file_.fileName().isEmpty())
-            QFile::remove(file_.fileName());
-    }
-
-    AtomicFile(const AtomicFile&) = delete;
-    AtomicFile& operator=(const AtomicFile&) = delete;
-
-    bool open()
-    {
-        const QFileInfo target(target_);
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            file_.setFileName(target.absolutePath() + u"/.~"_s + target.fileName() + u'-'
-                + QString::number(QRandomGenerator::global()->generate(), 36));
-            if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-                return true;
-            if (!QFile::exists(file_.fileName()))
-                break;
-        }
-        error_ = file_.errorString();
-        file_.setFileName(QString());
-        return false;
-    }
-
-    bool write(const char* data, qint64 size)
-    {
-        qint64 allowed = size;
-        if (injection_ && injection_->point() == FileStore::FailureInjection::Point::AfterBytes)
-            allowed = std::clamp(injection_->bytes() - written_, qint64(0), size);
-        if (allowed > 0 && file_.write(data, allowed) != allowed) {
-            error_ = file_.errorString();
-            return false;
-        }
-        written_ += allowed;
-        if (allowed < size)
-            return injected(ENOSPC);
-        return true;
-    }
-
-    bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
-
-    // `modified` invalid keeps the time of the writing.
-    bool commit(
-        bool syncToDisk, const QDateTime& modified, std::optional<QFileDevice::Permissions> permissions)
-    {
-        if (injection_ && injection_->point() == FileStore::FailureInjection::Point::AtFlush)
-            return injected(EIO);
-        if (syncToDisk && ::fsync(file_.handle()) != 0) {
-            error_ = SystemError(errno);
-            return false;
-        }
-        if (modified.isValid() && !file_.setFileTime(modified, QFileDevice::FileModificationTime)) {
-            error_ = file_.errorString();
-            return false;
-        }
-        // Shared folders on file systems without Unix modes refuse this;
-        // the data are whole all the same.
-        if (permissions)
-            file_.setPermissions(*permissions);
-        file_.close();
-        if (file_.error() != QFileDevice::NoError) {
-            error_ = file_.errorString();
-            return false;
-        }
-        if (injection_ && injection_->point() == FileStore::FailureInjection::Point::AtRename)
-            return injected(EACCES);
-        if (!ReplaceFile(file_.fileName(), target_, error_))
-            return false;
-        placed_ = true;
-        return true;
-    }
-
-    const QString& errorString() const { return error_; }
-
-private:
-    bool injected(int code)
-    {
-        injection_->countFailure();
-        error_ = SystemError(code);
-        return false;
-    }
-
-    QString target_;
-    const FileStore::FailureInjection* injection_;
-    QFile file_;
-    qint64 written_ = 0;
-    bool placed_ = false;
-    QString error_;
-};
-
-std::optional<QFileDevice::Permissions> PermissionsToKeep(const QString& path)
-{
-    const QFileInfo existing(path);
-    if (!existing.isFile())
-        return std::nullopt;
-    return existing.permissions();
-}
-
-bool Stream(QFile& source, AtomicFile& target, QString& error)
+bool Stream(QFile& source, FileStore::AtomicFile& target, QString& error)
 {
     QByteArray buffer(kChunk, Qt::Uninitialized);
     for (;;) {
@@ -236,9 +131,9 @@ bool Copy(const QString& from, const QString& to, bool syncToDisk, bool sourcePe
     // Taken before the first byte is read: a source changed during the copy
     // then looks newer than its copy, never the other way round.
     const QDateTime modified = source.fileTime(QFileDevice::FileModificationTime);
-    AtomicFile target(to);
+    FileStore::AtomicFile target(to);
     QString failure;
-    const auto permissions = sourcePermissions ? std::optional(source.permissions()) : PermissionsToKeep(to);
+    const auto permissions = sourcePermissions ? std::optional(source.permissions()) : std::nullopt;
     if (!target.open() || !Stream(source, target, failure)
         || !target.commit(syncToDisk, modified, permissions)) {
         SetError(error, failure.isEmpty() ? target.errorString() : failure);
@@ -250,6 +145,92 @@ bool Copy(const QString& from, const QString& to, bool syncToDisk, bool sourcePe
 } // namespace
 
 namespace FileStore {
+
+AtomicFile::AtomicFile(const QString& target) : target_(target), injection_(ActiveFailureInjection())
+{
+    // A link stays a link: its target is what gets replaced.
+    const QFileInfo info(target);
+    if (info.isSymLink())
+        target_ = info.symLinkTarget();
+    if (injection_ && !injection_->applies(target))
+        injection_ = nullptr;
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (file_.isOpen())
+        file_.close();
+    if (!placed_ && !file_.fileName().isEmpty())
+        QFile::remove(file_.fileName());
+}
+
+bool AtomicFile::open()
+{
+    const QFileInfo target(target_);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        file_.setFileName(target.absolutePath() + u"/.~"_s + target.fileName() + u'-'
+            + QString::number(QRandomGenerator::global()->generate(), 36));
+        if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return true;
+        if (!QFile::exists(file_.fileName()))
+            break;
+    }
+    error_ = file_.errorString();
+    file_.setFileName(QString());
+    return false;
+}
+
+bool AtomicFile::write(const char* data, qint64 size)
+{
+    qint64 allowed = size;
+    if (injection_ && injection_->point() == FailureInjection::Point::AfterBytes)
+        allowed = std::clamp(injection_->bytes() - written_, qint64(0), size);
+    if (allowed > 0 && file_.write(data, allowed) != allowed) {
+        error_ = file_.errorString();
+        return false;
+    }
+    written_ += allowed;
+    if (allowed < size)
+        return injected(ENOSPC);
+    return true;
+}
+
+bool AtomicFile::commit(
+    bool syncToDisk, const QDateTime& modified, std::optional<QFileDevice::Permissions> permissions)
+{
+    if (injection_ && injection_->point() == FailureInjection::Point::AtFlush)
+        return injected(EIO);
+    if (syncToDisk && ::fsync(file_.handle()) != 0) {
+        error_ = SystemError(errno);
+        return false;
+    }
+    if (modified.isValid() && !file_.setFileTime(modified, QFileDevice::FileModificationTime)) {
+        error_ = file_.errorString();
+        return false;
+    }
+    // Shared folders on file systems without Unix modes refuse this; the
+    // data are whole all the same.
+    if (const auto mode = permissions ? permissions : PermissionsToKeep(target_))
+        file_.setPermissions(*mode);
+    file_.close();
+    if (file_.error() != QFileDevice::NoError) {
+        error_ = file_.errorString();
+        return false;
+    }
+    if (injection_ && injection_->point() == FailureInjection::Point::AtRename)
+        return injected(EACCES);
+    if (!ReplaceFile(file_.fileName(), target_, error_))
+        return false;
+    placed_ = true;
+    return true;
+}
+
+bool AtomicFile::injected(int code)
+{
+    injection_->countFailure();
+    error_ = SystemError(code);
+    return false;
+}
 
 FailureInjection::FailureInjection(Point point, qint64 bytes, QString pathPart)
     : point_(point), bytes_(bytes), pathPart_(std::move(pathPart)), outer_(activeInjection)
@@ -286,7 +267,7 @@ std::optional<QByteArray> ReadBytes(const QString& path, QString* error)
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
     AtomicFile file(path);
-    if (!file.open() || !file.write(bytes) || !file.commit(true, {}, PermissionsToKeep(path))) {
+    if (!file.open() || !file.write(bytes) || !file.commit()) {
         SetError(error, file.errorString());
         return false;
     }

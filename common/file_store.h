@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QString>
 #include <optional>
 
@@ -65,5 +66,38 @@ bool CopyFile(const QString& from, const QString& to, QString* error = nullptr);
 bool CopyFileStreamed(const QString& from, const QString& to, QString* error = nullptr);
 
 bool Exists(const QString& path);
+
+class FailureInjection;
+
+// A file written in pieces, such as a download: a new file beside the
+// target, written unbuffered so that every failing write is seen where it
+// happens, put in place by a rename only when every write, the flush to the
+// disk and the close succeeded. Left uncommitted, it is removed.
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& target);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool open();
+    bool write(const char* data, qint64 size);
+    bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
+    // `modified` invalid keeps the time of the writing; without
+    // `permissions` the file keeps the mode of the one it replaces.
+    bool commit(bool syncToDisk = true, const QDateTime& modified = {},
+        std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+    const QString& errorString() const { return error_; }
+
+private:
+    bool injected(int code);
+
+    QString target_;
+    const FailureInjection* injection_;
+    QFile file_;
+    qint64 written_ = 0;
+    bool placed_ = false;
+    QString error_;
+};
 
 } // namespace FileStore

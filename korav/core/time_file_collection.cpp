@@ -48,7 +48,7 @@ QList<FoundFile> FindTimeFiles(const QString& folder)
     QDirIterator it(folder, { u"az20*.kvd"_s }, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
-        if (!IsMonthFileName(info.fileName()) || info.isSymLink())
+        if (!IsMonthFileName(info.fileName()))
             continue;
         const QDateTime modified = info.lastModified().toLocalTime();
         const QString line

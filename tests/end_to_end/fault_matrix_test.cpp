@@ -13,6 +13,7 @@
 #include "korav/core/time_file_collection.h"
 #include "pelin/core/login_session.h"
 #include "pelin/core/pelin_config.h"
+#include "tests/end_to_end/provided_firm.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/record_audit.h"
 #include "tests/support/scripted_messenger.h"
@@ -36,24 +37,14 @@ namespace {
 
 using Point = FileStore::FailureInjection::Point;
 
-const QDate kToday(2023, 3, 15);
-const QDateTime kNow(kToday, QTime(17, 30));
+const QDate kToday = ProvidedFirm::kToday;
+const QDateTime kNow = ProvidedFirm::kNow;
 const QString kMonthFile = u"az2023034711.kvd"_s;
 const QString kPreviousMonthFile = u"az2023024711.kvd"_s;
-const QByteArray kBom("\xEF\xBB\xBF");
 
 QByteArray Lines(const QStringList& lines)
 {
-    return kBom + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
-}
-
-QString TargetLine()
-{
-    QList<TargetRecordsFile::MonthUnit> units;
-    QDate month(2022, 12, 1);
-    for (int i = 0; i < TargetRecordsFile::kMonthUnits; ++i, month = month.addMonths(1))
-        units.append({ month.month(), month.year(), 168, 0, true });
-    return TargetRecordsFile::Line(u"4711", TargetRecordsFile::DayPart(true, u"08", u"00"), units);
+    return ProvidedFirm::Lines(lines);
 }
 
 void SetTime(const QString& path, const QDateTime& time)
@@ -70,28 +61,11 @@ struct FaultCase {
     std::function<void(FaultMatrix&)> run;
 };
 
-class FaultMatrix : public ::testing::TestWithParam<FaultCase> {
+class FaultMatrix : public ::testing::TestWithParam<FaultCase>, public ProvidedFirm {
 public:
     void SetUp() override
     {
-        for (const auto* folder : { u"daten", u"prog", u"zeit", u"docs/pelin", u"desktop" })
-            QDir(root.path()).mkpath(QString::fromUtf16(folder));
-        store.setFolder(DataFolder(root.path(u"daten"_s)));
-        root.write(u"daten/zama.kvd"_s, Lines({ u"Erika"_s }));
-        root.write(u"daten/zamasta.kvd"_s, Lines({ u"Erika=Erika Sommer#4711#sommer#100#"_s }));
-        root.write(u"daten/zmszsatz.kvd"_s, Lines({ TargetLine() }));
-        root.write(u"daten/zprojekte.kvd"_s, Lines({ u"P100=Messe"_s }));
-        root.write(u"daten/zsonstige.kvd"_s, Lines({ u"Pause=Pause"_s }));
-        root.write(u"daten/"_s + KoravFile::PelinProgram(), "#!/bin/sh\n");
-        root.write(u"daten/zconfig.kvd"_s,
-            Lines({ u"progordner="_s + root.path(u"prog"_s), u"zeitordner="_s + root.path(u"zeit"_s),
-                u"update_nummer=01.03.2023 08:00:00"_s }));
-        root.write(u"docs/pelin/pelinlok.cfg"_s, "update_nummer=01.03.2023 08:00:00\r\n");
-        connection.load();
-
-        stale.check(store.folder(), connection.fields().programFolder);
-        ASSERT_TRUE(build());
-        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow));
+        provide();
         enterDay(14, u"Messe"_s);
         ASSERT_TRUE(pelin->saveAndUpload());
         ASSERT_EQ(collect().updated, 2);
@@ -116,18 +90,6 @@ public:
             { { u"20230315"_s, u"00800"_s, u"P100"_s } }, kToday);
         state.dataChanged = true;
     }
-
-    std::unique_ptr<LoginSession> startPelin()
-    {
-        StringList cfg;
-        pelinCodec.LoadDataFile(root.path(u"prog/pelin.cfg"_s), cfg);
-        return std::make_unique<LoginSession>(
-            LoginSettingsFrom(ParsePelinConfig(cfg), root.path(u"prog"_s), false),
-            UserFolders { root.path(u"docs"_s), root.path(u"desktop"_s) }, pelinMessenger, kToday, pelinCodec,
-            [](int) {});
-    }
-
-    bool build() { return PelinBaseBuild { store, koravCodec, clock, kToday, connection }.run(stale); }
 
     TimeFileCollection::Result collect()
     {
@@ -165,15 +127,6 @@ public:
         return copies;
     }
 
-    TempFolder root;
-    ScriptedMessenger koravMessenger;
-    ScriptedMessenger pelinMessenger;
-    BaseDataStore store { koravMessenger };
-    FixedClock clock { kNow };
-    DataFileCodec koravCodec { CodecProgram::Korav, koravMessenger };
-    DataFileCodec pelinCodec { CodecProgram::Pelin, pelinMessenger };
-    ConnectionSettings connection { store };
-    BaseDataStaleness stale;
     std::unique_ptr<LoginSession> pelin;
     MonthRecords before;
 };
