@@ -343,7 +343,7 @@ TEST_P(FullDiskBuild, KeepsTheOldEmployeeFileAndFails)
         EXPECT_GT(full.failures(), 0);
     }
     EXPECT_EQ(f.read(u"dama.kvd"_s), before);
-    EXPECT_TRUE(f.messenger.messages.value(0).contains(u"dama.kvd"_s)) << f.messenger.messages.join(u'|');
+    EXPECT_TRUE(f.messenger.messages.value(0).contains(u"dama.kvd"_s)) << f.messenger.messages.join(u'|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Injected, FullDiskBuild,
@@ -396,7 +396,7 @@ TEST_F(CollectionFixture, TakesOnlyNamesOfMonthFiles)
     TimeFileCollection::Result r = collect();
     EXPECT_EQ(r.found, 1);
     EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202305P1.kvd=2023_05_20_10_00_01"_s }));
-    EXPECT_TRUE(f.messenger.messages.isEmpty()) << f.messenger.messages.join(u'|');
+    EXPECT_TRUE(f.messenger.messages.isEmpty()) << f.messenger.messages.join(u'|').toStdString();
     EXPECT_EQ(collect().updated, 0);
 }
 
