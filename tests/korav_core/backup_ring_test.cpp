@@ -394,6 +394,12 @@ TEST_F(BackupRingTest, WithoutADataFolderNothingIsBackedUpOrSaved)
     EXPECT_TRUE(messenger.all.isEmpty());
 }
 
+std::string PointName(const ::testing::TestParamInfo<FileStore::FailureInjection::Point>& info)
+{
+    static const char* const kNames[] = { "AfterBytes", "AtFlush", "AtRename" };
+    return kNames[int(info.param)];
+}
+
 class BackupOntoAFullDisk : public BackupRingTest,
                             public ::testing::WithParamInterface<FileStore::FailureInjection::Point> { };
 
@@ -418,10 +424,7 @@ TEST_P(BackupOntoAFullDisk, EveryCopyEqualsItsSourceOrTheFailureIsReported)
 INSTANTIATE_TEST_SUITE_P(Injected, BackupOntoAFullDisk,
     ::testing::Values(FileStore::FailureInjection::Point::AfterBytes,
         FileStore::FailureInjection::Point::AtFlush, FileStore::FailureInjection::Point::AtRename),
-    [](const auto& info) {
-        static const char* const kNames[] = { "AfterBytes", "AtFlush", "AtRename" };
-        return std::string(kNames[int(info.param)]);
-    });
+    PointName);
 
 TEST_F(BackupRingTest, LinksFifosAndDevicesAreNeverFollowedNorOpenedButNamed)
 {
