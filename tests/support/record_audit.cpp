@@ -11,7 +11,10 @@ std::optional<MonthRecords> ReadMonthRecords(const QString& path)
     if (!file)
         return std::nullopt;
     MonthRecords records;
-    for (const QString& line : StringList::FromText(file->text).lines()) {
+    const StringList lines = StringList::FromText(file->text);
+    for (const QString& line : lines.lines()) {
+        if (line.isEmpty())
+            continue;
         const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0)
             return std::nullopt;
