@@ -126,8 +126,9 @@ TEST_F(KilledProgram, CollectionLeavesEveryFileOldOrNew)
             comparable.remove(u"korav_cfg.kvd"_s);
         expectOldOrNew(comparable, before, after, run);
         for (auto it = now.begin(); it != now.end(); ++it) {
-            if (it.key().startsWith(u"auswtg/"_s))
+            if (it.key().startsWith(u"auswtg/"_s)) {
                 EXPECT_TRUE(ReadMonthRecords(dataPath(it.key()))) << it.key().toStdString();
+            }
         }
     }
 }
