@@ -124,7 +124,8 @@ TEST_F(Relocation, OntoAFullDiskNothingOfTheOldFolderIsDeleted)
         EXPECT_EQ(dir.read(u"alt/a.kvd"_s), "records a");
         EXPECT_EQ(dir.read(u"alt/b.kvd"_s), "records b");
         EXPECT_FALSE(dir.exists(u"neu/b.kvd"_s));
-        EXPECT_TRUE(answers.all.value(1).contains(u"Nicht kopiert: b.kvd"_s)) << answers.all.join(u'|').toStdString();
+        EXPECT_TRUE(answers.all.value(1).contains(u"Nicht kopiert: b.kvd"_s))
+            << answers.all.join(u'|').toStdString();
     }
 }
 

@@ -343,7 +343,8 @@ TEST_P(FullDiskBuild, KeepsTheOldEmployeeFileAndFails)
         EXPECT_GT(full.failures(), 0);
     }
     EXPECT_EQ(f.read(u"dama.kvd"_s), before);
-    EXPECT_TRUE(f.messenger.messages.value(0).contains(u"dama.kvd"_s)) << f.messenger.messages.join(u'|').toStdString();
+    EXPECT_TRUE(f.messenger.messages.value(0).contains(u"dama.kvd"_s))
+        << f.messenger.messages.join(u'|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Injected, FullDiskBuild,
