@@ -114,6 +114,11 @@ void DataFileCodec::LoadDataFile(const QString& path, StringList& list)
         list.clear();
         return;
     }
+    if (FileStore::IsTooLargeForText(path)) {
+        list.clear();
+        messenger_.show(FileStore::TooLargeText(path));
+        return;
+    }
     std::optional<QString> text;
     for (int attempt = 1; attempt <= kAttempts && !text; ++attempt) {
         text = FileStore::ReadUtf8(path);

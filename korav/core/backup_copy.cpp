@@ -26,9 +26,21 @@ bool IsSkipped(const QFileInfo& folder, const QStringList& skip)
         [&](const QString& other) { return path == QFileInfo(other).canonicalFilePath(); });
 }
 
+enum class EntryKind { File, Folder, Other };
+
+EntryKind KindOf(const QFileInfo& entry)
+{
+    if (entry.isSymLink())
+        return EntryKind::Other;
+    if (entry.isDir())
+        return EntryKind::Folder;
+    return entry.isFile() ? EntryKind::File : EntryKind::Other;
+}
+
 } // namespace
 
-QList<BackupFile> DataFilesToBackUp(const QString& dataFolder, const QString& targetFolder)
+QList<BackupFile> DataFilesToBackUp(
+    const QString& dataFolder, const QString& targetFolder, QStringList& skipped)
 {
     QList<BackupFile> files;
     const QFileInfoList entries
@@ -38,13 +50,17 @@ QList<BackupFile> DataFilesToBackUp(const QString& dataFolder, const QString& ta
         const QString name = entry.fileName();
         if (name.startsWith(u'~') || name.startsWith(u'.'))
             continue;
+        if (KindOf(entry) != EntryKind::File) {
+            skipped.append(name);
+            continue;
+        }
         files.append({ entry.filePath(), targetFolder + name, name, WriteSeconds(entry.filePath()) });
     }
     return files;
 }
 
 bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStringList& skip,
-    const QString& name, Messenger& messenger, QList<BackupFile>& files)
+    const QString& name, Messenger& messenger, QList<BackupFile>& files, QStringList& skipped)
 {
     if (!QFileInfo(source).isDir())
         return true;
@@ -54,11 +70,17 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
         return false;
     }
     const QFileInfoList entries = QDir(source).entryInfoList(kEverything, QDir::Name);
+    bool whole = true;
     for (const QFileInfo& entry : entries) {
         const QString targetPath = target + u'/' + entry.fileName();
         const QString entryName = name + u'/' + entry.fileName();
-        if (!entry.isDir()) {
+        const EntryKind kind = KindOf(entry);
+        if (kind == EntryKind::File) {
             files.append({ entry.filePath(), targetPath, entryName, WriteSeconds(entry.filePath()) });
+            continue;
+        }
+        if (kind == EntryKind::Other) {
+            skipped.append(entryName);
             continue;
         }
         if (entry.fileName().startsWith(u'.') || IsSkipped(entry, skip))
@@ -68,9 +90,10 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
                 QDir::toNativeSeparators(targetPath)));
             return false;
         }
-        OrdnerbaumKopieren(entry.filePath(), targetPath, skip, entryName, messenger, files);
+        whole = OrdnerbaumKopieren(entry.filePath(), targetPath, skip, entryName, messenger, files, skipped)
+            && whole;
     }
-    return true;
+    return whole;
 }
 
 std::optional<qint64> WriteSeconds(const QString& path)

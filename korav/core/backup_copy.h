@@ -26,17 +26,23 @@ struct CopyTally {
 // pending window events run.
 using BackupProgress = std::function<void(int done, int total)>;
 
+// A backup copies regular files and folders only. Symbolic links are never
+// followed (a link to ".." would nest copies without end) and FIFOs or
+// devices never opened (the backup would hang with its lock held); their
+// names go into `skipped`, so that the user learns what is not backed up.
+
 // The data files of the data folder: "*.kvd", without names that begin with
 // "~" (the lock) or ".".
-QList<BackupFile> DataFilesToBackUp(const QString& dataFolder, const QString& targetFolder);
+QList<BackupFile> DataFilesToBackUp(
+    const QString& dataFolder, const QString& targetFolder, QStringList& skipped);
 
 // Creates the target folders of the subtree and collects every file in it
 // (folders whose names begin with "." are left out, and so are the folders
 // of `skip`, the backup folders, should they lie inside the subtree). False when the
-// target folder cannot be created; a subfolder that cannot be created skips
-// the rest of its folder. Both are reported to the user.
+// target folder or a subfolder cannot be created; a subfolder that cannot
+// be created skips the rest of its folder. Both are reported to the user.
 bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStringList& skip,
-    const QString& name, Messenger& messenger, QList<BackupFile>& files);
+    const QString& name, Messenger& messenger, QList<BackupFile>& files, QStringList& skipped);
 
 // The last-write time as the backup compares it: whole seconds on the
 // file system's own clock, not local-time text, so that the hour that

@@ -38,6 +38,12 @@ QString IncompleteBackupText(const QStringList& failed)
     return text + u")"_s;
 }
 
+QString SkippedEntriesText(const QStringList& skipped)
+{
+    return u"Datensicherung: nicht gesichert (keine gewöhnliche Datei oder Verknüpfung): "_s
+        + skipped.join(u", "_s);
+}
+
 BackupRing::BackupRing(const QString& dataFolder, Messenger& messenger, const Clock& clock)
     : dataFolder_(DataFolder(dataFolder).root()), messenger_(messenger), clock_(clock)
 {
@@ -241,10 +247,14 @@ void BackupRing::useDataFolderWhenBaseIsMissing()
 void BackupRing::copyInto(const QString& target, BackupOutcome& outcome)
 {
     CopyTally tally;
-    CopyNewer(DataFilesToBackUp(dataFolder_, target), tally, progress_);
+    QStringList skipped;
+    CopyNewer(DataFilesToBackUp(dataFolder_, target, skipped), tally, progress_);
     QList<BackupFile> subtree;
-    OrdnerbaumKopieren(dataFolder_ + kSubtree, target + kSubtree, backupFolders(),
-        QString::fromUtf16(kSubtree), messenger_, subtree);
+    // A folder of the subtree that could not be made has been shown; it
+    // still makes the backup incomplete.
+    if (!OrdnerbaumKopieren(dataFolder_ + kSubtree, target + kSubtree, backupFolders(),
+            QString::fromUtf16(kSubtree), messenger_, subtree, skipped))
+        tally.failed.append(QString::fromUtf16(kSubtree));
     CopyNewer(subtree, tally, progress_);
     if (progress_)
         progress_(0, 0);
@@ -253,6 +263,8 @@ void BackupRing::copyInto(const QString& target, BackupOutcome& outcome)
     outcome.failed = tally.failed;
     if (!tally.failed.isEmpty())
         outcome.problems.append(IncompleteBackupText(tally.failed));
+    if (!skipped.isEmpty())
+        outcome.problems.append(SkippedEntriesText(skipped));
 }
 
 QStringList BackupRing::backupFolders() const

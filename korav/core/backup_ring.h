@@ -93,3 +93,5 @@ private:
 
 // A single line naming how many files were not copied, and the first few.
 QString IncompleteBackupText(const QStringList& failed);
+// Names every entry the backup left out because it is no regular file or folder.
+QString SkippedEntriesText(const QStringList& skipped);

@@ -29,7 +29,14 @@ bool BaseDataStore::exists(QStringView fileName) const
 
 StringList BaseDataStore::load(QStringView fileName) const
 {
-    return folder_.isSet() ? LoadPlainFile(folder_.path(fileName)) : StringList();
+    if (!folder_.isSet())
+        return {};
+    const QString path = folder_.path(fileName);
+    if (FileStore::IsTooLargeForText(path)) {
+        messenger_.show(FileStore::TooLargeText(path));
+        return {};
+    }
+    return LoadPlainFile(path);
 }
 
 bool BaseDataStore::save(QStringView fileName, const StringList& list) const

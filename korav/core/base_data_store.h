@@ -24,7 +24,8 @@ public:
     Messenger& messenger() const { return messenger_; }
 
     bool exists(QStringView fileName) const;
-    // A missing or unreadable file gives an empty list.
+    // A missing or unreadable file gives an empty list; one too large to be
+    // a data file is refused with a message.
     StringList load(QStringView fileName) const;
     // UTF-8 with byte-order mark, CR LF after every line; failures are shown.
     bool save(QStringView fileName, const StringList& list) const;

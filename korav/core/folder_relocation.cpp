@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -25,33 +26,57 @@ QString DeleteQuestion(RelocationKind kind)
     return u"Soll der bisherige Ordner\n\n%1\n\nnach Kopieren des Inhalts gelöscht werden ?  "_s;
 }
 
-// Copies every file directly in `from`; a failed copy is passed over. A file
-// is deleted only after its own copy succeeded, so that an older file of the
-// same name in `to` never stands in for a failed copy.
-bool CopyFolderFiles(const QString& from, const QString& to, bool deleteCopied, Messenger& messenger)
+// Read back from the target, so that a copy the disk only pretended to
+// take never lets its source be deleted.
+bool SameContent(const QString& source, const QString& copy)
 {
-    if (!QDir().mkpath(to)) {
-        messenger.show(u"Zielordner %1 konnte nicht erstellt werden !"_s.arg(to));
+    QFile a(source);
+    QFile b(copy);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
         return false;
+    constexpr qint64 kChunk = 1 << 16;
+    while (!a.atEnd()) {
+        const QByteArray left = a.read(kChunk);
+        if (left.isEmpty() || b.read(kChunk) != left)
+            return false;
     }
-    const QFileInfoList files = QDir(from).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    return a.error() == QFileDevice::NoError && b.error() == QFileDevice::NoError;
+}
+
+// Copies and verifies every file directly in `from`; the names whose copy
+// failed are returned. Nothing when the target cannot be made.
+std::optional<QStringList> CopyFolderFiles(const QFileInfoList& files, const QString& to)
+{
+    if (!QDir().mkpath(to))
+        return std::nullopt;
+    QStringList failed;
     for (const QFileInfo& file : files) {
-        const bool copied = FileStore::CopyFile(file.filePath(), to + u'/' + file.fileName());
-        if (copied) {
-            QFile::setPermissions(to + u'/' + file.fileName(), file.permissions());
-            if (deleteCopied)
-                QFile::remove(file.filePath());
-        }
+        const QString target = to + u'/' + file.fileName();
+        if (FileStore::CopyFile(file.filePath(), target) && SameContent(file.filePath(), target))
+            QFile::setPermissions(target, file.permissions());
+        else
+            failed.append(file.fileName());
     }
-    return true;
+    return failed;
 }
 
 void Report(const QString& from, const QString& to, bool deleteOld, Messenger& messenger)
 {
-    if (!CopyFolderFiles(from, to, deleteOld, messenger)) {
+    const QFileInfoList files = QDir(from).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    const std::optional<QStringList> failed = CopyFolderFiles(files, to);
+    if (!failed) {
+        messenger.show(u"Zielordner %1 konnte nicht erstellt werden !"_s.arg(to));
         messenger.show(
             u"Der Inhalt des Ordner\n\n%1\n\nkonnte nicht in den neuen Ordner kopiert werden ! (rek)"_s.arg(
                 from));
+        return;
+    }
+    // Only a folder whose every file arrived whole is deleted: the old
+    // folder may hold the only copy of the data.
+    if (!failed->isEmpty()) {
+        messenger.show(u"Der Inhalt des Ordner\n\n%1\n\nkonnte nicht vollständig in den neuen Ordner kopiert "
+                       u"werden !\n\nNicht kopiert: %2\n\nDer bisherige Ordner bleibt erhalten."_s.arg(
+                           from, failed->join(u", "_s)));
         return;
     }
     if (!deleteOld) {
@@ -59,6 +84,8 @@ void Report(const QString& from, const QString& to, bool deleteOld, Messenger& m
                        u"Der bisherige Ordner bleibt erhalten."_s.arg(from));
         return;
     }
+    for (const QFileInfo& file : files)
+        QFile::remove(file.filePath());
     const QString copied
         = u"Der Inhalt des bisherigen Ordners\n\n%1\n\nwurde in den neuen Ordner kopiert.\n\n"_s.arg(from);
     if (QDir().rmdir(from))

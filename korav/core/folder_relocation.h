@@ -9,6 +9,7 @@ class Messenger;
 enum class RelocationKind : int { General = 0, ProgramFolder = 1, TimeFolder = 2 };
 
 // Copies the files directly in `from` into `to` (creating it), optionally
-// deleting `from` afterwards, and reports every step.
+// deleting `from` afterwards, and reports every step. Nothing is deleted
+// unless every copy was read back equal to its source.
 void RelocateFolder(const QString& from, const QString& to, RelocationKind kind, const DataFolder& dataFolder,
     Messenger& messenger);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QHash>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -20,16 +21,38 @@ struct FoundFile {
     QString line; // "%.175s=%.24s"
 };
 
+// Anyone can put a file into the time folder: only names that PELIN itself
+// writes are taken, so that a name with a line break or "=" never reaches
+// "landatum.kv2", whose lines could not hold it.
+bool IsMonthFileName(const QString& name)
+{
+    static const QRegularExpression pattern(uR"(^az20\d\d(0[1-9]|1[0-2])[^=/\\\x00-\x1f]{1,12}\.kvd$)"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(name).hasMatch();
+}
+
+// PELIN may upload a file again within the second in which it was
+// collected; whole seconds would then show no change and the newer upload
+// would never be collected. The milliseconds follow where the file system
+// keeps them, and only then, so that whole-second stamps stay as they were
+// and still compare in order as text ("_02" < "_02_500" < "_03").
+QString Milliseconds(const QDateTime& modified)
+{
+    const int ms = modified.time().msec();
+    return ms == 0 ? QString() : u'_' + FixedWidth::Digits(ms, 3);
+}
+
 QList<FoundFile> FindTimeFiles(const QString& folder)
 {
     QList<FoundFile> found;
     QDirIterator it(folder, { u"az20*.kvd"_s }, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
-        if (info.fileName().startsWith(u'.'))
+        if (!IsMonthFileName(info.fileName()))
             continue;
+        const QDateTime modified = info.lastModified().toLocalTime();
         const QString line
-            = PelinBaseFiles::CollectionStampLine(info.fileName(), info.lastModified().toLocalTime());
+            = PelinBaseFiles::CollectionStampLine(info.fileName(), modified) + Milliseconds(modified);
         found.append({ StringList::KeyOf(line), line });
     }
     return found;

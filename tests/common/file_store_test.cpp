@@ -1,4 +1,5 @@
 #include "common/file_store.h"
+#include "common/file_store_failure.h"
 #include "tests/support/temp_folder.h"
 
 #include "tests/support/qt_printers.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -142,4 +144,117 @@ TEST(FileStore, FailedStreamedCopyReportsAndLeavesNoTemporaryFile)
 
     EXPECT_EQ(dir.read(u"out/src.kvd/keep"_s), "in the way");
     EXPECT_EQ(QDir(dir.path(u"out"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+namespace {
+
+using Point = FileStore::FailureInjection::Point;
+
+struct WriteFault {
+    const char* name;
+    Point point;
+    qint64 bytes;
+    // Writes "new content" over "old content" at "data.kvd" in `dir`.
+    bool (*write)(const TempFolder& dir, QString* error);
+};
+
+bool WriteWhole(const TempFolder& dir, QString* error)
+{
+    return FileStore::WriteBytes(dir.path(u"data.kvd"_s), "new content", error);
+}
+
+bool CopyWhole(const TempFolder& dir, QString* error)
+{
+    return FileStore::CopyFile(dir.path(u"source/data.kvd"_s), dir.path(u"data.kvd"_s), error);
+}
+
+bool CopyStreamed(const TempFolder& dir, QString* error)
+{
+    return FileStore::CopyFileStreamed(dir.path(u"source/data.kvd"_s), dir.path(u"data.kvd"_s), error);
+}
+
+class FileStoreFault : public testing::TestWithParam<WriteFault> { };
+
+} // namespace
+
+TEST_P(FileStoreFault, KeepsTheOldFileWholeAndReportsTheFailure)
+{
+    const WriteFault& fault = GetParam();
+    TempFolder dir;
+    dir.write(u"data.kvd"_s, "old content");
+    dir.write(u"source/data.kvd"_s, "new content");
+    QString error;
+    {
+        const FileStore::FailureInjection full(fault.point, fault.bytes, dir.path());
+        EXPECT_FALSE(fault.write(dir, &error));
+        EXPECT_EQ(full.failures(), 1);
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(dir.read(u"data.kvd"_s), "old content");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { u"data.kvd"_s });
+
+    // Once the disk has room again the same write succeeds.
+    EXPECT_TRUE(fault.write(dir, &error));
+    EXPECT_EQ(dir.read(u"data.kvd"_s), "new content");
+}
+
+INSTANTIATE_TEST_SUITE_P(Injected, FileStoreFault,
+    testing::Values(WriteFault { "WriteNoRoom", Point::AfterBytes, 0, WriteWhole },
+        WriteFault { "WriteFullAfterFourBytes", Point::AfterBytes, 4, WriteWhole },
+        WriteFault { "WriteFlush", Point::AtFlush, 0, WriteWhole },
+        WriteFault { "WriteRename", Point::AtRename, 0, WriteWhole },
+        WriteFault { "CopyFullAfterFourBytes", Point::AfterBytes, 4, CopyWhole },
+        WriteFault { "CopyFlush", Point::AtFlush, 0, CopyWhole },
+        WriteFault { "CopyRename", Point::AtRename, 0, CopyWhole },
+        WriteFault { "StreamedCopyFullAfterFourBytes", Point::AfterBytes, 4, CopyStreamed },
+        WriteFault { "StreamedCopyFlush", Point::AtFlush, 0, CopyStreamed },
+        WriteFault { "StreamedCopyRename", Point::AtRename, 0, CopyStreamed }),
+    [](const testing::TestParamInfo<WriteFault>& info) { return std::string(info.param.name); });
+
+TEST(FileStore, InjectedFailureStrikesOnlyThePathsItNames)
+{
+    TempFolder dir;
+    const FileStore::FailureInjection full(Point::AfterBytes, 0, u"/full/"_s);
+    QDir(dir.path()).mkdir(u"full"_s);
+    EXPECT_TRUE(FileStore::WriteBytes(dir.path(u"free.kvd"_s), "x"));
+    EXPECT_FALSE(FileStore::WriteBytes(dir.path(u"full/a.kvd"_s), "x"));
+    EXPECT_EQ(full.failures(), 1);
+}
+
+TEST(FileStore, AWriteKeepsTheModeOfTheFileItReplaces)
+{
+    TempFolder dir;
+    dir.write(u"shared.kvd"_s, "old");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+        | QFileDevice::WriteGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(u"shared.kvd"_s), mode));
+    ASSERT_TRUE(FileStore::WriteBytes(dir.path(u"shared.kvd"_s), "new"));
+    EXPECT_EQ(QFileInfo(dir.path(u"shared.kvd"_s)).permissions() & QFileDevice::Permissions(0x7077), mode);
+}
+
+TEST(FileStore, TextReadersRefuseHugeFilesAndFifosNamingThem)
+{
+    TempFolder dir;
+    {
+        QFile huge(dir.path(u"az202401_00001.kvd"_s));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(FileStore::kMostTextBytes + 1));
+    }
+    QString error;
+    EXPECT_FALSE(FileStore::ReadText(dir.path(u"az202401_00001.kvd"_s), &error));
+    EXPECT_EQ(error, FileStore::TooLargeText(dir.path(u"az202401_00001.kvd"_s)));
+    EXPECT_TRUE(error.contains(u"az202401_00001.kvd"_s));
+    EXPECT_TRUE(error.contains(u"zu groß"_s));
+    error.clear();
+    EXPECT_FALSE(FileStore::ReadUtf8(dir.path(u"az202401_00001.kvd"_s), &error));
+    EXPECT_FALSE(error.isEmpty());
+    QDateTime modified;
+    EXPECT_FALSE(FileStore::ReadText(dir.path(u"az202401_00001.kvd"_s), modified));
+    EXPECT_TRUE(FileStore::IsTooLargeForText(dir.path(u"az202401_00001.kvd"_s)));
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.path(u"az202402_00001.kvd"_s)).constData(), 0600), 0);
+    error.clear();
+    EXPECT_FALSE(FileStore::ReadText(dir.path(u"az202402_00001.kvd"_s), &error));
+    EXPECT_TRUE(error.contains(u"az202402_00001.kvd"_s));
+    EXPECT_FALSE(FileStore::CopyFile(dir.path(u"az202402_00001.kvd"_s), dir.path(u"copy.kvd"_s)));
 }

@@ -1,3 +1,4 @@
+#include "common/file_store_failure.h"
 #include "korav/core/backup_list.h"
 #include "korav/core/backup_texts.h"
 #include "tests/korav_core/backup_fixture.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -390,6 +392,62 @@ TEST_F(BackupRingTest, WithoutADataFolderNothingIsBackedUpOrSaved)
     EXPECT_FALSE(exists(u"/terminbkp1"_s));
     EXPECT_FALSE(exists(data(u"zbackup.kvd"_s)));
     EXPECT_TRUE(messenger.all.isEmpty());
+}
+
+std::string PointName(const ::testing::TestParamInfo<FileStore::FailureInjection::Point>& info)
+{
+    static const char* const kNames[] = { "AfterBytes", "AtFlush", "AtRename" };
+    return kNames[int(info.param)];
+}
+
+class BackupOntoAFullDisk : public BackupRingTest,
+                            public ::testing::WithParamInterface<FileStore::FailureInjection::Point> { };
+
+TEST_P(BackupOntoAFullDisk, EveryCopyEqualsItsSourceOrTheFailureIsReported)
+{
+    BackupOutcome outcome;
+    {
+        const FileStore::FailureInjection full(GetParam(), 3, u"terminbkp1/"_s);
+        outcome = ring->BackupAusfuehren();
+        EXPECT_GT(full.failures(), 0);
+    }
+    ASSERT_TRUE(outcome.ran);
+    EXPECT_EQ(outcome.copied, 0);
+    EXPECT_EQ(outcome.failed.size(), 6) << outcome.failed.join(u'|').toStdString();
+    EXPECT_EQ(outcome.problems.size(), 2) << outcome.problems.join(u'|').toStdString();
+    for (const QString& name : FilesBelow(bkp(1)))
+        EXPECT_EQ(read(bkp(1, name)), read(data(name))) << name.toStdString();
+    EXPECT_FALSE(exists(bkp(1, u"bkp_log.txt"_s)));
+    EXPECT_FALSE(exists(data(u"~zbackup.kvd"_s)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Injected, BackupOntoAFullDisk,
+    ::testing::Values(FileStore::FailureInjection::Point::AfterBytes,
+        FileStore::FailureInjection::Point::AtFlush, FileStore::FailureInjection::Point::AtRename),
+    PointName);
+
+TEST_F(BackupRingTest, LinksFifosAndDevicesAreNeverFollowedNorOpenedButNamed)
+{
+    ASSERT_TRUE(QFile::link(u".."_s, data(u"auswtg/202402/oben"_s)));
+    ASSERT_TRUE(QFile::link(data(u"zama.kvd"_s), data(u"verweis.kvd"_s)));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(data(u"auswtg/rohr"_s)).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(data(u"rohr.kvd"_s)).constData(), 0600), 0);
+
+    const BackupOutcome outcome = ring->BackupAusfuehren();
+
+    ASSERT_TRUE(outcome.ran);
+    EXPECT_EQ(outcome.problems,
+        QStringList { SkippedEntriesText(
+            { u"rohr.kvd"_s, u"verweis.kvd"_s, u"auswtg/202402/oben"_s, u"auswtg/rohr"_s }) });
+    EXPECT_TRUE(outcome.failed.isEmpty());
+    QStringList expected = backedUpFiles();
+    expected.removeAll(u"verweis.kvd"_s);
+    expected.removeAll(u"zbackup.kvd"_s);
+    expected.append(u"bkp_log.txt"_s);
+    expected.sort();
+    EXPECT_EQ(FilesBelow(bkp(1)), expected);
+    EXPECT_FALSE(QFileInfo(bkp(1, u"auswtg/202402/oben"_s)).exists());
+    EXPECT_FALSE(exists(data(u"~zbackup.kvd"_s)));
 }
 
 } // namespace

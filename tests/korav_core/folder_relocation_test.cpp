@@ -1,3 +1,4 @@
+#include "common/file_store_failure.h"
 #include "korav/core/data_folder.h"
 #include "korav/core/folder_relocation.h"
 #include "tests/support/qt_printers.h"
@@ -101,7 +102,31 @@ TEST_F(Relocation, AFileWhoseCopyFailedIsNeverDeleted)
     messenger.answerNext(kAnswerYes);
     relocate(u"alt"_s, u"neu"_s);
     EXPECT_EQ(tmp.read(u"alt/a.kvd"_s), QByteArray("neu"));
-    EXPECT_TRUE(messenger.all.value(1).endsWith(u"(rmdir)"_s));
+    EXPECT_EQ(messenger.all.value(1),
+        u"Der Inhalt des Ordner\n\n%1\n\nkonnte nicht vollständig in den neuen Ordner kopiert werden !"
+        u"\n\nNicht kopiert: a.kvd\n\nDer bisherige Ordner bleibt erhalten."_s.arg(tmp.path(u"alt"_s)));
+}
+
+TEST_F(Relocation, OntoAFullDiskNothingOfTheOldFolderIsDeleted)
+{
+    using Point = FileStore::FailureInjection::Point;
+    for (const Point point : { Point::AfterBytes, Point::AtFlush, Point::AtRename }) {
+        TempFolder dir;
+        dir.write(u"alt/a.kvd"_s, "records a");
+        dir.write(u"alt/b.kvd"_s, "records b");
+        ScriptedMessenger answers;
+        answers.answerNext(kAnswerYes);
+        {
+            const FileStore::FailureInjection full(point, 3, dir.path(u"neu/b"_s));
+            RelocateFolder(dir.path(u"alt"_s), dir.path(u"neu"_s), RelocationKind::TimeFolder,
+                DataFolder(dir.path(u"daten"_s)), answers);
+        }
+        EXPECT_EQ(dir.read(u"alt/a.kvd"_s), "records a");
+        EXPECT_EQ(dir.read(u"alt/b.kvd"_s), "records b");
+        EXPECT_FALSE(dir.exists(u"neu/b.kvd"_s));
+        EXPECT_TRUE(answers.all.value(1).contains(u"Nicht kopiert: b.kvd"_s))
+            << answers.all.join(u'|').toStdString();
+    }
 }
 
 TEST_F(Relocation, UncreatableTargetIsReported)

@@ -1,5 +1,6 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
+#include "common/file_store_failure.h"
 #include "korav/core/base_data_staleness.h"
 #include "korav/core/connection_settings.h"
 #include "korav/core/file_stamp.h"
@@ -392,6 +393,96 @@ TEST_F(CollectionFixture, MissingTimeFolderIsReported)
     EXPECT_FALSE(collection.CollectTimeFiles(true, kNow));
     EXPECT_EQ(
         f.messenger.messages, QStringList { u"Ordner für PELIN-Zeitdateien ist nicht vorhanden !  "_s });
+}
+
+using Point = FileStore::FailureInjection::Point;
+
+std::string PointName(const ::testing::TestParamInfo<Point>& info)
+{
+    switch (info.param) {
+    case Point::AfterBytes:
+        return "AfterBytes";
+    case Point::AtFlush:
+        return "AtFlush";
+    case Point::AtRename:
+        break;
+    }
+    return "AtRename";
+}
+
+class FullDiskBuild : public ProvisionFixture, public ::testing::WithParamInterface<Point> { };
+
+TEST_P(FullDiskBuild, KeepsTheOldEmployeeFileAndFails)
+{
+    ASSERT_TRUE(build());
+    const QByteArray before = f.read(u"dama.kvd"_s);
+    f.write(u"zama.kvd"_s, Lines({ u"Anna"_s, u"Bernd"_s }));
+    f.write(u"zmszsatz.kvd"_s, Lines({ u"mszP1=10800"_s, u"mszP2=10800"_s }));
+    master.removeLast();
+    writeMaster();
+    stale.employeeFile = true;
+    {
+        const FileStore::FailureInjection full(GetParam(), 5, f.path(u"dama.kvd"_s));
+        EXPECT_FALSE(build());
+        EXPECT_GT(full.failures(), 0);
+    }
+    EXPECT_EQ(f.read(u"dama.kvd"_s), before);
+    EXPECT_TRUE(f.messenger.messages.value(0).contains(u"dama.kvd"_s))
+        << f.messenger.messages.join(u'|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Injected, FullDiskBuild,
+    ::testing::Values(Point::AfterBytes, Point::AtFlush, Point::AtRename), PointName);
+
+class FullDiskCollection : public CollectionFixture, public ::testing::WithParamInterface<Point> { };
+
+TEST_P(FullDiskCollection, CopyFailsAndIsCollectedAgainOnceThereIsRoom)
+{
+    CollectionFixture& c = *this;
+    c.put(u"az202305P1.kvd"_s, "mai", c.t0);
+    ASSERT_EQ(c.collect().updated, 1);
+    c.put(u"az202305P1.kvd"_s, "mai mit neuem Tag", c.t0.addSecs(60));
+    {
+        const FileStore::FailureInjection full(GetParam(), 2, u"auswtg"_s);
+        EXPECT_EQ(c.collect().updated, 0);
+    }
+    EXPECT_EQ(c.f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai");
+    EXPECT_EQ(c.f.messenger.messages.value(0),
+        u"Datei az202305P1.kvd konnte nicht aktualisiert werden! (Kopierfehler)  "_s);
+    EXPECT_EQ(c.collect().updated, 1);
+    EXPECT_EQ(c.f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai mit neuem Tag");
+}
+
+INSTANTIATE_TEST_SUITE_P(Injected, FullDiskCollection,
+    ::testing::Values(Point::AfterBytes, Point::AtFlush, Point::AtRename), PointName);
+
+TEST_F(CollectionFixture, AFileRewrittenWithinTheSameSecondIsCollectedAgain)
+{
+    put(u"az202305P1.kvd"_s, "erster Tag", t0.addMSecs(100));
+    EXPECT_EQ(collect().updated, 1);
+    // PELIN uploads again within the same second, after the copy was made.
+    put(u"az202305P1.kvd"_s, "erster und zweiter Tag", t0.addMSecs(600));
+    EXPECT_EQ(collect().updated, 1);
+    EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "erster und zweiter Tag");
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202305P1.kvd=2023_05_20_10_00_01_600"_s }));
+    EXPECT_EQ(collect().updated, 0);
+    // A whole second later still counts as newer than any millisecond before.
+    put(u"az202305P1.kvd"_s, "drei Tage", t0.addSecs(1));
+    EXPECT_EQ(collect().updated, 1);
+}
+
+TEST_F(CollectionFixture, TakesOnlyNamesOfMonthFiles)
+{
+    put(u"az202305P1.kvd"_s, "mai", t0);
+    put(u"az202305a=b.kvd"_s, "gleich", t0);
+    put(u"az202305a\nb.kvd"_s, "zeilenumbruch", t0);
+    put(u"az202313P1.kvd"_s, "monat 13", t0);
+    put(u"az202305P1234567890123.kvd"_s, "zu lang", t0);
+    TimeFileCollection::Result r = collect();
+    EXPECT_EQ(r.found, 1);
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202305P1.kvd=2023_05_20_10_00_01"_s }));
+    EXPECT_TRUE(f.messenger.messages.isEmpty()) << f.messenger.messages.join(u'|').toStdString();
+    EXPECT_EQ(collect().updated, 0);
 }
 
 } // namespace
