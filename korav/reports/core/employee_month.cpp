@@ -139,16 +139,18 @@ void EmployeeMonthReader::readPelinFile(
 void EmployeeMonthReader::addPelinDay(
     EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen)
 {
-    m.attendance += DayAttendance(dayValue);
+    int pause = 0;
     for (const MonthFile::ActivityEntryView& entry :
         MonthFile::ActivityEntryViews(activityValue.left(kActivityReadWidth))) {
         const int minutes = DurationTextMinutes(entry.duration);
         const MonthActivity& kind = monthActivity(m, entry.activity, seen);
         if (kind.pause)
-            m.pause += minutes;
+            pause += minutes;
         else
             m.activities.addAt(kind.item, minutes);
     }
+    m.attendance += DayAttendance(dayValue);
+    m.pause += pause;
 }
 
 const EmployeeMonthReader::MonthActivity& EmployeeMonthReader::monthActivity(
