@@ -77,9 +77,10 @@ MonthList::Day MonthList::readDay(int day) const
 {
     Day result;
     const QString value = dayValue(day);
-    if (value.isEmpty())
-        return result;
-    result.record = MonthFile::ParseDayValue(value);
+    if (!value.isEmpty())
+        result.record = MonthFile::ParseDayValue(value);
+    // Entries of a day without day record still count: the day shows as
+    // incomplete instead of losing its time.
     result.entries = MonthFile::ParseActivityValue(activityValue(day));
     return result;
 }

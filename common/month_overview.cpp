@@ -173,7 +173,7 @@ MonthOverview BuildMonthOverview(const MonthOverviewInput& in)
     const MonthValues month = ComputeMonthValues(records, pauses, in.personalTarget);
     const QString blank64(64, u' ');
     const QString fullTime = in.fullTimeTarget < 1 ? u"---"_s : ThreeWide(in.fullTimeTarget) + u' ';
-    const QString personal = in.personalTarget < 1 ? u"    ---"_s : ThreeWide(in.personalTarget);
+    const QString personal = in.personalTarget < 1 ? u"---"_s : ThreeWide(in.personalTarget);
     overview.monthDifference = month.actual() - in.personalTarget;
     overview.body << Underscores()
                   << u"                               "_s + blank64 + u"  Arbeit Zugeord.   Offen"_s

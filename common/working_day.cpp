@@ -11,5 +11,5 @@ DayRecord WorkingDayOf(const MonthFile::DayRecord& fields, const QList<MonthFile
 
 DayRecord WorkingDayOf(const MonthList::Day& stored)
 {
-    return stored.record ? WorkingDayOf(*stored.record, stored.entries) : DayRecord {};
+    return WorkingDayOf(stored.record.value_or(MonthFile::DayRecord {}), stored.entries);
 }

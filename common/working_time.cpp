@@ -71,6 +71,9 @@ DayValues ComputeDayValues(const DayRecord& day, const PauseActivities& pauses)
 
 DayState DayStateOf(const DayValues& values)
 {
+    // Entries without coming and going: the day is not finished.
+    if (!values.hasCome && (values.pause > 0 || values.assigned > 0))
+        return kDayOpenTimeLeft;
     const int working = values.working();
     if (working > 0) {
         if (values.assigned == working)

@@ -114,7 +114,7 @@ TEST(MonthOverview, EmptyMonth)
     EXPECT_EQ(body.at(body.size() - 4),
         u"          Monatssummen         "_s + QString(64, u' ') + u"    0:00    0:00      ---"_s);
     EXPECT_EQ(body.at(body.size() - 3),
-        u"          Arbeitszeit Soll   (   80% von     ---)   "_s + QString(43, u' ') + u"      --"_s);
+        u"          Arbeitszeit Soll   (   80% von     ---)   "_s + QString(43, u' ') + u"     ---"_s);
 }
 
 TEST(MonthOverview, SignRuleNeverLosesADigit)

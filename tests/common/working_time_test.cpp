@@ -80,6 +80,7 @@ TEST(WorkingTime, DayStates)
     const struct {
         int attendance, pause, assigned;
         DayState state;
+        bool hasCome = true;
     } cases[] = {
         { 480, 30, 450, kDayFullyAssigned },
         { 480, 30, 400, kDayOpenTimeLeft },
@@ -90,10 +91,14 @@ TEST(WorkingTime, DayStates)
         { 0, 0, 60, kDayNoData },
         { 0, 30, 0, kDayNoData },
         { 480, 0, 0, kDayOpenTimeLeft },
+        // entries without a day record: not finished
+        { 0, 0, 60, kDayOpenTimeLeft, false },
+        { 0, 30, 0, kDayOpenTimeLeft, false },
+        { 0, 0, 0, kDayNoData, false },
     };
     for (const auto& c : cases) {
         DayValues values;
-        values.hasCome = true;
+        values.hasCome = c.hasCome;
         values.attendance = c.attendance;
         values.pause = c.pause;
         values.assigned = c.assigned;

@@ -2,6 +2,7 @@
 #include "pelin/core/day_sheet.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -314,4 +315,38 @@ TEST_F(DaySheetFixture, ChoosingNeedsAttendanceAndResetClearsTheDay)
     messenger.messages.clear();
     sheet.ResetTagBtnClick();
     EXPECT_EQ(messenger.messages, QStringList { u"Es sind keine Tagesdaten vorhanden"_s });
+}
+
+// Each of the two months shows its own target: the previous month's day
+// must not take the current month's.
+TEST_F(DaySheetFixture, MonthValuesTakeTheTargetOfTheDisplayedMonth)
+{
+    state.personalTargetCurrentMonth = 8064;
+    state.personalTargetPreviousMonth = 7200;
+    struct Case {
+        QDate day;
+        int target;
+        QString text;
+    };
+    for (const Case& c :
+        { Case { QDate(2023, 2, 27), 7200, u"120:00 "_s }, Case { QDate(2023, 3, 6), 8064, u"134:24 "_s } }) {
+        dates.displayedDay = c.day;
+        sheet.LoadDisplayedDay();
+        EXPECT_EQ(sheet.values().month.target, c.target) << c.day.toString().toStdString();
+        EXPECT_EQ(sheet.values().monthTexts.target, c.text) << c.day.toString().toStdString();
+    }
+}
+
+// Entries stored for a day without coming and going count in the month and
+// mark the day as not finished.
+TEST_F(DaySheetFixture, EntriesOfADayWithoutDayRecordCountAndShowItIncomplete)
+{
+    TempFolder folder;
+    folder.write(u"az2023024711.kvd"_s, "pz202302034711=2023020300130P100####2023020300030900####\r\n");
+    ASSERT_EQ(state.previousMonth.load(folder.path()), MonthList::LoadResult::Loaded);
+    dates.displayedDay = QDate(2023, 2, 6);
+    sheet.LoadDisplayedDay();
+    EXPECT_EQ(sheet.values().month.assigned, 90);
+    EXPECT_EQ(sheet.values().month.pause, 30);
+    EXPECT_EQ(sheet.values().month.dayStates.at(3), kDayOpenTimeLeft);
 }

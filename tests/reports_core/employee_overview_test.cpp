@@ -29,9 +29,9 @@ void SetWritten(const QString& path, const QDateTime& time)
     ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
 }
 
-// Anna works at 50 % of 160:00 (150:00 in February); her month units name
-// 2015, which the overview of 2016 does not compare. January comes from a
-// collected PELIN file, February has no file, March was completed in KORAV.
+// Anna works at 50 % of 160:00 (150:00 in February); her target record was
+// built in 2016 and covers December 2015 to January 2017. January comes from
+// a collected PELIN file, February has no file, March was completed in KORAV.
 class EmployeeOverviewTest : public ::testing::Test {
 protected:
     EmployeeOverviewTest()
@@ -44,9 +44,10 @@ protected:
         // Carl's pause outlasts his attendance.
         folder.write(u"auswtg/201605/az2016054712.kvd"_s,
             "az201605024712=2016050208000900\r\npz201605024712=2016050200130S1####\r\n");
-        QString msz = u"msz4711=10800"_s + u"12201416000"_s;
+        QString msz = u"msz4711=10800"_s + u"12201516000"_s;
         for (int month = 1; month <= 12; ++month)
-            msz += QString::number(100 + month).mid(1) + (month == 2 ? u"201515000"_s : u"201516000"_s);
+            msz += QString::number(100 + month).mid(1) + (month == 2 ? u"201615000"_s : u"201616000"_s);
+        msz += u"01201716000"_s;
         StringList dama({ u"x=4711#Anna Berg#50#"_s, msz });
         DataFileCodec writer(CodecProgram::Korav, messenger, [](int) {});
         writer.SaveDataFile(folder.path(u"dama.kvd"_s), dama);
@@ -115,7 +116,7 @@ TEST_F(EmployeeOverviewTest, MonthModeFromPelinFile)
         lead + u"Gesamt"_s + B(14) + u"     10:00"_s,
         u""_s,
         lead + u"Arb.Zeit - Zugeo.Zeit"_s + B(4),
-        lead + u"= Offene Zeit"_s + B(7) + u"      3:20"_s,
+        lead + u"= Offene Zeit"_s + B(7) + u"      2:20"_s,
         u""_s,
         kSeparator,
         u""_s,
@@ -171,7 +172,7 @@ TEST_F(EmployeeOverviewTest, NegativeWorkingTimeIsSignedLikeADifference)
     EXPECT_EQ(month.at(7), B(32) + u"Arbeitszeit"_s + B(9) + u"    - 0:30"_s);
     const QStringList quarter = run(PeriodMode::Quarter, u"Carl Cord"_s, u"2"_s).lines;
     EXPECT_TRUE(quarter.contains(B(20)
-        + u" : 05/2016         1:00       1:30      -0:30       0:00      -0:30       0:00       0:00  (D)"_s));
+        + u" : 05/2016         1:00       1:30      -0:30        ---        ---       0:00      -0:30  (D)"_s));
 }
 
 TEST_F(EmployeeOverviewTest, QuarterLinesActivitiesAndExport)
@@ -186,13 +187,13 @@ TEST_F(EmployeeOverviewTest, QuarterLinesActivitiesAndExport)
             + u"            1          2     1-2= 3          4     3-4= 5          6     3-6= 7"_s,
         u""_s,
         head
-            + u"01/2016        13:50       1:30      12:20      80:00     -67:40      10:00       3:20  (D)"_s,
+            + u"01/2016        13:50       1:30      12:20      80:00     -67:40      10:00       2:20  (D)"_s,
         head + u"02/2016   "_s + none + u" "_s + none + u" "_s + none + u"      75:00     -75:00 "_s + none
             + u" "_s + none + u"  (-)"_s,
         head
             + u"03/2016        10:30       0:00      10:30      80:00     -69:30       3:00       7:30  (Z)"_s,
         u""_s,
-        head + u"1Q/2016        24:20       1:30      22:50     235:00    -212:10      12:00      10:50"_s,
+        head + u"1Q/2016        24:20       1:30      22:50     235:00    -212:10      13:00       9:50"_s,
         u""_s,
         u""_s,
         B(20) + u" Zugeordnete Tätigk. "_s,
@@ -233,7 +234,7 @@ TEST_F(EmployeeOverviewTest, QuarterOneToThreeEndsAfterSeptember)
 {
     const QStringList lines = run(PeriodMode::Quarter, u"Anna Berg"_s, u"1-3"_s).lines;
     const qsizetype total = lines.indexOf(B(20)
-        + u" : 1-3Q/2016      24:20       1:30      22:50     715:00    -692:10      12:00      10:50"_s);
+        + u" : 1-3Q/2016      24:20       1:30      22:50     715:00    -692:10      13:00       9:50"_s);
     ASSERT_GT(total, 0);
     EXPECT_TRUE(lines.at(total - 2).startsWith(B(20) + u" : 09/2016   "_s));
     EXPECT_TRUE(lines.contains(B(20) + u" : 1-3Q/2016"_s + B(9) + u"      13:00"_s));
@@ -246,15 +247,75 @@ TEST_F(EmployeeOverviewTest, YearOfAllEmployeesReportsMissingDataAndTargets)
         QStringList {
             u"Für Mitarbeiter Carl Cord sind für das Jahr 2016 keine Monats-Sollzeiten vorhanden !  "_s });
     EXPECT_TRUE(report.lines.contains(B(20)
-        + u" : 2016ges        24:20       1:30      22:50     955:00    -932:10      12:00      10:50"_s));
+        + u" : 2016ges        24:20       1:30      22:50     955:00    -932:10      13:00       9:50"_s));
+    // Carl has no target at all.
     const QString none = u"       ---"_s;
     EXPECT_TRUE(report.lines.contains(B(20) + u" : 12/2016   "_s + none + u" "_s + none + u" "_s + none
-        + u"       0:00       0:00 "_s + none + u" "_s + none + u"  (-)"_s));
+        + u" "_s + none + u" "_s + none + u" "_s + none + u" "_s + none + u"  (-)"_s));
     EXPECT_TRUE(report.lines.contains(B(30) + u" : Es sind keine Projektzeiten vorhanden"_s));
     EXPECT_TRUE(report.lines.contains(
         u"Für Mitarbeiter "_s + u"Otto Ohne"_s + B(21) + u" sind keine Stammdaten vorhanden!"_s));
     EXPECT_TRUE(report.exportLines.contains(u"AZeit "_s + kAnna + u" 2016 ges      "_s
         + u"      24.33       1.50      22.83     955.00    -932.17      13.00       9.83 "_s));
+}
+
+// A review of 2015 in 2016: December 2015 is still in the target record;
+// the months before come from the year's target file ("nuvo" and a missing
+// line are no target), never from the units of 2016.
+TEST_F(EmployeeOverviewTest, PastYearTakesTheTargetsOfItsOwnYear)
+{
+    folder.write(u"zmonsoll2015.kvd"_s,
+        "\xEF\xBB\xBF"
+        "201510Berg=     150.5\r\n201511Berg=      nuvo\r\n201512Berg=       999\r\n");
+    const QString head = B(20) + u" : "_s;
+    const QString none = u"       ---"_s;
+    const QString noData = none + u" "_s + none + u" "_s + none + u" "_s;
+    const EmployeeOverviewContext context { folder.path() + u'/', directory(), clock, start, codec, messenger,
+        {} };
+    const EmployeeOverviewReport report = RunEmployeeOverview(
+        context, { PeriodMode::Year, EmployeeOverviewEntries(directory()), u"Anna Berg"_s, {}, u"2015"_s });
+
+    EXPECT_TRUE(messenger.messages.isEmpty());
+    EXPECT_TRUE(report.lines.contains(
+        head + u"09/2015   "_s + noData + none + u" "_s + none + u" "_s + none + u" "_s + none + u"  (-)"_s));
+    EXPECT_TRUE(report.lines.contains(
+        head + u"10/2015   "_s + noData + u"     75:15     -75:15 "_s + none + u" "_s + none + u"  (-)"_s));
+    EXPECT_TRUE(report.lines.contains(
+        head + u"11/2015   "_s + noData + none + u" "_s + none + u" "_s + none + u" "_s + none + u"  (-)"_s));
+    EXPECT_TRUE(report.lines.contains(
+        head + u"12/2015   "_s + noData + u"     80:00     -80:00 "_s + none + u" "_s + none + u"  (-)"_s));
+    EXPECT_TRUE(report.lines.contains(
+        head + u"2015ges         0:00       0:00       0:00     155:15    -155:15       0:00       0:00"_s));
+    const QString a = u"AZeit "_s + kAnna + u" 2015 "_s;
+    EXPECT_TRUE(report.exportLines.contains(a
+        + u"11              0.00       0.00       0.00        ---        ---       0.00       0.00  (-)"_s));
+    EXPECT_TRUE(report.exportLines.contains(
+        a + u"ges             0.00       0.00       0.00     155.25    -155.25       0.00       0.00 "_s));
+}
+
+// "Tätigk." counts every entry but the pause, listed or not, and "Offen" is
+// working time minus that, in every line alike: the total is the sum of
+// the months, and the workbook's values are the text's.
+TEST_F(EmployeeOverviewTest, TotalsAreTheSumsOfTheirMonthLines)
+{
+    // February books 0:50 on a key missing from the list; March's PELIN
+    // file takes the place of its KORAV month file.
+    folder.write(u"auswtg/201602/az2016024711.kvd"_s,
+        "az201602014711=2016020108000850\r\npz201602014711=2016020100050X9####\r\n");
+    folder.write(u"auswtg/201603/az2016034711.kvd"_s,
+        "az201603014711=2016030108000850\r\npz201603014711=2016030100050P100####\r\n");
+    const EmployeeOverviewReport report = run(PeriodMode::Quarter, u"Anna Berg"_s, u"1"_s);
+    const QString head = B(20) + u" : "_s;
+    EXPECT_TRUE(report.lines.contains(head
+        + u"02/2016         0:50       0:00       0:50      75:00     -74:10       0:50       0:00  (D)"_s));
+    EXPECT_TRUE(report.lines.contains(
+        head + u"1Q/2016        15:30       1:30      14:00     235:00    -221:00      11:40       2:20"_s));
+    EXPECT_TRUE(report.lines.contains(head + u"1Q/2016"_s + B(11) + u"      11:40"_s));
+    // The period's decimals add the months' two-decimal values: two months
+    // of 0:50 add 1.66, not the 1.67 of their minutes.
+    const QString a = u"AZeit "_s + kAnna + u" 2016 "_s;
+    EXPECT_TRUE(report.exportLines.contains(
+        a + u"1Q             15.49       1.50      13.99     235.00    -221.01      11.66       2.33 "_s));
 }
 
 TEST_F(EmployeeOverviewTest, ChangedDateAndIncompleteSelectionStop)

@@ -59,4 +59,12 @@ TEST(PageLayoutTest, FootTexts)
     EXPECT_EQ(FootStampText(QDateTime(QDate(2024, 1, 5), QTime(7, 3))), u"05.01.2024 07:03"_s);
 }
 
+TEST(PageLayoutTest, LinesWiderThanThePageGetASmallerFont)
+{
+    EXPECT_DOUBLE_EQ(FittingPointSize(9, 500, 600), 9);
+    EXPECT_DOUBLE_EQ(FittingPointSize(9, 600, 600), 9);
+    EXPECT_DOUBLE_EQ(FittingPointSize(9, 900, 600), 6);
+    EXPECT_DOUBLE_EQ(FittingPointSize(9, 900, 0), 9);
+}
+
 } // namespace

@@ -130,6 +130,39 @@ TEST_F(PelinMonthViewerTest, TargetLineShowsTheDegreeWithTwoDecimals)
         u"          Arbeitszeit Soll   (80.00% von 168:00 )   "_s + QString(43, u' ') + u"  134:24"_s));
 }
 
+// A day with entries and no day record lists them and counts them, with
+// its day line showing no times; a month without target shows "---"
+// whole.
+TEST_F(PelinMonthViewerTest, EntriesWithoutDayRecordCountAndAMissingTargetShowsWhole)
+{
+    folder.write(u"auswtg/202504/az2025044711.kvd"_s,
+        "az202504014711=20250401080016000000000000000000\r\npz202504024711=2025040200200P100####\r\n");
+    ASSERT_TRUE(viewer.Show(u"Anna Berg"_s, 4, 2025));
+    const QStringList body = viewer.body();
+    const qsizetype day = body.indexOf(u" Mi,  2.  ---"_s);
+    ASSERT_GT(day, 0);
+    EXPECT_EQ(body.mid(day + 1, 2),
+        (QStringList {
+            u""_s, u"          P100            "_s + Padded(u"Messebau"_s, 60) + u"     2:00"_s }));
+    EXPECT_TRUE(
+        body.contains(u"          Monatssummen         "_s + kBlank64 + u"    8:00    2:00     6:00"_s));
+    EXPECT_TRUE(body.contains(
+        u"          Arbeitszeit Soll   (80.00% von     ---)   "_s + QString(43, u' ') + u"     ---"_s));
+}
+
+// November 2023 lies before the target record's months: its target comes
+// from the target file of 2023.
+TEST_F(PelinMonthViewerTest, AMonthBeforeTheTargetRecordTakesItsYearsTargetFile)
+{
+    folder.write(u"zmonsoll2023.kvd"_s,
+        "\xEF\xBB\xBF"
+        "202311Berg=     150.5\r\n");
+    folder.write(u"auswtg/202311/az2023114711.kvd"_s, "az202311014711=20231101080016000000000000000000\r\n");
+    ASSERT_TRUE(viewer.Show(u"Anna Berg"_s, 11, 2023));
+    EXPECT_TRUE(viewer.body().contains(
+        u"          Arbeitszeit Soll   (80.00% von 150:30 )   "_s + QString(43, u' ') + u"  120:24"_s));
+}
+
 TEST_F(PelinMonthViewerTest, SameChoiceTwiceGivesOneReport)
 {
     writeApril();

@@ -31,7 +31,7 @@ ExportBuffer EmployeeBuffer()
         AZeitMonthLine(u"Berg"_s, 2016, 2, { 0, 0, 0, 160, -160, 0, 0 }, u'-'),
         AZeitTotalLine(u"Berg"_s, 2016, u"1-2Q"_s, { 160.5, 1, 159.5, 328, -168.5, 150, 9.5 }),
         PZeitLine(u"Berg"_s, 2016, u"P100"_s, 150),
-        PZeitLine(u"Berg"_s, 2016, u"X99"_s, 2.5),
+        PZeitLine(u"Berg"_s, 2016, u"0815"_s, 2.5),
         PZeitTotalLine(u"Berg"_s, 2016, u"1-2Q"_s, 152.5),
         u"too short"_s,
         AZeitMonthLine(u"Alt"_s, 2016, 1, { 8, 0, 8, 0, 8, 8, 0 }, u'Z'),
@@ -116,7 +116,7 @@ TEST_F(WorkbookExportTest, EmployeeRowsAreNumberedGroupedAndSummable)
     EXPECT_EQ(value(u"C7"_s).toString(), u"AZeit"_s);
     EXPECT_EQ(value(u"D7"_s).toString(), u"Berg"_s);
     EXPECT_EQ(value(u"E7"_s).toDouble(), 2016);
-    EXPECT_EQ(value(u"F7"_s).toDouble(), 1);
+    EXPECT_EQ(value(u"F7"_s).toString(), u"01"_s);
     EXPECT_EQ(cell(u"F7"_s).value(u"align"_s).toString(), u"right"_s);
     const double monthValues[] = { 160.5, 1, 159.5, 168, -8.5, 150, 9.5 };
     for (int k = 0; k < 7; ++k) {
@@ -137,6 +137,10 @@ TEST_F(WorkbookExportTest, EmployeeRowsAreNumberedGroupedAndSummable)
     EXPECT_EQ(value(u"F10"_s).toString(), u"P100"_s);
     EXPECT_DOUBLE_EQ(value(u"L10"_s).toDouble(), 150);
     EXPECT_EQ(value(u"N10"_s).toString(), u"Messebau Halle 3"_s);
+    // A key is text, whatever its characters: "0815" keeps its zero.
+    EXPECT_EQ(value(u"F11"_s).toString(), u"0815"_s);
+    EXPECT_EQ(cell(u"F11"_s).value(u"type"_s).toString(), u"s"_s);
+    EXPECT_DOUBLE_EQ(value(u"L11"_s).toDouble(), 2.5);
     EXPECT_EQ(value(u"N11"_s).toString(), u"???"_s);
     EXPECT_EQ(value(u"F12"_s).toString(), u"1-2Q"_s);
     EXPECT_TRUE(value(u"N12"_s).isNull());
@@ -175,7 +179,7 @@ TEST_F(WorkbookExportTest, ProjectSheetHasItsOwnColumnsAndFormats)
         ProjectEmployeeLine(u"P100"_s, 2016, u"Berg"_s, 1.5, 68.25, 45.5),
         ProjectEmployeeLine(u"P100"_s, 2016, u"Alt"_s, 10, 1000, 100),
         ProjectTotalLine(u"P100"_s, 2016, u"Jahr 2016 gesamt"_s, 11.5, 1068.25),
-        ProjectTotalLine(u"Q7"_s, 2016, u"Jahr 2016 gesamt"_s, 2, 0),
+        ProjectTotalLine(u"007"_s, 2016, u"Jahr 2016 gesamt"_s, 2, 0),
     };
     const QJsonObject book = exportAndRead(s, buffer);
 
@@ -201,7 +205,8 @@ TEST_F(WorkbookExportTest, ProjectSheetHasItsOwnColumnsAndFormats)
     EXPECT_EQ(value(u"H7"_s).toString(), u"Messebau Halle 3"_s);
     EXPECT_EQ(value(u"E9"_s).toString(), u"Jahr 2016 gesamt"_s);
     EXPECT_TRUE(value(u"C10"_s).isNull());
-    EXPECT_EQ(value(u"C11"_s).toString(), u"Q7"_s);
+    EXPECT_EQ(value(u"C11"_s).toString(), u"007"_s);
+    EXPECT_EQ(cell(u"C11"_s).value(u"type"_s).toString(), u"s"_s);
     EXPECT_EQ(value(u"H11"_s).toString(), u"???"_s);
     EXPECT_EQ(value(u"B11"_s).toDouble(), 5);
     EXPECT_TRUE(hasSide(u"H11"_s, u"right"_s));

@@ -18,6 +18,7 @@ struct PdfWord {
     double x = 0;
     double y = 0;
     QString text;
+    double right = 0;
 };
 
 using PdfPage = QList<PdfWord>;
@@ -30,7 +31,7 @@ QList<PdfPage> ReadPdfWords(const QString& path)
     pdftotext.waitForFinished(30000);
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     static const QRegularExpression tag(
-        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"_s);
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"_s);
     QList<PdfPage> pages;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
@@ -39,7 +40,8 @@ QList<PdfPage> ReadPdfWords(const QString& path)
             continue;
         }
         if (!pages.isEmpty())
-            pages.last().append({ m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3) });
+            pages.last().append({ m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(4),
+                m.captured(3).toDouble() });
     }
     return pages;
 }
@@ -139,6 +141,37 @@ TEST(ReportPrintoutTest, LinesAreSetInFixedPitchNinePoint)
     const PageGeometry g = PageGeometry::ForPage(printer.height(), printer.width());
     EXPECT_NEAR(next->y - word->y, g.lineHeight * 72.0 / printer.resolution(), 0.3);
     EXPECT_GT(printer.width(), printer.height());
+}
+
+// A description of 100 characters makes a line longer than the page at
+// 9 pt; the whole line is set smaller instead of running off the paper.
+TEST(ReportPrintoutTest, ALineLongerThanThePageIsPrintedWhole)
+{
+    TempFolder folder;
+    PrintoutContent content = Content(3);
+    const QString description = QString(87, u'x') + u" Kinderbereich"_s;
+    content.lines.insert(1, QString(31, u' ') + u" P100                    12:30   "_s + description);
+    const QString path = folder.path(u"wide.pdf"_s);
+    ASSERT_TRUE(PrintReportToPdf(path, content));
+
+    const QList<PdfPage> pages = ReadPdfWords(path);
+    ASSERT_EQ(pages.size(), 1);
+    const PdfWord* last = Find(pages[0], u"Kinderbereich"_s);
+    ASSERT_NE(last, nullptr) << PageText(pages[0]).toStdString();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const PageGeometry g = PageGeometry::ForPage(printer.height(), printer.width());
+    const double points = 72.0 / printer.resolution();
+    // The drawing starts at the printable area; its first line at textX.
+    const PdfWord* first = Find(pages[0], u"Zeile1"_s);
+    ASSERT_NE(first, nullptr);
+    const double origin = first->x - g.textX() * points;
+    EXPECT_LE(last->right, origin + g.right * points + 0.1) << "ends within the right margin";
+    // The short lines keep their places and their one page.
+    EXPECT_NE(Find(pages[0], u"Zeile3"_s), nullptr);
+    EXPECT_TRUE(PageText(pages[0]).contains(u"1 / 1"_s));
 }
 
 } // namespace

@@ -30,6 +30,11 @@ std::optional<QString> EmployeeDirectory::degree(const QString& name) const
     return Lookup(degrees, name);
 }
 
+std::optional<QString> EmployeeDirectory::shortName(const QString& name) const
+{
+    return Lookup(shortNames, name);
+}
+
 EmployeeDirectory ReadEmployeeDirectory(const StringList& masterData)
 {
     EmployeeDirectory directory;
@@ -44,6 +49,7 @@ EmployeeDirectory ReadEmployeeDirectory(const StringList& masterData)
         if (marks >= 4) {
             directory.numbers.append(name + u'=' + fields.at(1).left(12));
             directory.degrees.append(name + u'=' + fields.at(3).left(5));
+            directory.shortNames.append(name + u'=' + StringList::KeyOf(line));
         }
     }
     std::stable_sort(directory.names.begin(), directory.names.end(),

@@ -14,9 +14,11 @@ struct EmployeeDirectory {
     QStringList names; // sorted, letter case ignored
     StringList numbers; // name=personnel number
     StringList degrees; // name=employment degree
+    StringList shortNames; // name=short name, the key of the master data
 
     std::optional<QString> personnelNumber(const QString& name) const;
     std::optional<QString> degree(const QString& name) const;
+    std::optional<QString> shortName(const QString& name) const;
 };
 
 EmployeeDirectory ReadEmployeeDirectory(const StringList& masterData);

@@ -47,23 +47,11 @@ int DayAttendance(QStringView dayValue)
     return std::abs(Slots(day.goHour, day.goMinute) - Slots(day.comeHour, day.comeMinute)) * 5;
 }
 
-// The activity keys of the list, letter case ignored, for a look-up per entry.
-QSet<QString> KnownKeys(const StringList& projects)
-{
-    QSet<QString> keys;
-    for (const QString& line : projects.lines())
-        if (line.contains(u'='))
-            keys.insert(StringList::KeyOf(line).toCaseFolded());
-    return keys;
-}
-
 void EvaluateKoravFile(EmployeeMonth& m, const StringList& lines, const QString& personnelNumber, int year,
     int month, int target)
 {
     const KoravMonthTotals totals = KoravMonthSums(lines, personnelNumber, year, month, target);
     m.attendance = totals.working();
-    m.known = totals.assigned();
-    m.open = totals.open();
     for (const QString& entry : totals.entries()) {
         const QString key = StringList::KeyOf(entry).left(14);
         m.activities.add(key, DurationTextMinutes(StringList::ValueOf(entry).mid(8, 5)));
@@ -109,7 +97,7 @@ QList<ActivityMinutes::Item> ActivityMinutes::sorted() const
 }
 
 EmployeeMonthReader::EmployeeMonthReader(QString dataRoot, const StringList& projects)
-    : dataRoot_(std::move(dataRoot)), pauses_(projects), knownKeys_(KnownKeys(projects))
+    : dataRoot_(std::move(dataRoot)), pauses_(projects)
 {
 }
 
@@ -151,25 +139,18 @@ void EmployeeMonthReader::readPelinFile(
 void EmployeeMonthReader::addPelinDay(
     EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen)
 {
-    const int attendance = DayAttendance(dayValue);
     int pause = 0;
-    int known = 0;
     for (const MonthFile::ActivityEntryView& entry :
         MonthFile::ActivityEntryViews(activityValue.left(kActivityReadWidth))) {
         const int minutes = DurationTextMinutes(entry.duration);
         const MonthActivity& kind = monthActivity(m, entry.activity, seen);
         if (kind.pause)
             pause += minutes;
-        else {
-            known += kind.known ? minutes : 0;
+        else
             m.activities.addAt(kind.item, minutes);
-        }
     }
-    if (attendance - pause > 0)
-        m.open += attendance - pause - known;
-    m.attendance += attendance;
+    m.attendance += DayAttendance(dayValue);
     m.pause += pause;
-    m.known += known;
 }
 
 const EmployeeMonthReader::MonthActivity& EmployeeMonthReader::monthActivity(
@@ -182,8 +163,8 @@ const EmployeeMonthReader::MonthActivity& EmployeeMonthReader::monthActivity(
     const Activities::const_iterator kind = activity(text);
     // Taking the item now, with no minutes yet, keeps the order and the
     // spelling of first appearance.
-    const qsizetype item = kind->pause ? -1 : m.activities.add(kind.key(), 0);
-    seen.append({ text, kind->pause, kind->known, item });
+    const qsizetype item = kind.value() ? -1 : m.activities.add(kind.key(), 0);
+    seen.append({ text, kind.value(), item });
     return seen.last();
 }
 
@@ -194,7 +175,5 @@ EmployeeMonthReader::Activities::const_iterator EmployeeMonthReader::activity(QS
         = activities_.constFind(QString::fromRawData(key.data(), key.size()));
     if (found != activities_.cend())
         return found;
-    const bool pause = pauses_.contains(key);
-    const bool known = !pause && knownKeys_.contains(key.toString().toCaseFolded());
-    return activities_.insert(key.toString(), { pause, known });
+    return activities_.insert(key.toString(), pauses_.contains(key));
 }

@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QVarLengthArray>
 
@@ -39,12 +38,11 @@ struct EmployeeMonth {
     bool hasData = false;
     int attendance = 0;
     int pause = 0;
-    int known = 0; // time of activities in the project list, pause excluded
-    int open = 0;
-    ActivityMinutes activities;
+    ActivityMinutes activities; // every entry but the pause, listed or not
 
     int working() const { return attendance - pause; }
     int assigned() const { return activities.total(); }
+    int open() const { return working() - assigned(); }
 };
 
 // Evaluates the months of a report against one activity list; what an
@@ -59,11 +57,7 @@ public:
     EmployeeMonth read(const QString& personnelNumber, int year, int month, int target);
 
 private:
-    struct Activity {
-        bool pause = false;
-        bool known = false; // in the list, pause excluded
-    };
-    using Activities = QHash<QString, Activity>;
+    using Activities = QHash<QString, bool>; // key → is the pause
 
     // An activity spelling met in the month being read, with the item its
     // minutes go to (none for a pause). A month uses few spellings: a look
@@ -71,7 +65,6 @@ private:
     struct MonthActivity {
         QStringView text;
         bool pause = false;
-        bool known = false;
         qsizetype item = -1;
     };
     using MonthActivities = QVarLengthArray<MonthActivity, 16>;
@@ -85,6 +78,5 @@ private:
 
     QString dataRoot_;
     PauseActivities pauses_;
-    QSet<QString> knownKeys_;
     Activities activities_;
 };

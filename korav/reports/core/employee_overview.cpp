@@ -10,6 +10,7 @@
 #include "korav/reports/core/month_target.h"
 #include "korav/reports/core/report_format.h"
 #include "korav/reports/core/report_names.h"
+#include "korav/reports/core/year_target_files.h"
 
 #include <QHash>
 
@@ -22,20 +23,28 @@ using namespace ReportFormat;
 namespace {
 
 constexpr int kTargetRead = 180;
-constexpr int kTargetParseEnd = 149;
-constexpr int kFirstUnit = 16;
-constexpr int kUnitWidth = 11;
 
 const QString kSeparator = u' ' + QString(119, u'-');
 
-AZeitValues MonthValues(const EmployeeMonth& month, int target)
+// A month's target: none when neither the target record nor the year's
+// target file holds one for it.
+using Target = std::optional<int>;
+using YearTargets = std::array<Target, 12>;
+
+std::optional<double> TargetHours(Target minutes)
 {
+    return minutes ? std::optional(DecimalHours(*minutes)) : std::nullopt;
+}
+
+AZeitValues MonthValues(const EmployeeMonth& month, Target target)
+{
+    const int working = month.hasData ? month.working() : 0;
+    const Target difference = target ? Target(working - *target) : std::nullopt;
     if (!month.hasData)
-        return { 0, 0, 0, DecimalHours(target), DecimalHours(-target), 0, 0 };
-    const int working = month.working();
+        return { 0, 0, 0, TargetHours(target), TargetHours(difference), 0, 0 };
     return { DecimalHours(month.attendance), DecimalHours(month.pause), DecimalHours(working),
-        DecimalHours(target), DecimalHours(working - target), DecimalHours(month.assigned()),
-        DecimalHours(working - month.assigned()) };
+        TargetHours(target), TargetHours(difference), DecimalHours(month.assigned()),
+        DecimalHours(month.open()) };
 }
 
 // Decimal hours as the export line carries them, read back. The hours of
@@ -45,21 +54,6 @@ AZeitValues MonthValues(const EmployeeMonth& month, int target)
 double Cut(double hours)
 {
     return std::round(hours * 100) / 100;
-}
-
-// The twelve full-time month targets of an "msz" record, read by position
-// whatever year the units name.
-std::array<int, 12> FullMonthTargets(QStringView record)
-{
-    const QString value = StringList::ValueOf(record).left(kTargetRead).left(kTargetParseEnd);
-    std::array<int, 12> targets {};
-    for (int m = 0; m < 12; ++m) {
-        const int start = kFirstUnit + m * kUnitWidth;
-        if (value.size() < start + kUnitWidth)
-            break;
-        targets[m] = DurationTextMinutes(QStringView(value).mid(start + 6, 5));
-    }
-    return targets;
 }
 
 bool IsAscii(QStringView text)
@@ -125,8 +119,8 @@ public:
 
 private:
     struct PeriodSums {
-        int attendance = 0, pause = 0, working = 0, target = 0, difference = 0, known = 0, open = 0;
-        AZeitValues decimals {};
+        int attendance = 0, pause = 0, working = 0, target = 0, difference = 0, assigned = 0, open = 0;
+        AZeitSums decimals {};
         ActivityMinutes activities;
     };
 
@@ -139,12 +133,13 @@ private:
     }
     QString exportPeriod() const { return r_.mode == PeriodMode::Year ? u"ges"_s : r_.period + u'Q'; }
     void employee(const QString& name);
-    std::array<int, 12> targets(const QString& name, const QString& number) const;
-    void month(const QString& name, const QString& number, int m, int target, PeriodSums& sums);
-    void monthModeBlock(const QString& name, int m, int target, int fullTarget, const EmployeeMonth& month);
+    YearTargets fullTargets(const QString& name, const QString& number);
+    void month(const QString& name, const QString& number, int m, Target target, PeriodSums& sums);
+    void monthModeBlock(
+        const QString& name, int m, Target target, Target fullTarget, const EmployeeMonth& month);
     void periodMonthLine(
-        const QString& name, int m, int target, const EmployeeMonth& month, PeriodSums& sums);
-    void monthExport(const QString& name, int m, int target, const EmployeeMonth& month);
+        const QString& name, int m, Target target, const EmployeeMonth& month, PeriodSums& sums);
+    void monthExport(const QString& name, int m, Target target, const EmployeeMonth& month);
     void periodTotal(const QString& name, const PeriodSums& sums);
     void activityBlock(const QString& name, const PeriodSums& sums);
     void closing();
@@ -160,9 +155,11 @@ private:
     std::optional<EmployeeMonthReader> reader_;
     StringList employeeFile_;
     std::optional<KeyIndex> targetRecords_;
+    YearTargetFiles yearTargets_ { c_.dataRoot };
     KeyIndex numbers_ { c_.directory.numbers };
     KeyIndex degrees_ { c_.directory.degrees };
-    std::array<int, 12> fullTargets_ {};
+    KeyIndex shortNames_ { c_.directory.shortNames };
+    YearTargets fullTargets_ {};
     double degree_ = 100.0;
     EmployeeOverviewReport report_;
 };
@@ -199,15 +196,25 @@ EmployeeOverviewReport OverviewBuilder::run()
     return report_;
 }
 
-std::array<int, 12> OverviewBuilder::targets(const QString& name, const QString& number) const
+// A month's target is the one PELIN was given for that month and year;
+// months the record no longer covers, a past year's above all, take it
+// from that year's target file.
+YearTargets OverviewBuilder::fullTargets(const QString& name, const QString& number)
 {
-    const qsizetype record = targetRecords_->indexOf(EmployeeFile::TargetRecordKey(number));
-    if (record < 0) {
+    const QString record
+        = targetRecords_->value(EmployeeFile::TargetRecordKey(number)).value_or(QString()).left(kTargetRead);
+    const std::optional<QString> shortName = shortNames_.value(name);
+    YearTargets targets;
+    for (int m = 1; m <= 12; ++m) {
+        Target& target = targets[std::size_t(m - 1)];
+        target = UnitFullTime(record, m, year_);
+        if (!target && shortName)
+            target = yearTargets_.fullTime(*shortName, year_, m);
+    }
+    if (std::none_of(targets.begin(), targets.end(), [](Target t) { return t.has_value(); }))
         c_.messenger.show(u"Für Mitarbeiter "_s + name + u" sind für das Jahr "_s + FourDigits(year_)
             + u" keine Monats-Sollzeiten vorhanden !  "_s);
-        return {};
-    }
-    return FullMonthTargets(employeeFile_.at(record));
+    return targets;
 }
 
 void OverviewBuilder::employee(const QString& name)
@@ -217,7 +224,7 @@ void OverviewBuilder::employee(const QString& name)
         add(u"Für Mitarbeiter "_s + Left(name, 30) + u" sind keine Stammdaten vorhanden!"_s);
         return;
     }
-    fullTargets_ = targets(name, *number);
+    fullTargets_ = fullTargets(name, *number);
     const std::optional<QString> degree = degrees_.value(name);
     degree_ = degree ? LeadingDecimal(*degree) : 100.0;
     PeriodSums sums;
@@ -228,37 +235,42 @@ void OverviewBuilder::employee(const QString& name)
             + u"            1          2     1-2= 3          4     3-4= 5          6     3-6= 7"_s);
         add();
     }
-    for (int m = first_; m <= last_; ++m)
-        month(name, *number, m, int(fullTargets_[m - 1] * degree_ * 0.01), sums);
+    for (int m = first_; m <= last_; ++m) {
+        const Target full = fullTargets_[std::size_t(m - 1)];
+        month(name, *number, m, full ? Target(int(*full * degree_ * 0.01)) : std::nullopt, sums);
+    }
     if (!monthMode())
         activityBlock(name, sums);
 }
 
-void OverviewBuilder::month(const QString& name, const QString& number, int m, int target, PeriodSums& sums)
+void OverviewBuilder::month(
+    const QString& name, const QString& number, int m, Target target, PeriodSums& sums)
 {
-    const EmployeeMonth month = reader_->read(number, year_, m, target);
+    const EmployeeMonth month = reader_->read(number, year_, m, target.value_or(0));
     sums.activities.add(month.activities);
-    sums.target += target;
+    if (target) {
+        sums.target += *target;
+        sums.difference -= *target;
+    }
     if (month.hasData) {
         sums.attendance += month.attendance;
         sums.pause += month.pause;
         sums.working += month.working();
-        sums.difference += month.working() - target;
-        sums.known += month.known;
-        sums.open += month.open;
+        if (target)
+            sums.difference += month.working();
+        sums.assigned += month.assigned();
+        sums.open += month.open();
         reportAssigned_ += month.assigned();
-    } else {
-        sums.difference -= target;
     }
     if (monthMode()) {
-        monthModeBlock(name, m, target, fullTargets_[m - 1], month);
+        monthModeBlock(name, m, target, fullTargets_[std::size_t(m - 1)], month);
         monthExport(name, m, target, month);
     } else
         periodMonthLine(name, m, target, month, sums);
 }
 
 void OverviewBuilder::monthModeBlock(
-    const QString& name, int m, int target, int fullTarget, const EmployeeMonth& month)
+    const QString& name, int m, Target target, Target fullTarget, const EmployeeMonth& month)
 {
     const QString period = TwoDigits(m) + u'/' + FourDigits(year_);
     if (!month.hasData) {
@@ -279,12 +291,13 @@ void OverviewBuilder::monthModeBlock(
     // A pause longer than the attendance leaves a negative working time,
     // signed like a difference rather than with a sign on each field.
     add(lead + Left(u"Arbeitszeit"_s, 20) + u' ' + MonthSigned(month.working()));
-    const QString targetText = target <= 0 ? u"      ---"_s : HoursMinutes(target, 6) + u' ';
-    const QString fullText = fullTarget <= 0 ? u"  ---"_s : HoursMinutes(fullTarget, 4) + u' ';
+    const bool hasTarget = target.value_or(0) > 0;
+    const QString targetText = hasTarget ? HoursMinutes(*target, 6) + u' ' : u"      ---"_s;
+    const QString fullText = fullTarget.value_or(0) > 0 ? HoursMinutes(*fullTarget, 4) + u' ' : u"  ---"_s;
     add(lead + Left(u"Sollzeit"_s, 20) + u' ' + targetText + u"   ( "_s
         + QString::number(degree_, 'f', 2).rightJustified(3, u' ') + u"% von "_s + fullText + u" )"_s);
     add(lead + Left(u"Arb.zeit - Sollzeit"_s, 20) + u' '
-        + (target == 0 ? u"      ---"_s : MonthSigned(month.working() - target)));
+        + (hasTarget ? MonthSigned(month.working() - *target) : u"      ---"_s));
     add();
     add();
     add(lead + u"Zugeordnete Tätigkeiten einzeln"_s);
@@ -296,13 +309,13 @@ void OverviewBuilder::monthModeBlock(
     value(u"Gesamt"_s, month.assigned());
     add();
     add(lead + Left(u"Arb.Zeit - Zugeo.Zeit"_s, 25));
-    add(lead + Left(u"= Offene Zeit"_s, 20) + u' ' + MonthSigned(month.open));
+    add(lead + Left(u"= Offene Zeit"_s, 20) + u' ' + MonthSigned(month.open()));
     add();
 }
 
 // The workbook of a month overview gets the month's lines in the layout of
 // the period overviews, its activities in the order of the text.
-void OverviewBuilder::monthExport(const QString& name, int m, int target, const EmployeeMonth& month)
+void OverviewBuilder::monthExport(const QString& name, int m, Target target, const EmployeeMonth& month)
 {
     report_.exportLines.append(AZeitMonthLine(name, year_, m, MonthValues(month, target), month.marker));
     if (month.activities.isEmpty())
@@ -316,24 +329,25 @@ void OverviewBuilder::monthExport(const QString& name, int m, int target, const 
 }
 
 void OverviewBuilder::periodMonthLine(
-    const QString& name, int m, int target, const EmployeeMonth& month, PeriodSums& sums)
+    const QString& name, int m, Target target, const EmployeeMonth& month, PeriodSums& sums)
 {
     const QString head = Left(QString(), 20) + u" : "_s + TwoDigits(m) + u'/' + FourDigits(year_) + u"   "_s;
     const QString marker = u"  ("_s + month.marker + u')';
-    if (month.hasData) {
-        const int working = month.working();
+    const QString none = Right(u"---"_s, 10);
+    const int working = month.hasData ? month.working() : 0;
+    const QString targetText = target ? HoursMinutes(*target, 7) : none;
+    const QString difference = target ? PeriodSigned(working - *target) : none;
+    if (month.hasData)
         add(head + HoursMinutes(month.attendance, 7) + u' ' + HoursMinutes(month.pause, 7) + u' '
-            + PeriodSigned(working) + u' ' + HoursMinutes(target, 7) + u' ' + PeriodSigned(working - target)
-            + u' ' + HoursMinutes(month.assigned(), 7) + u' ' + PeriodSigned(month.open) + marker);
-    } else {
-        const QString none = Right(u"---"_s, 10);
-        add(head + none + u' ' + none + u' ' + none + u' ' + HoursMinutes(target, 7) + u' '
-            + Right(PeriodSigned(-target), 10) + u' ' + none + u' ' + none + marker);
-    }
+            + PeriodSigned(working) + u' ' + targetText + u' ' + difference + u' '
+            + HoursMinutes(month.assigned(), 7) + u' ' + PeriodSigned(month.open()) + marker);
+    else
+        add(head + none + u' ' + none + u' ' + none + u' ' + targetText + u' ' + Right(difference, 10) + u' '
+            + none + u' ' + none + marker);
     const AZeitValues values = MonthValues(month, target);
     report_.exportLines.append(AZeitMonthLine(name, year_, m, values, month.marker));
     for (std::size_t i = 0; i < values.size(); ++i)
-        sums.decimals[i] += Cut(values[i]);
+        sums.decimals[i] += Cut(values[i].value_or(0));
     if (m == last_)
         periodTotal(name, sums);
 }
@@ -346,7 +360,7 @@ void OverviewBuilder::periodTotal(const QString& name, const PeriodSums& sums)
     add(Left(QString(), 20) + u" : "_s + Left(label, 9) + u' ' + HoursMinutes(sums.attendance, 7) + u' '
         + HoursMinutes(sums.pause, 7) + u' ' + PeriodSigned(sums.working) + u' '
         + HoursMinutes(sums.target, 7) + u' ' + PeriodSigned(sums.difference) + u' '
-        + HoursMinutes(sums.known, 7) + u' ' + PeriodSigned(sums.open));
+        + HoursMinutes(sums.assigned, 7) + u' ' + PeriodSigned(sums.open));
     add();
     report_.exportLines.append(AZeitTotalLine(name, year_, exportPeriod(), sums.decimals));
 }

@@ -44,7 +44,7 @@ QString HundredthsText(qint64 hundredths)
 QString Numbers(const AZeitValues& values)
 {
     QString text;
-    for (double value : values)
+    for (const std::optional<double>& value : values)
         text += u' ' + ExportNumber(value);
     return text;
 }
@@ -70,16 +70,21 @@ QString ExportNumber(double value)
     return HundredthsText(qint64(rounded)).rightJustified(10, u' ');
 }
 
+QString ExportNumber(std::optional<double> value)
+{
+    return value ? ExportNumber(*value) : u"---"_s.rightJustified(10, u' ');
+}
+
 QString AZeitMonthLine(const QString& name, int year, int month, const AZeitValues& values, QChar marker)
 {
     return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + TwoDigits(month) + u"       "_s
         + Numbers(values) + u"  ("_s + marker + u')';
 }
 
-QString AZeitTotalLine(const QString& name, int year, const QString& period, const AZeitValues& sums)
+QString AZeitTotalLine(const QString& name, int year, const QString& period, const AZeitSums& sums)
 {
-    return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(period, 9) + Numbers(sums)
-        + u' ';
+    return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(period, 9)
+        + Numbers({ sums[0], sums[1], sums[2], sums[3], sums[4], sums[5], sums[6] }) + u' ';
 }
 
 QString PZeitLine(const QString& name, int year, const QString& activity, double hours)

@@ -7,6 +7,7 @@
 #include "common/number_parse.h"
 #include "korav/reports/core/month_export.h"
 #include "korav/reports/core/report_names.h"
+#include "korav/reports/core/year_target_files.h"
 
 using namespace Qt::StringLiterals;
 
@@ -112,7 +113,8 @@ bool MonthCompletion::Show(const QString& name, int month, int year, bool entryL
     shown_ = true;
     StringList employeeFile;
     codec_.LoadDataFile(dataRoot_ + u"dama.kvd"_s, employeeFile);
-    target_ = MonthTargetOf(employeeFile, personnelNumber_, month_, year_, directory_.degree(name_));
+    target_ = MonthTargetOf(employeeFile, personnelNumber_, month_, year_, directory_.degree(name_),
+        YearFileFullTime(dataRoot_, directory_.shortName(name_), year_, month_));
     record_ = KoravMonthFile::ReadMonth(fileLines_, year_, month_, personnelNumber_);
     modified_ = false;
     return true;

@@ -11,20 +11,8 @@ namespace {
 
 constexpr int kGroupStart = 5;
 constexpr int kGroupWidth = 11;
+// The month completion and the viewer never look at the record's last unit.
 constexpr int kSearchedGroups = 13;
-
-int FullTimeOfMonth(QStringView value, int month, int year)
-{
-    const QString wanted = TwoDigits(month) + FourDigits(year);
-    for (int i = 0; i < kSearchedGroups; ++i) {
-        const QStringView group = value.mid(kGroupStart + i * kGroupWidth, kGroupWidth);
-        if (group.size() < 6)
-            break;
-        if (group.left(6) == wanted)
-            return DurationTextMinutes(group.mid(6, 5));
-    }
-    return 0;
-}
 
 QString Percent(double percentage)
 {
@@ -32,6 +20,19 @@ QString Percent(double percentage)
 }
 
 } // namespace
+
+std::optional<int> UnitFullTime(QStringView recordValue, int month, int year, int searchedUnits)
+{
+    const QString wanted = TwoDigits(month) + FourDigits(year);
+    for (int i = 0; i < searchedUnits; ++i) {
+        const QStringView group = recordValue.mid(kGroupStart + i * kGroupWidth, kGroupWidth);
+        if (group.size() < 6)
+            break;
+        if (group.left(6) == wanted)
+            return DurationTextMinutes(group.mid(6, 5));
+    }
+    return std::nullopt;
+}
 
 double LeadingDecimal(QStringView text)
 {
@@ -45,15 +46,15 @@ double LeadingDecimal(QStringView text)
 }
 
 MonthTarget MonthTargetOf(const StringList& employeeFile, const QString& personnelNumber, int month, int year,
-    const std::optional<QString>& degreeText)
+    const std::optional<QString>& degreeText, std::optional<int> yearFileFullTime)
 {
     MonthTarget t;
     const QString value = employeeFile.value(EmployeeFile::TargetRecordKey(personnelNumber)).left(180);
-    if (value.isEmpty())
+    if (value.isEmpty() && !yearFileFullTime)
         return t;
     t.hasRecord = true;
     t.percentage = degreeText ? LeadingDecimal(*degreeText) : 100.0;
-    t.fullTime = FullTimeOfMonth(value, month, year);
+    t.fullTime = UnitFullTime(value, month, year, kSearchedGroups).value_or(yearFileFullTime.value_or(0));
     t.target = PersonalTarget(degreeText.value_or(u"100"_s), t.fullTime);
     t.label = t.target < 1 ? kNoTimeText.toString() : FormatHoursMinutes(t.target);
     t.hint

@@ -18,9 +18,14 @@ struct MonthTarget {
 };
 
 // `degreeText` is the degree of the employee's master data, missing when
-// the employee has none (then 100 %).
+// the employee has none (then 100 %). `yearFileFullTime`, the target of the
+// year's target file, serves a month that no unit of the record names.
 MonthTarget MonthTargetOf(const StringList& employeeFile, const QString& personnelNumber, int month, int year,
-    const std::optional<QString>& degreeText);
+    const std::optional<QString>& degreeText, std::optional<int> yearFileFullTime = std::nullopt);
+
+// The full-time minutes of the unit of an "msz" value (the part after "=")
+// that names this month and year; none when no unit does.
+std::optional<int> UnitFullTime(QStringView recordValue, int month, int year, int searchedUnits = 14);
 
 // The leading decimal number of a text ("62.5", "80 %"), 0 without one.
 double LeadingDecimal(QStringView text);

@@ -90,6 +90,13 @@ int PageGeometry::footStampX() const
     return Trunc(right - hUnit * 4);
 }
 
+double FittingPointSize(double points, double widest, double available)
+{
+    if (widest <= available || available <= 0)
+        return points;
+    return points * available / widest;
+}
+
 QList<PrintedPage> PaginateLines(const QStringList& lines, int linesPerPage)
 {
     const int perPage = std::max(1, linesPerPage);

@@ -42,6 +42,10 @@ struct PageGeometry {
     int footStampX() const;
 };
 
+// The point size that lets the widest line, measured at `points`, end
+// within `available`: `points` itself when it does, smaller when not.
+double FittingPointSize(double points, double widest, double available);
+
 struct PrintedPage {
     int number = 1;
     QStringList lines;

@@ -10,6 +10,7 @@
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_target.h"
 #include "korav/reports/core/report_names.h"
+#include "korav/reports/core/year_target_files.h"
 
 #include <QFileInfo>
 
@@ -28,9 +29,8 @@ MonthList::Day ViewedDay(const MonthList& month, int day)
 {
     MonthList::Day result;
     const QString value = month.dayValue(day).left(kDayRecordLimit);
-    if (value.isEmpty())
-        return result;
-    result.record = MonthFile::ParseDayValue(value);
+    if (!value.isEmpty())
+        result.record = MonthFile::ParseDayValue(value);
     result.entries = MonthFile::ParseActivityValue(month.activityValue(day).left(kActivityRecordLimit));
     return result;
 }
@@ -120,8 +120,8 @@ PelinMonthViewer::Result PelinMonthViewer::Build(const QString& personnelNumber)
         return Result::Empty;
     StringList employeeFile;
     codec_.LoadDataFile(dataRoot_ + u"dama.kvd"_s, employeeFile);
-    const MonthTarget target
-        = MonthTargetOf(employeeFile, personnelNumber, month_, year_, directory_.degree(name_));
+    const MonthTarget target = MonthTargetOf(employeeFile, personnelNumber, month_, year_,
+        directory_.degree(name_), YearFileFullTime(dataRoot_, directory_.shortName(name_), year_, month_));
     MonthOverviewInput in;
     in.layout = OverviewLayout::Viewer;
     in.year = year_;

@@ -90,6 +90,13 @@ void SheetModel::SetCellValue(int row, int column, const QString& text)
     c.number = NumberOf(text);
 }
 
+void SheetModel::SetCellText(int row, int column, const QString& text)
+{
+    SheetCell& c = at(row, column);
+    c.text = text;
+    c.number.reset();
+}
+
 void SheetModel::SetRangeColorIndex(const CellRange& range, int index)
 {
     forEach(range, [index](CellStyle& s) { s.fillIndex = index; });

@@ -68,6 +68,9 @@ public:
     // point) becomes a numeric cell, as the spreadsheet application would
     // turn it into one.
     void SetCellValue(int row, int column, const QString& text);
+    // A text cell whatever it holds: keys and names keep their leading
+    // zeros ("0815").
+    void SetCellText(int row, int column, const QString& text);
     void SetRangeColorIndex(const CellRange& range, int index);
     void SetRangeBorders(const CellRange& range, int colourIndex, int lineStyle, int mask);
     void AlignRangeCenter(const CellRange& range);

@@ -71,19 +71,19 @@ void WriteEmployeeRow(SheetModel& sheet, int row, const QString& line, const Str
 {
     const QString type = TrimRight(ExportField(line, 0, 5));
     const QString period = TrimRight(ExportField(line, 42, 6));
-    sheet.SetCellValue(row, 3, type);
-    sheet.SetCellValue(row, 4, TrimRight(ExportField(line, 6, 30)));
+    sheet.SetCellText(row, 3, type);
+    sheet.SetCellText(row, 4, TrimRight(ExportField(line, 6, 30)));
     sheet.SetCellValue(row, 5, TrimRight(ExportField(line, 37, 4)));
     if (type == u"AZeit"_s) {
-        sheet.SetCellValue(row, 6, period);
+        sheet.SetCellText(row, 6, period);
         for (int k = 0; k < 7; ++k)
             sheet.SetCellValue(row, 7 + k, WithoutBlanks(ExportField(line, 52 + 11 * k, 10)));
         sheet.SetCellValue(row, 14, line.size() > 132 ? line.mid(130, 3) : u"(?)"_s);
     } else if (type == u"PZeit"_s) {
         const QString key = TrimRight(ExportField(line, 48, 14));
-        sheet.SetCellValue(row, 6, key.isEmpty() ? period : key);
+        sheet.SetCellText(row, 6, key.isEmpty() ? period : key);
         sheet.SetCellValue(row, 12, WithoutBlanks(ExportField(line, 63, 10)));
-        sheet.SetCellValue(row, 14, key.isEmpty() ? QString() : Description(projects, key));
+        sheet.SetCellText(row, 14, key.isEmpty() ? QString() : Description(projects, key));
     }
 }
 
@@ -103,12 +103,12 @@ QString ProjectGroupKey(const QString& line)
 void WriteProjectRow(SheetModel& sheet, int row, const QString& line, const StringList& projects)
 {
     const QString key = TrimRight(ExportField(line, 0, 14));
-    sheet.SetCellValue(row, 3, key);
+    sheet.SetCellText(row, 3, key);
     sheet.SetCellValue(row, 4, TrimRight(ExportField(line, 15, 4)));
-    sheet.SetCellValue(row, 5, TrimRight(ExportField(line, 20, 30)));
+    sheet.SetCellText(row, 5, TrimRight(ExportField(line, 20, 30)));
     sheet.SetCellValue(row, 6, WithoutBlanks(ExportField(line, 51, 10)));
     sheet.SetCellValue(row, 7, WithoutBlanks(ExportField(line, 62, 12)));
-    sheet.SetCellValue(row, 8, Description(projects, key));
+    sheet.SetCellText(row, 8, Description(projects, key));
 }
 
 void FormatProjectColumns(SheetModel& sheet, int lastRow)

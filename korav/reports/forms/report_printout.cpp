@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -48,9 +50,35 @@ void DrawFoot(QPainter& painter, const PageGeometry& g, const PrintoutContent& c
     DrawTextAt(painter, g.footStampX(), g.footTextY(), FootStampText(content.now));
 }
 
-void DrawLines(QPainter& painter, const PageGeometry& g, const QStringList& lines)
+double WidestLine(const QFont& font, const QPaintDevice* device, const QStringList& lines)
 {
-    painter.setFont(ReportFont(u"Courier New"_s, 9, QFont::TypeWriter));
+    const QFontMetricsF metrics(font, device);
+    double widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// 9 pt, or as much smaller as the report's widest line needs to end
+// before the right margin: no character of a line may be cut off. Glyph
+// widths round to device pixels, so a smaller size is measured again.
+QFont LineFont(const QPaintDevice* device, const PageGeometry& g, const QStringList& lines)
+{
+    constexpr int kAttempts = 4;
+    QFont font = ReportFont(u"Courier New"_s, 9, QFont::TypeWriter);
+    for (int i = 0; i < kAttempts; ++i) {
+        const double size = font.pointSizeF();
+        const double fitting = FittingPointSize(size, WidestLine(font, device, lines), g.right - g.textX());
+        if (fitting >= size)
+            break;
+        font.setPointSizeF(fitting);
+    }
+    return font;
+}
+
+void DrawLines(QPainter& painter, const PageGeometry& g, const QFont& font, const QStringList& lines)
+{
+    painter.setFont(font);
     int k = 1;
     for (const QString& line : lines)
         DrawTextAt(painter, g.textX(), g.lineY(k++), line);
@@ -68,11 +96,12 @@ void PrintReport(QPrinter& printer, const PrintoutContent& content)
     painter.setPen(Qt::black);
     const PageGeometry g = PageGeometry::ForPage(printer.height(), printer.width());
     const QList<PrintedPage> pages = PaginateLines(content.lines, g.linesPerPage);
+    const QFont lineFont = LineFont(&printer, g, content.lines);
     for (const PrintedPage& page : pages) {
         if (page.number > 1)
             printer.newPage();
         DrawHead(painter, g, content);
-        DrawLines(painter, g, page.lines);
+        DrawLines(painter, g, lineFont, page.lines);
         DrawFoot(painter, g, content, page.number, int(pages.size()));
     }
     painter.end();

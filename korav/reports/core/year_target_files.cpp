@@ -1,0 +1,69 @@
+#include "korav/reports/core/year_target_files.h"
+
+#include "common/number_parse.h"
+#include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/core/report_names.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kMaxDecimals = 2;
+
+QStringView FirstWord(QStringView value)
+{
+    const QStringView trimmed = value.trimmed();
+    const qsizetype blank = trimmed.indexOf(u' ');
+    return blank < 0 ? trimmed : trimmed.left(blank);
+}
+
+} // namespace
+
+std::optional<int> YearTargetMinutes(QStringView value)
+{
+    const QStringView word = FirstWord(value);
+    if (word.isEmpty() || word == u"nuvo")
+        return std::nullopt;
+    const qsizetype point = word.indexOf(u'.');
+    if (point < 0)
+        return ParseDecimalInt(word) * 60;
+    const QStringView decimals = word.mid(point + 1, kMaxDecimals);
+    const int hundredths = ParseDecimalInt(decimals) * (decimals.size() == 1 ? 10 : 1);
+    return ParseDecimalInt(word.left(point)) * 60 + hundredths * 60 / 100;
+}
+
+std::optional<int> YearFileFullTime(
+    const QString& dataRoot, const std::optional<QString>& shortName, int year, int month)
+{
+    return shortName ? YearTargetFiles(dataRoot).fullTime(*shortName, year, month) : std::nullopt;
+}
+
+YearTargetFiles::YearTargetFiles(QString dataRoot) : dataRoot_(std::move(dataRoot)) { }
+
+std::optional<int> YearTargetFiles::fullTime(const QString& shortName, int year, int month)
+{
+    const QString key = (FourDigits(year) + TwoDigits(month) + shortName).toLower();
+    const auto found = this->year(year).constFind(key);
+    if (found == this->year(year).cend())
+        return std::nullopt;
+    return YearTargetMinutes(found.value());
+}
+
+const QHash<QString, QString>& YearTargetFiles::year(int year)
+{
+    const auto known = years_.constFind(year);
+    if (known != years_.cend())
+        return known.value();
+    QHash<QString, QString> lines;
+    const StringList file
+        = KoravMonthFile::LoadLines(dataRoot_ + u"zmonsoll"_s + FourDigits(year) + u".kvd"_s);
+    for (const QString& line : file.lines()) {
+        if (!line.contains(u'='))
+            continue;
+        // The first line of a key wins, as the list's look-up finds it.
+        const QString key = StringList::KeyOf(line).toLower();
+        if (!lines.contains(key))
+            lines.insert(key, StringList::ValueOf(line));
+    }
+    return years_.insert(year, lines).value();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+// The monthly full-time targets the administrator keeps per year
+// ("zmonsoll<year>.kvd"), read when a report needs a month that the target
+// records handed to PELIN no longer cover. Each year's file is read once.
+class YearTargetFiles {
+public:
+    explicit YearTargetFiles(QString dataRoot);
+
+    // Minutes of the month's full-time target; none for a missing line or
+    // "nuvo".
+    std::optional<int> fullTime(const QString& shortName, int year, int month);
+
+private:
+    const QHash<QString, QString>& year(int year);
+
+    QString dataRoot_;
+    QHash<int, QHash<QString, QString>> years_; // key in lower case → value
+};
+
+// One month's full-time target from its year's file; none without a short
+// name.
+std::optional<int> YearFileFullTime(
+    const QString& dataRoot, const std::optional<QString>& shortName, int year, int month);
+
+// Minutes of a stored decimal hours value: the whole hours, and the two
+// digits after the point (one digit counting as tens) × 60 / 100.
+std::optional<int> YearTargetMinutes(QStringView value);
