@@ -94,7 +94,7 @@ public:
     TimeFileCollection::Result collect()
     {
         return TimeFileCollection(store, connection.fields().timeFolder)
-            .CollectTimeFiles(true, kToday, kNow)
+            .CollectTimeFiles(true, kNow)
             .value_or(TimeFileCollection::Result {});
     }
 
