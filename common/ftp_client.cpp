@@ -3,7 +3,6 @@
 #include "common/file_store.h"
 
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <curl/curl.h>
 
 using namespace Qt::StringLiterals;
@@ -39,8 +38,7 @@ size_t Discard(char*, size_t size, size_t count, void*)
 
 size_t WriteToFile(char* data, size_t size, size_t count, void* file)
 {
-    const qint64 length = qint64(size * count);
-    return static_cast<QSaveFile*>(file)->write(data, length) == length ? size * count : 0;
+    return static_cast<FileStore::AtomicFile*>(file)->write(data, qint64(size * count)) ? size * count : 0;
 }
 
 struct UploadSource {
@@ -216,17 +214,13 @@ bool FtpClient::get(const QString& fileName, const QString& localPath)
 {
     if (!curl_)
         return false;
-    QSaveFile file(localPath);
-    if (!file.open(QIODevice::WriteOnly))
+    FileStore::AtomicFile file(localPath);
+    if (!file.open())
         return false;
     prepare(fileName);
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToFile);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &file);
-    if (curl_easy_perform(curl_) != CURLE_OK) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return curl_easy_perform(curl_) == CURLE_OK && file.commit();
 }
 
 bool FtpClient::put(const QString& localPath, const QString& fileName)

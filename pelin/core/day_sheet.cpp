@@ -108,8 +108,10 @@ void DaySheet::LoadDisplayedDay()
         goHour = day.record->goHour;
         goMinute = day.record->goMinute;
         remark = day.record->remark;
-        entries_ = day.entries;
     }
+    // Entries of a day without its day record are shown too, so that storing
+    // the day once coming and going are entered keeps them.
+    entries_ = day.entries;
     state_.dayModified = false;
     ComputeDayValues();
 }

@@ -226,10 +226,13 @@ void LoginSession::loadMonths()
 // records in it are never replaced by an empty month.
 void LoginSession::loadMonth(MonthList& month)
 {
-    if (month.load(state_.personalFolder) == MonthList::LoadResult::Unreadable)
-        messenger_.show(
-            u"Die Zeitdatei %1 konnte nicht gelesen werden!\n\nDieser Monat wird nicht gespeichert."_s.arg(
-                QDir::toNativeSeparators(QDir(state_.personalFolder).filePath(month.fileName()))));
+    if (month.load(state_.personalFolder) != MonthList::LoadResult::Unreadable)
+        return;
+    const QString path = QDir(state_.personalFolder).filePath(month.fileName());
+    const QString reason = FileStore::IsTooLargeForText(path)
+        ? FileStore::TooLargeText(path)
+        : u"Die Zeitdatei %1 konnte nicht gelesen werden!"_s.arg(QDir::toNativeSeparators(path));
+    messenger_.show(reason + u"\n\nDieser Monat wird nicht gespeichert."_s);
 }
 
 // A recovery copy that still exists holds changes of a session that ended

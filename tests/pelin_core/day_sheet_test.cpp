@@ -350,3 +350,17 @@ TEST_F(DaySheetFixture, EntriesOfADayWithoutDayRecordCountAndShowItIncomplete)
     EXPECT_EQ(sheet.values().month.pause, 30);
     EXPECT_EQ(sheet.values().month.dayStates.at(3), kDayOpenTimeLeft);
 }
+
+// Coming and going entered later on such a day keep the entries stored for it.
+TEST_F(DaySheetFixture, EnteringTimesOnADayWithoutDayRecordKeepsItsEntries)
+{
+    TempFolder folder;
+    folder.write(u"az2023034711.kvd"_s, "pz202303064711=2023030600130P100####\r\n");
+    ASSERT_EQ(state.currentMonth.load(folder.path()), MonthList::LoadResult::Loaded);
+    sheet.LoadDisplayedDay();
+    ASSERT_EQ(sheet.rows().size(), 1);
+    sheet.TimesPicked(u"08"_s, u"00"_s, u"10"_s, u"00"_s);
+    sheet.StoreDisplayedDay();
+    EXPECT_EQ(state.currentMonth.activityValue(6), u"2023030600130P100####"_s);
+    EXPECT_EQ(state.currentMonth.dayValue(6).left(16), u"2023030708001000"_s);
+}

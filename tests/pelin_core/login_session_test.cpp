@@ -7,6 +7,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <memory>
@@ -293,6 +294,23 @@ TEST_F(LanLoginTest, UnreadableMonthIsReportedAndNeverOverwritten)
     EXPECT_TRUE(session().saveAndUpload());
     EXPECT_TRUE(messenger.messages.isEmpty());
     EXPECT_TRUE(QFileInfo(root.path(u"docs/pelin/"_s + kPrevious)).isDir());
+    EXPECT_FALSE(QFileInfo::exists(root.path(u"lan/zeit/"_s + kPrevious)));
+}
+
+// A month file far beyond any real month is refused, named, and kept.
+TEST_F(LanLoginTest, HugeMonthIsRefusedByNameAndKept)
+{
+    const QString huge = root.path(u"docs/pelin/"_s + kPrevious);
+    QDir(root.path()).mkpath(u"docs/pelin"_s);
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(17 * 1024 * 1024));
+    file.close();
+    ASSERT_TRUE(session().login(u"sommer"_s, {}).loggedIn);
+    EXPECT_EQ(messenger.messages,
+        QStringList({ u"Die Datei "_s + QDir::toNativeSeparators(huge)
+            + u" ist zu groß und wird nicht gelesen!\n\nDieser Monat wird nicht gespeichert."_s }));
+    EXPECT_TRUE(session().saveAndUpload());
+    EXPECT_EQ(QFileInfo(huge).size(), 17 * 1024 * 1024);
     EXPECT_FALSE(QFileInfo::exists(root.path(u"lan/zeit/"_s + kPrevious)));
 }
 
