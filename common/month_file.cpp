@@ -1,5 +1,6 @@
 #include "common/month_file.h"
 
+#include "common/key_index.h"
 #include "common/working_time.h"
 
 #include <algorithm>
@@ -129,11 +130,6 @@ bool SameFoldedAscii(QStringView key, QStringView reference, qsizetype at)
     return true;
 }
 
-bool IsAscii(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
 // The day a folded key names when it is `reference` but for the two day
 // digits at `at`; 0 for any other key.
 int DayOfKey(QStringView key, QStringView reference, qsizetype at, int days)
@@ -235,8 +231,8 @@ MonthRecords::MonthRecords(QStringView text, int year, int month, const QString&
     const QDate first(year, month, 1);
     days_ = first.daysInMonth();
     dayAt_ = DateText(first).size();
-    dayKey_ = DayKey(first, personnelNumber).toCaseFolded();
-    activityKey_ = ActivityKey(first, personnelNumber).toCaseFolded();
+    dayKey_ = FoldedKey(DayKey(first, personnelNumber));
+    activityKey_ = FoldedKey(ActivityKey(first, personnelNumber));
     // A key ends at the first "=": a record key holding one is never found.
     if (days_ == 0 || dayKey_.contains(u'='))
         return;
@@ -265,7 +261,7 @@ void MonthRecords::readLine(QStringView line)
     const qsizetype eq = line.indexOf(u'=');
     if (eq < 0 || IsAscii(line.first(eq)))
         return;
-    const QString key = line.first(eq).toString().toCaseFolded();
+    const QString key = FoldedKey(line.first(eq));
     const QStringView value = line.sliced(eq + 1);
     keep(dayValues_, DayOfKey(key, dayKey_, dayAt_, days_), value);
     keep(activityValues_, DayOfKey(key, activityKey_, dayAt_, days_), value);

@@ -72,8 +72,7 @@ struct ActivityEntryView {
 QVarLengthArray<ActivityEntryView, kMaxStoredEntries> ActivityEntryViews(QStringView value);
 
 // One employee's day and activity values of a month, found in one pass over
-// the file's text, pointing into it. A key matches when its case-folded text
-// equals the record key's, and the first line of a key wins.
+// the file's text, pointing into it, by the key rule of common/key_index.h.
 class MonthRecords {
 public:
     MonthRecords(QStringView text, int year, int month, const QString& personnelNumber);

@@ -1,5 +1,7 @@
 #include "common/string_list.h"
 
+#include "common/key_index.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -77,7 +79,7 @@ qsizetype StringList::indexOfKey(QStringView key) const
     for (qsizetype i = 0; i < lines_.size(); ++i) {
         const QStringView line = lines_.at(i);
         const qsizetype eq = line.indexOf(u'=');
-        if (eq >= 0 && line.left(eq).compare(key, Qt::CaseInsensitive) == 0)
+        if (eq >= 0 && SameKey(line.first(eq), key))
             return i;
     }
     return -1;

@@ -26,7 +26,8 @@ public:
     void replace(qsizetype i, const QString& line);
     void clear() { lines_.clear(); }
 
-    // Key look-up ignores letter case and takes the first matching line.
+    // Key look-up follows the key rule of common/key_index.h: letter case
+    // ignored, the first line of a key wins.
     qsizetype indexOfKey(QStringView key) const;
     bool hasKey(QStringView key) const { return indexOfKey(key) >= 0; }
     QString value(QStringView key, const QString& fallback = {}) const;

@@ -1,5 +1,6 @@
 #include "common/working_time.h"
 
+#include "common/key_index.h"
 #include "common/number_parse.h"
 
 #include <cstdlib>
@@ -25,22 +26,16 @@ DayTimes DayTimes::FromFields(
 
 PauseActivities::PauseActivities(const StringList& activityList)
 {
-    QSet<QString> seen;
-    for (const QString& line : activityList.lines()) {
-        if (!line.contains(u'='))
-            continue;
-        const QString number = StringList::KeyOf(line).toCaseFolded();
-        if (seen.contains(number))
-            continue;
-        seen.insert(number);
-        if (StringList::ValueOf(line) == u"Pause")
-            numbers_.insert(number);
+    const KeyIndex index(activityList);
+    for (auto it = index.firstLines().cbegin(); it != index.firstLines().cend(); ++it) {
+        if (StringList::ValueOf(activityList.at(it.value())) == u"Pause")
+            numbers_.insert(it.key());
     }
 }
 
 bool PauseActivities::contains(QStringView activityNumber) const
 {
-    return numbers_.contains(activityNumber.toString().toCaseFolded());
+    return numbers_.contains(FoldedKey(activityNumber));
 }
 
 int SlotsOf(ClockTime time)

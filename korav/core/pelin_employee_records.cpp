@@ -1,6 +1,7 @@
 #include "korav/core/pelin_employee_records.h"
 
 #include "common/data_file_codec.h"
+#include "common/key_index.h"
 #include "common/messenger.h"
 #include "korav/core/master_data_record.h"
 #include "korav/core/pelin_base_files.h"
@@ -62,7 +63,7 @@ QStringList FieldErrors(const MasterDataRecord& r, const QString& name, const Se
         errors.append(
             u"Die Personalnummer von %1 enthält unzulässige Zeichen !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(
                 name));
-    else if (const QString other = seen.numbers.value(r.personnelNumber.toCaseFolded()); !other.isEmpty())
+    else if (const QString other = seen.numbers.value(FoldedKey(r.personnelNumber)); !other.isEmpty())
         errors.append(
             u"Die Personalnummer ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
                 name, other));
@@ -70,10 +71,9 @@ QStringList FieldErrors(const MasterDataRecord& r, const QString& name, const Se
         errors.append(u"Es fehlt das Passwort von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name));
     else if (r.password.contains(u'='))
         // PELIN finds the employee by the text before the first "=" of a line.
-        errors.append(
-            u"Das Passwort von %1 enthält ein \"=\", mit dem keine Anmeldung möglich ist !\n\n"
-            u"( Mitarbeiter-Stammdaten  )"_s.arg(name));
-    else if (const QString other = seen.passwords.value(r.password.toCaseFolded()); !other.isEmpty())
+        errors.append(u"Das Passwort von %1 enthält ein \"=\", mit dem keine Anmeldung möglich ist !\n\n"
+                      u"( Mitarbeiter-Stammdaten  )"_s.arg(name));
+    else if (const QString other = seen.passwords.value(FoldedKey(r.password)); !other.isEmpty())
         errors.append(u"Das Passwort ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
             name, other));
     if (r.degree.isEmpty())
@@ -116,10 +116,10 @@ QStringList PelinEmployeeRecords(
         if (const std::optional<QString> error = CharacterError(record, name))
             errors.append(*error);
         problems += errors;
-        if (!r.personnelNumber.isEmpty() && !seen.numbers.contains(r.personnelNumber.toCaseFolded()))
-            seen.numbers.insert(r.personnelNumber.toCaseFolded(), name);
-        if (!r.password.isEmpty() && !seen.passwords.contains(r.password.toCaseFolded()))
-            seen.passwords.insert(r.password.toCaseFolded(), name);
+        if (!r.personnelNumber.isEmpty() && !seen.numbers.contains(FoldedKey(r.personnelNumber)))
+            seen.numbers.insert(FoldedKey(r.personnelNumber), name);
+        if (!r.password.isEmpty() && !seen.passwords.contains(FoldedKey(r.password)))
+            seen.passwords.insert(FoldedKey(r.password), name);
         records.append(record);
     }
     return records;
@@ -129,11 +129,11 @@ QStringList RecordsOutsideTheList(const QStringList& employees, const StringList
 {
     QSet<QString> listed;
     for (const QString& employee : employees)
-        listed.insert(employee.toCaseFolded());
+        listed.insert(FoldedKey(employee));
     QStringList problems;
     for (const QString& line : masterData.lines()) {
         const QString key = StringList::KeyOf(line);
-        if (!line.isEmpty() && !listed.contains(key.toCaseFolded()))
+        if (!line.isEmpty() && !listed.contains(FoldedKey(key)))
             problems.append(u"Die Stammdaten von %1 gehören zu keinem Mitarbeiter der Liste !\n\n"
                             u"( Mitarbeiter-Liste: %1 eintragen und mit den Stammdaten löschen )"_s.arg(key));
     }

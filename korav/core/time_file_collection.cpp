@@ -1,6 +1,7 @@
 #include "korav/core/time_file_collection.h"
 
 #include "common/file_store.h"
+#include "common/key_index.h"
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/fixed_width.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QHash>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -58,16 +58,6 @@ QList<FoundFile> FindTimeFiles(const QString& folder)
     return found;
 }
 
-// Name to stamp; the first line of a name counts, as in every key look-up.
-QHash<QString, QString> StampsByName(const StringList& list)
-{
-    QHash<QString, QString> stamps;
-    stamps.reserve(list.size());
-    for (qsizetype i = list.size() - 1; i >= 0; --i)
-        stamps.insert(StringList::KeyOf(list.at(i)).toCaseFolded(), StringList::ValueOf(list.at(i)));
-    return stamps;
-}
-
 QString Clock(const QDateTime& now)
 {
     return FixedWidth::Digits(now.time().hour(), 2) + u':' + FixedWidth::Digits(now.time().minute(), 2);
@@ -99,16 +89,15 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
         return std::nullopt;
     }
     const QList<FoundFile> found = FindTimeFiles(timeFolder_);
-    const QHash<QString, QString> previous = StampsByName(store_.load(KoravFile::kCollectionStamps));
+    const KeyIndex previous(store_.load(KoravFile::kCollectionStamps));
     Result result;
     result.found = int(found.size());
     StringList stamps;
     for (const FoundFile& file : found) {
-        const QString key = file.name.toCaseFolded();
-        const auto old = previous.constFind(key);
-        const bool changed = old == previous.constEnd() || StringList::ValueOf(file.line) > *old;
+        const std::optional<QString> old = previous.value(file.name);
+        const bool changed = !old || StringList::ValueOf(file.line) > *old;
         if (changed && copy && !CollectTimeFile(file.name)) {
-            if (old != previous.constEnd())
+            if (old)
                 stamps.append(file.name + u'=' + *old);
             continue;
         }

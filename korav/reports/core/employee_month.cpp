@@ -1,6 +1,7 @@
 #include "korav/reports/core/employee_month.h"
 
 #include "common/file_store.h"
+#include "common/key_index.h"
 #include "common/month_file.h"
 #include "common/number_parse.h"
 #include "korav/reports/core/korav_month_file.h"
@@ -63,7 +64,7 @@ void EvaluateKoravFile(EmployeeMonth& m, const StringList& lines, const QString&
 qsizetype ActivityMinutes::add(const QString& key, int minutes)
 {
     for (qsizetype i = 0; i < items_.size(); ++i) {
-        if (items_[i].key.compare(key, Qt::CaseInsensitive) == 0) {
+        if (SameKey(items_[i].key, key)) {
             items_[i].minutes += minutes;
             return i;
         }

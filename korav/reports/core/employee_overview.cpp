@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/employee_file_records.h"
+#include "common/key_index.h"
 #include "common/messenger.h"
 #include "common/working_time.h"
 #include "korav/reports/core/employee_month.h"
@@ -55,58 +56,6 @@ double Cut(double hours)
 {
     return std::round(hours * 100) / 100;
 }
-
-bool IsAscii(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
-// The first line of a key, found as StringList::indexOfKey finds it, for
-// lists asked once per employee: searching them each time made the report
-// grow with the square of the staff. Plain ASCII keys go through a hash;
-// lines whose keys hold other characters are compared as the list does.
-class KeyIndex {
-public:
-    explicit KeyIndex(const StringList& list) : list_(list)
-    {
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            const QStringView line = list.at(i);
-            const qsizetype eq = line.indexOf(u'=');
-            if (eq < 0)
-                continue;
-            const QStringView key = line.first(eq);
-            if (!IsAscii(key))
-                others_.append(i);
-            else if (const QString lower = key.toString().toLower(); !first_.contains(lower))
-                first_.insert(lower, i);
-        }
-    }
-
-    qsizetype indexOf(const QString& key) const
-    {
-        if (!IsAscii(key))
-            return list_.indexOfKey(key);
-        const qsizetype found = first_.value(key.toLower(), -1);
-        for (const qsizetype i : others_) {
-            if (found >= 0 && i > found)
-                break;
-            if (StringList::KeyOf(list_.at(i)).compare(key, Qt::CaseInsensitive) == 0)
-                return i;
-        }
-        return found;
-    }
-
-    std::optional<QString> value(const QString& key) const
-    {
-        const qsizetype i = indexOf(key);
-        return i < 0 ? std::nullopt : std::optional(StringList::ValueOf(list_.at(i)));
-    }
-
-private:
-    const StringList& list_;
-    QHash<QString, qsizetype> first_;
-    QList<qsizetype> others_;
-};
 
 class OverviewBuilder {
 public:

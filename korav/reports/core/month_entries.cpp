@@ -1,5 +1,6 @@
 #include "korav/reports/core/month_entries.h"
 
+#include "common/key_index.h"
 #include "common/number_parse.h"
 #include "common/string_list.h"
 #include "korav/reports/core/korav_month_file.h"
@@ -60,7 +61,7 @@ QString EntryRefusalMessage(EntryRefusal refusal)
 qsizetype IndexOfEntryKey(const QStringList& entries, QStringView key)
 {
     for (qsizetype i = 0; i < entries.size(); ++i)
-        if (StringList::KeyOf(entries.at(i)).compare(key, Qt::CaseInsensitive) == 0)
+        if (SameKey(StringList::KeyOf(entries.at(i)), key))
             return i;
     return -1;
 }

@@ -42,28 +42,18 @@ YearTargetFiles::YearTargetFiles(QString dataRoot) : dataRoot_(std::move(dataRoo
 
 std::optional<int> YearTargetFiles::fullTime(const QString& shortName, int year, int month)
 {
-    const QString key = (FourDigits(year) + TwoDigits(month) + shortName).toLower();
-    const auto found = this->year(year).constFind(key);
-    if (found == this->year(year).cend())
-        return std::nullopt;
-    return YearTargetMinutes(found.value());
+    const std::optional<QString> found
+        = this->year(year).value(FourDigits(year) + TwoDigits(month) + shortName);
+    return found ? YearTargetMinutes(*found) : std::nullopt;
 }
 
-const QHash<QString, QString>& YearTargetFiles::year(int year)
+const KeyIndex& YearTargetFiles::year(int year)
 {
     const auto known = years_.constFind(year);
     if (known != years_.cend())
         return known.value();
-    QHash<QString, QString> lines;
-    const StringList file
-        = KoravMonthFile::LoadLines(dataRoot_ + u"zmonsoll"_s + FourDigits(year) + u".kvd"_s);
-    for (const QString& line : file.lines()) {
-        if (!line.contains(u'='))
-            continue;
-        // The first line of a key wins, as the list's look-up finds it.
-        const QString key = StringList::KeyOf(line).toLower();
-        if (!lines.contains(key))
-            lines.insert(key, StringList::ValueOf(line));
-    }
-    return years_.insert(year, lines).value();
+    return years_
+        .insert(year,
+            KeyIndex(KoravMonthFile::LoadLines(dataRoot_ + u"zmonsoll"_s + FourDigits(year) + u".kvd"_s)))
+        .value();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/key_index.h"
+
 #include <QHash>
 #include <QString>
 
@@ -17,10 +19,10 @@ public:
     std::optional<int> fullTime(const QString& shortName, int year, int month);
 
 private:
-    const QHash<QString, QString>& year(int year);
+    const KeyIndex& year(int year);
 
     QString dataRoot_;
-    QHash<int, QHash<QString, QString>> years_; // key in lower case → value
+    QHash<int, KeyIndex> years_;
 };
 
 // One month's full-time target from its year's file; none without a short
