@@ -1,6 +1,7 @@
 #include "common/data_file_codec.h"
 
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "common/wait.h"
 
@@ -20,11 +21,6 @@ QString ShortFileName(const QString& path)
     return QFileInfo(path).fileName().left(30);
 }
 
-QString TwoDigits(int number)
-{
-    return QStringLiteral("%1").arg(number, 2, 10, QChar(u'0'));
-}
-
 } // namespace
 
 namespace DataFileFormat {
@@ -37,7 +33,7 @@ const QString& CodecAlphabet()
 
 QString HeaderLine(int codingNumber)
 {
-    return u"-CR"_s + TwoDigits(codingNumber) + u"P-"_s;
+    return u"-CR"_s + FixedWidth::TwoDigits(codingNumber) + u"P-"_s;
 }
 
 bool LooksLikeHeader(QStringView firstLine)
@@ -147,7 +143,7 @@ void DataFileCodec::LoadDataFile(const QString& path, StringList& list)
         messenger_.show(message(u"Codierungszahl ist zu groß", u"Codierungszahl ist zu groß  "));
         return;
     }
-    if (TwoDigits(codingNumber_) != headerDigits) {
+    if (FixedWidth::TwoDigits(codingNumber_) != headerDigits) {
         if (headerDigits != u"10") {
             list.clear();
             messenger_.show(message(u"Die Termindaten sind verschlüsselt und können\nvon dieser "

@@ -1,5 +1,6 @@
 #include "common/month_file.h"
 
+#include "common/fixed_width.h"
 #include "common/key_index.h"
 #include "common/working_time.h"
 
@@ -15,34 +16,13 @@ namespace {
 constexpr int kKeyWidth = 23;
 constexpr int kValueWidth = 936;
 constexpr int kReadWidth = 960;
-constexpr int kActivityWidth = 14;
 const QString kFiller = u"----------------"_s;
 const QString kEntryEnd = u"####"_s;
 
-// "%N.Ns": cut to N characters, right-aligned in N.
-QString Field(const QString& text, int width)
-{
-    return text.left(width).rightJustified(width, u' ');
-}
-
-// Keys are built for every day of every month a report reads; formatting
-// the digits by hand keeps that cheap.
-QString Digits(int value, int width)
-{
-    if (value < 0)
-        return u"%1"_s.arg(value, width, 10, QChar(u'0'));
-    QString text(width, u'0');
-    for (int i = width - 1; i >= 0 && value > 0; --i, value /= 10)
-        text[i] = QChar(char16_t(u'0' + value % 10));
-    if (value > 0)
-        return QString::number(value) + text;
-    return text;
-}
-
 QString RecordKey(QStringView prefix, QDate day, const QString& personnelNumber)
 {
-    return prefix % Digits(day.year(), 4) % Digits(day.month(), 2) % Digits(day.day(), 2)
-        % personnelNumber.left(12);
+    return prefix % FixedWidth::Digits(day.year(), 4) % FixedWidth::Digits(day.month(), 2)
+        % FixedWidth::Digits(day.day(), 2) % personnelNumber.left(12);
 }
 
 bool EntryEndAt(QStringView value, qsizetype at)
@@ -144,7 +124,8 @@ int DayOfKey(QStringView key, QStringView reference, qsizetype at, int days)
 
 QString FileName(int year, int month, const QString& personnelNumber)
 {
-    return u"az"_s % Digits(year, 4) % Digits(month, 2) % personnelNumber.left(12) % u".kvd"_s;
+    return u"az"_s % FixedWidth::Digits(year, 4) % FixedWidth::Digits(month, 2) % personnelNumber.left(12)
+        % u".kvd"_s;
 }
 
 QString DayKey(QDate day, const QString& personnelNumber)
@@ -164,13 +145,15 @@ QString RecordLine(const QString& key, const QString& value)
 
 QString DateText(QDate date)
 {
-    return Digits(date.year(), 4) % Digits(date.month(), 2) % Digits(date.day(), 2);
+    return FixedWidth::Digits(date.year(), 4) % FixedWidth::Digits(date.month(), 2)
+        % FixedWidth::Digits(date.day(), 2);
 }
 
 QString FormatDayValue(const DayRecord& record)
 {
-    return record.writeDate.left(8) % Field(record.comeHour, 2) % Field(record.comeMinute, 2)
-        % Field(record.goHour, 2) % Field(record.goMinute, 2) % kFiller % record.remark.left(kRemarkWidth);
+    return record.writeDate.left(8) % FixedWidth::Right(record.comeHour, 2)
+        % FixedWidth::Right(record.comeMinute, 2) % FixedWidth::Right(record.goHour, 2)
+        % FixedWidth::Right(record.goMinute, 2) % kFiller % record.remark.left(kRemarkWidth);
 }
 
 DayRecord ParseDayValue(QStringView value)
@@ -282,7 +265,7 @@ QStringView MonthRecords::found(const Values& values, int day) const
 
 QString DurationText(const QString& hourField, const QString& minuteField)
 {
-    QString text = Field(hourField, 3) % Field(minuteField, 2);
+    QString text = FixedWidth::Right(hourField, 3) % FixedWidth::Right(minuteField, 2);
     for (int i = 0; i < 2; ++i) {
         if (text[i] == u' ')
             text[i] = u'0';

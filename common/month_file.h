@@ -14,6 +14,8 @@ namespace MonthFile {
 
 inline constexpr int kMaxStoredEntries = 30;
 inline constexpr int kRemarkWidth = 60;
+// An activity number's width in an entry and in the activity lists.
+inline constexpr int kActivityWidth = 14;
 
 // "az%4.4i%2.2i%.12s.kvd"
 QString FileName(int year, int month, const QString& personnelNumber);
@@ -23,6 +25,7 @@ QString ActivityKey(QDate day, const QString& personnelNumber);
 // "%.23s=%.936s"
 QString RecordLine(const QString& key, const QString& value);
 
+// A day record's fields as the file holds them.
 struct DayRecord {
     QString writeDate; // YYYYMMDD of the last write, not the day described
     QString comeHour;
@@ -47,6 +50,7 @@ struct DayClockViews {
 
 DayClockViews DayClockFields(QStringView value);
 
+// An activity entry's fields as the file holds them.
 struct ActivityEntry {
     QString date; // YYYYMMDD on which the entry was made
     QString duration; // HHHMM

@@ -3,6 +3,7 @@
 #include "common/activity_description.h"
 #include "common/calendar_dates.h"
 #include "common/calendar_names.h"
+#include "common/fixed_width.h"
 
 #include <cstdlib>
 
@@ -25,15 +26,6 @@ QString GreyLine()
 QString ThreeWide(int minutes)
 {
     return u"%1:%2"_s.arg(minutes / 60, 3).arg(std::abs(minutes % 60), 2, 10, kZero);
-}
-
-QString Fit(const QString& text, int width)
-{
-    return text.left(width).leftJustified(width, u' ');
-}
-QString FitRight(const QString& text, int width)
-{
-    return text.left(width).rightJustified(width, u' ');
 }
 
 QString WeekdayShort(QDate date)
@@ -59,7 +51,7 @@ QString DayLine(QDate date, const OverviewDay& day, int attendance)
                               .arg(t.go.minute, 2, 10, kZero);
     const bool wideHour = t.come.hour >= 10;
     return head + (wideHour ? u"  "_s : u" "_s) + times + (wideHour ? u"   "_s : u"    "_s)
-        + Fit(day.remark, 60) + u"   "_s + ThreeWide(attendance);
+        + FixedWidth::Left(day.remark, 60) + u"   "_s + ThreeWide(attendance);
 }
 
 QString OpenText(int working, int assigned)
@@ -69,9 +61,9 @@ QString OpenText(int working, int assigned)
 
 QString Totals(const QString& line, int lineWidth, int working, int assigned)
 {
-    return line.left(lineWidth) + u"  "_s + FitRight(ThreeWide(working), 6).left(6) + u"  "_s
-        + FitRight(ThreeWide(assigned), 6).left(6) + u"  "_s
-        + FitRight(OpenText(working, assigned), 7).left(7);
+    return line.left(lineWidth) + u"  "_s + FixedWidth::Right(ThreeWide(working), 6).left(6) + u"  "_s
+        + FixedWidth::Right(ThreeWide(assigned), 6).left(6) + u"  "_s
+        + FixedWidth::Right(OpenText(working, assigned), 7).left(7);
 }
 
 void AppendSeparator(QStringList& body, QDate date, OverviewLayout layout)
@@ -165,8 +157,8 @@ MonthOverview BuildMonthOverview(const MonthOverviewInput& in)
         if (!entry.record.entries.isEmpty()) {
             overview.body << QString();
             for (const ActivityEntry& activity : entry.record.entries)
-                overview.body << u"          "_s + Fit(activity.activityNumber, 14) + u"  "_s
-                        + Fit(Description(in, activity.activityNumber), 60) + u"   "_s
+                overview.body << u"          "_s + FixedWidth::Left(activity.activityNumber, 14) + u"  "_s
+                        + FixedWidth::Left(Description(in, activity.activityNumber), 60) + u"   "_s
                         + ThreeWide(activity.minutes);
         }
     }
@@ -179,14 +171,14 @@ MonthOverview BuildMonthOverview(const MonthOverviewInput& in)
                   << u"                               "_s + blank64 + u"  Arbeit Zugeord.   Offen"_s
                   << QString()
                   << u"          Monatssummen         "_s + blank64 + u"  "_s
-            + FitRight(ThreeWide(month.actual()), 6).left(6) + u"  "_s
-            + FitRight(ThreeWide(month.assigned), 6).left(6) + u"  "_s
-            + FitRight(month.open() == 0 ? u"    ---"_s : SignedFourWide(month.open()), 7).left(7)
-                  << u"          Arbeitszeit Soll   ("_s + FitRight(in.degree.left(5), 5) + u"% von "_s
-            + FitRight(fullTime.left(7), 7) + u")   "_s + QString(43, u' ') + u"  "_s
-            + FitRight(personal, 6).left(6)
+            + FixedWidth::Right(ThreeWide(month.actual()), 6).left(6) + u"  "_s
+            + FixedWidth::Right(ThreeWide(month.assigned), 6).left(6) + u"  "_s
+            + FixedWidth::Right(month.open() == 0 ? u"    ---"_s : SignedFourWide(month.open()), 7).left(7)
+                  << u"          Arbeitszeit Soll   ("_s + FixedWidth::Right(in.degree.left(5), 5)
+            + u"% von "_s + FixedWidth::Right(fullTime.left(7), 7) + u")   "_s + QString(43, u' ') + u"  "_s
+            + FixedWidth::Right(personal, 6).left(6)
                   << u"          Arbeitszeit Ist-Soll "_s + blank64 + u" "_s
-            + FitRight(SignedFourWide(overview.monthDifference), 7).left(7)
+            + FixedWidth::Right(SignedFourWide(overview.monthDifference), 7).left(7)
                   << Underscores();
     return overview;
 }

@@ -30,13 +30,14 @@ struct DayTimes {
         QStringView comeHour, QStringView comeMinute, QStringView goHour, QStringView goMinute);
 };
 
+// The minutes an entry books on an activity, as the working time counts them.
 struct ActivityEntry {
     QString activityNumber;
     int minutes = 0;
 };
 
-// What a day holds: its times (hasCome false without a day record) and its
-// activity entries in their order.
+// A day's values for the working time: its times (hasCome false without a
+// day record) and its booked minutes in the order of the entries.
 struct DayRecord {
     DayTimes times;
     QList<ActivityEntry> entries;

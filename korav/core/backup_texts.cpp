@@ -1,26 +1,17 @@
 #include "korav/core/backup_texts.h"
 
+#include "common/fixed_width.h"
 #include "common/number_parse.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Two(int value)
-{
-    return u"%1"_s.arg(value, 2, 10, QChar(u'0'));
-}
-
-QString Four(int value)
-{
-    return u"%1"_s.arg(value, 4, 10, QChar(u'0'));
-}
-
 QString CountsAndFolder(const QDateTime& at, int copied, int examined, int folderIndex)
 {
-    return u" - "_s + Two(at.time().hour()) + u':' + Two(at.time().minute()) + u" - kop."_s
-        + u"%1"_s.arg(copied, 4) + u" / ges."_s + u"%1"_s.arg(examined, 4)
-        + u" Dateien - in Ordner  ..\\terminbkp"_s + QString::number(folderIndex);
+    return u" - "_s + FixedWidth::TwoDigits(at.time().hour()) + u':'
+        + FixedWidth::TwoDigits(at.time().minute()) + u" - kop."_s + u"%1"_s.arg(copied, 4) + u" / ges."_s
+        + u"%1"_s.arg(examined, 4) + u" Dateien - in Ordner  ..\\terminbkp"_s + QString::number(folderIndex);
 }
 
 int Field(const QString& text, qsizetype from, qsizetype length)
@@ -33,15 +24,15 @@ int Field(const QString& text, qsizetype from, qsizetype length)
 QString LastBackupText(const QDateTime& at, int copied, int examined, int folderIndex)
 {
     const QDate day = at.date();
-    return u' ' + Two(day.day()) + u'.' + Two(day.month()) + u'.' + Four(day.year())
-        + CountsAndFolder(at, copied, examined, folderIndex);
+    return u' ' + FixedWidth::TwoDigits(day.day()) + u'.' + FixedWidth::TwoDigits(day.month()) + u'.'
+        + FixedWidth::FourDigits(day.year()) + CountsAndFolder(at, copied, examined, folderIndex);
 }
 
 QString BackupLogLine(const QDateTime& at, int copied, int examined, int folderIndex)
 {
     const QDate day = at.date();
-    return u' ' + Four(day.year()) + u'.' + Two(day.month()) + u'.' + Two(day.day())
-        + CountsAndFolder(at, copied, examined, folderIndex);
+    return u' ' + FixedWidth::FourDigits(day.year()) + u'.' + FixedWidth::TwoDigits(day.month()) + u'.'
+        + FixedWidth::TwoDigits(day.day()) + CountsAndFolder(at, copied, examined, folderIndex);
 }
 
 QString BackupListLine(const QString& logLine)
@@ -70,4 +61,3 @@ int NextFolderIndex(int lastIndex, int folderCount)
 {
     return lastIndex < folderCount ? lastIndex + 1 : 1;
 }
-

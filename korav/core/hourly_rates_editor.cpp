@@ -1,10 +1,10 @@
 #include "korav/core/hourly_rates_editor.h"
 
 #include "common/data_file_codec.h"
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/decimal_cell.h"
-#include "korav/core/fixed_width.h"
 #include "korav/core/hourly_rates_file.h"
 #include "korav/core/master_data_record.h"
 #include "korav/core/personnel_numbers.h"

@@ -1,6 +1,6 @@
 #include "korav/core/hourly_rates_file.h"
 
-#include "korav/core/fixed_width.h"
+#include "common/fixed_width.h"
 
 namespace HourlyRatesFile {
 
@@ -11,7 +11,7 @@ QString Line(int year, QStringView personnelNumber, QStringView rate)
 
 QString Rate(const StringList& file, int year, QStringView personnelNumber)
 {
-    return FirstWord(file.value(QString(FixedWidth::Digits(year, 4) + personnelNumber)));
+    return FixedWidth::FirstWord(file.value(QString(FixedWidth::Digits(year, 4) + personnelNumber)));
 }
 
 } // namespace HourlyRatesFile

@@ -1,7 +1,7 @@
 #include "korav/core/master_data_daily_targets.h"
 
+#include "common/fixed_width.h"
 #include "korav/core/base_data_store.h"
-#include "korav/core/fixed_width.h"
 
 using namespace Qt::StringLiterals;
 

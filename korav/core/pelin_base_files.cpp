@@ -1,6 +1,6 @@
 #include "korav/core/pelin_base_files.h"
 
-#include "korav/core/fixed_width.h"
+#include "common/fixed_width.h"
 #include "korav/core/korav_config.h"
 
 using namespace Qt::StringLiterals;

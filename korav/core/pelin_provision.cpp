@@ -1,12 +1,12 @@
 #include "korav/core/pelin_provision.h"
 
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/ftp_transfer.h"
 #include "common/messenger.h"
 #include "korav/core/base_data_staleness.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
-#include "korav/core/fixed_width.h"
 #include "korav/core/pelin_base_files.h"
 #include "korav/core/program_file_copy.h"
 
@@ -14,15 +14,6 @@
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString Clock(const QDateTime& now)
-{
-    return FixedWidth::Digits(now.time().hour(), 2) + u':' + FixedWidth::Digits(now.time().minute(), 2);
-}
-
-} // namespace
 
 PelinProvision::PelinProvision(const BaseDataStore& store, const ConnectionSettings& connection, Wait wait)
     : store_(store), connection_(connection), wait_(std::move(wait))
@@ -79,7 +70,7 @@ std::optional<QString> PelinProvision::provideBaseData(BaseDataStaleness& stale,
         return std::nullopt;
     if (!QFileInfo(store_.folder().folder()).isDir()) {
         messenger.show(u"KORAV-Ordner ist nicht vorhanden !  "_s);
-        return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(Clock(now)).arg(0);
+        return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(FixedWidth::TimeOfDay(now.time())).arg(0);
     }
     if (!ProvideFile(QString::fromUtf16(KoravFile::kPelinEmployees), Kind::TimeFolder)
         || !ProvideFile(QString::fromUtf16(KoravFile::kPelinActivities), Kind::TimeFolder)
@@ -95,7 +86,7 @@ std::optional<QString> PelinProvision::provideBaseData(BaseDataStaleness& stale,
             code = 4;
     }
     store_.save(KoravFile::kUploadMarker, PelinBaseFiles::UploadMarker());
-    return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(Clock(now)).arg(code);
+    return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(FixedWidth::TimeOfDay(now.time())).arg(code);
 }
 
 std::optional<QString> PelinProvision::provideProgram(BaseDataStaleness& stale, const QDateTime& now) const
@@ -116,5 +107,5 @@ std::optional<QString> PelinProvision::provideProgram(BaseDataStaleness& stale, 
     if (!ProvideFile(KoravFile::PelinProgram(), Kind::ProgramFolder))
         return std::nullopt;
     stale.program = false;
-    return u"%1 - Neue Version PELIN wurde bereitgestellt"_s.arg(Clock(now));
+    return u"%1 - Neue Version PELIN wurde bereitgestellt"_s.arg(FixedWidth::TimeOfDay(now.time()));
 }

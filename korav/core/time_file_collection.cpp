@@ -1,10 +1,10 @@
 #include "korav/core/time_file_collection.h"
 
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/key_index.h"
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
-#include "korav/core/fixed_width.h"
 #include "korav/core/korav_state.h"
 #include "korav/core/pelin_base_files.h"
 
@@ -58,18 +58,16 @@ QList<FoundFile> FindTimeFiles(const QString& folder)
     return found;
 }
 
-QString Clock(const QDateTime& now)
-{
-    return FixedWidth::Digits(now.time().hour(), 2) + u':' + FixedWidth::Digits(now.time().minute(), 2);
-}
-
 QString StatusText(int found, int updated, const QDateTime& now)
 {
     if (found == 0)
-        return u"%1 - keine Arbeitszeit-Dateien vorhanden"_s.arg(Clock(now));
+        return u"%1 - keine Arbeitszeit-Dateien vorhanden"_s.arg(FixedWidth::TimeOfDay(now.time()));
     if (updated == 0)
-        return u"%1 - %2 Arbeitszeit-Dateien vorhanden - keine Dateien geändert"_s.arg(Clock(now)).arg(found);
-    return u"%1 - %2 Arbeitszeit-Dateien vorhanden - %3 geänderte Dateien aktualisiert"_s.arg(Clock(now))
+        return u"%1 - %2 Arbeitszeit-Dateien vorhanden - keine Dateien geändert"_s
+            .arg(FixedWidth::TimeOfDay(now.time()))
+            .arg(found);
+    return u"%1 - %2 Arbeitszeit-Dateien vorhanden - %3 geänderte Dateien aktualisiert"_s
+        .arg(FixedWidth::TimeOfDay(now.time()))
         .arg(found)
         .arg(updated);
 }

@@ -1,7 +1,7 @@
 #include "korav/core/year_targets_file.h"
 
+#include "common/fixed_width.h"
 #include "korav/core/base_data_store.h"
-#include "korav/core/fixed_width.h"
 
 namespace YearTargetsFile {
 
@@ -21,7 +21,7 @@ QString Line(int year, int month, QStringView shortName, QStringView target)
 
 QString Target(const StringList& file, int year, int month, QStringView shortName)
 {
-    return FirstWord(file.value(QString(Key(year, month, shortName))));
+    return FixedWidth::FirstWord(file.value(QString(Key(year, month, shortName))));
 }
 
 StringList Load(const BaseDataStore& store, int year)

@@ -1,5 +1,6 @@
 #include "korav/demo/demo_month.h"
 
+#include "common/fixed_width.h"
 #include "common/holiday_calendar.h"
 #include "korav/demo/demo_activities.h"
 #include "korav/demo/demo_random.h"
@@ -22,11 +23,6 @@ const QStringList kRemarks
     = { u"Besprechung mit dem Bauherrn"_s, u"Baustellentermin"_s, u"Homeoffice"_s, u"Abstimmung Statik"_s,
           u"Fahrt nach Hannover"_s, u"Präsentation im Gemeinderat"_s, u"Ortstermin mit Gutachter"_s };
 
-QString TwoDigits(int value)
-{
-    return u"%1"_s.arg(value, 2, 10, QChar(u'0'));
-}
-
 QString Duration(int minutes)
 {
     return u"%1%2"_s.arg(minutes / 60, 3, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
@@ -34,7 +30,8 @@ QString Duration(int minutes)
 
 MonthFile::DayRecord Times(int come, int go, const QString& remark)
 {
-    return { {}, TwoDigits(come / 60), TwoDigits(come % 60), TwoDigits(go / 60), TwoDigits(go % 60), remark };
+    return { {}, FixedWidth::TwoDigits(come / 60), FixedWidth::TwoDigits(come % 60),
+        FixedWidth::TwoDigits(go / 60), FixedWidth::TwoDigits(go % 60), remark };
 }
 
 // `minutes` (a multiple of the raster) cut into `parts` random pieces of at

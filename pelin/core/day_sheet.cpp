@@ -5,6 +5,7 @@
 #include "common/activity_description.h"
 #include "common/calendar_dates.h"
 #include "common/clock.h"
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
 
@@ -15,23 +16,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kMaxHandEntries = 20;
-constexpr int kActivityWidth = 14;
-const QChar kZero(u'0');
 
 QString NoAttendance()
 {
     return u"Es ist keine Anwesenheit eingetragen (Kommen|Gehen)"_s;
 }
 
-QString TwoDigits(int value)
-{
-    return u"%1"_s.arg(value, 2, 10, kZero);
-}
-
 QString DateWithYear(QDate date)
 {
-    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.'
-        + u"%1"_s.arg(date.year(), 4, 10, kZero);
+    return FixedWidth::TwoDigits(date.day()) + u'.' + FixedWidth::TwoDigits(date.month()) + u'.'
+        + FixedWidth::FourDigits(date.year());
 }
 
 // HHHMM shown as HHH:MM, leading zeros of the hours as blanks.
@@ -254,7 +248,7 @@ void DaySheet::OffeneZeitBtnClick()
         return;
     }
     hoursField = QString::number(open / 60);
-    minutesField = TwoDigits(open % 60);
+    minutesField = FixedWidth::TwoDigits(open % 60);
 }
 
 void DaySheet::EinfgEintragBtnClick()
@@ -281,7 +275,7 @@ void DaySheet::EinfgEintragBtnClick()
         messenger_.show(u"Die Projekt-Stunden müssen größer als 0 sein!"_s);
         return;
     }
-    const QString number = projectNumber.left(kActivityWidth);
+    const QString number = projectNumber.left(MonthFile::kActivityWidth);
     const auto same = std::find_if(entries_.cbegin(), entries_.cend(),
         [&](const MonthFile::ActivityEntry& e) { return e.activity == number; });
     if (same != entries_.cend()) {
@@ -376,8 +370,8 @@ void DaySheet::QuickEntry(const QString& caption)
             const int go = 8 * 60 + state_.dailyTarget;
             comeHour = u"08"_s;
             comeMinute = u"00"_s;
-            goHour = TwoDigits(go / 60);
-            goMinute = TwoDigits(go % 60);
+            goHour = FixedWidth::TwoDigits(go / 60);
+            goMinute = FixedWidth::TwoDigits(go % 60);
         }
         modified();
         ComputeDayValues();
@@ -419,7 +413,7 @@ void DaySheet::EinfgBtnClick()
     const QDate shown = dates_.displayedDay;
     if (!month.dayValue(shown.day()).isEmpty()) {
         messenger_.show(u"Am %1.%2. sind bereits Arbeitszeiten eingetragen"_s.arg(
-            TwoDigits(shown.day()), TwoDigits(shown.month())));
+            FixedWidth::TwoDigits(shown.day()), FixedWidth::TwoDigits(shown.month())));
         return;
     }
     if (clipboard_.isEmpty())

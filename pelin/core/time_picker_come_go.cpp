@@ -1,16 +1,12 @@
 #include "pelin/core/time_picker_come_go.h"
 
+#include "common/fixed_width.h"
 #include "common/number_parse.h"
 #include "common/working_time.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString TwoDigits(int value)
-{
-    return u"%1"_s.arg(value, 2, 10, QChar(u'0'));
-}
 
 bool Holds(const std::optional<int>& picked, int value)
 {
@@ -94,8 +90,8 @@ QString ComeGoPicker::rangeText() const
 {
     if (!complete())
         return u"99:99 - 99:99"_s;
-    return TwoDigits(*comeHour_) + u':' + TwoDigits(*comeMinute_) + u" - "_s + TwoDigits(*goHour_) + u':'
-        + TwoDigits(effectiveGoMinute());
+    return FixedWidth::TwoDigits(*comeHour_) + u':' + FixedWidth::TwoDigits(*comeMinute_) + u" - "_s
+        + FixedWidth::TwoDigits(*goHour_) + u':' + FixedWidth::TwoDigits(effectiveGoMinute());
 }
 
 QString ComeGoPicker::durationText() const
@@ -108,7 +104,7 @@ QString ComeGoPicker::durationText() const
     if (slots == 0)
         return u"Dauer = 0!"_s;
     const int minutes = slots * 5;
-    return u"Dauer  %1:%2"_s.arg(minutes / 60).arg(TwoDigits(minutes % 60));
+    return u"Dauer  %1:%2"_s.arg(minutes / 60).arg(FixedWidth::TwoDigits(minutes % 60));
 }
 
 bool ComeGoPicker::durationIsFault() const
@@ -133,6 +129,6 @@ std::optional<QString> ComeGoPicker::take()
 
 ComeGoTexts ComeGoPicker::result() const
 {
-    return { TwoDigits(comeHour_.value_or(0)), TwoDigits(comeMinute_.value_or(0)),
-        TwoDigits(goHour_.value_or(0)), TwoDigits(goMinute_.value_or(0)) };
+    return { FixedWidth::TwoDigits(comeHour_.value_or(0)), FixedWidth::TwoDigits(comeMinute_.value_or(0)),
+        FixedWidth::TwoDigits(goHour_.value_or(0)), FixedWidth::TwoDigits(goMinute_.value_or(0)) };
 }

@@ -1,14 +1,14 @@
 #include "korav/reports/core/annual_check.h"
 
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
-#include "korav/reports/core/report_format.h"
 
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
-using namespace ReportFormat;
+using namespace FixedWidth;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "korav/reports/core/employee_month.h"
 
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/key_index.h"
 #include "common/month_file.h"
 #include "common/number_parse.h"
@@ -26,8 +27,9 @@ QString StandText(const QDateTime& written)
     // "dd.MM.yyyy hh:mm" without the cost of a format text
     const QDate date = written.date();
     const QTime time = written.time();
-    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year()) + u' '
-        + TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
+    return FixedWidth::TwoDigits(date.day()) + u'.' + FixedWidth::TwoDigits(date.month()) + u'.'
+        + FixedWidth::FourDigits(date.year()) + u' ' + FixedWidth::TwoDigits(time.hour()) + u':'
+        + FixedWidth::TwoDigits(time.minute());
 }
 
 QString StandOf(const QString& path)

@@ -3,13 +3,13 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/employee_file_records.h"
+#include "common/fixed_width.h"
 #include "common/key_index.h"
 #include "common/messenger.h"
 #include "common/working_time.h"
 #include "korav/reports/core/employee_month.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_target.h"
-#include "korav/reports/core/report_format.h"
 #include "korav/reports/core/report_names.h"
 #include "korav/reports/core/year_target_files.h"
 
@@ -19,7 +19,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using namespace ReportFormat;
+using namespace FixedWidth;
 
 namespace {
 

@@ -1,19 +1,15 @@
 #include "korav/reports/core/export_lines.h"
 
+#include "common/fixed_width.h"
 #include "korav/reports/core/report_names.h"
 
 #include <array>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using namespace FixedWidth;
 
 namespace {
-
-// "%-N.Ns"
-QString Left(const QString& text, int width)
-{
-    return text.left(width).leftJustified(width, u' ');
-}
 
 // The product's rounding error stays far below the margin up to the limit.
 constexpr double kHandWrittenLimit = 1e12;
@@ -77,25 +73,25 @@ QString ExportNumber(std::optional<double> value)
 
 QString AZeitMonthLine(const QString& name, int year, int month, const AZeitValues& values, QChar marker)
 {
-    return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + TwoDigits(month) + u"       "_s
-        + Numbers(values) + u"  ("_s + marker + u')';
+    return u"AZeit "_s + Left(name, 30) + u' ' + FixedWidth::FourDigits(year) + u' '
+        + FixedWidth::TwoDigits(month) + u"       "_s + Numbers(values) + u"  ("_s + marker + u')';
 }
 
 QString AZeitTotalLine(const QString& name, int year, const QString& period, const AZeitSums& sums)
 {
-    return u"AZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(period, 9)
+    return u"AZeit "_s + Left(name, 30) + u' ' + FixedWidth::FourDigits(year) + u' ' + Left(period, 9)
         + Numbers({ sums[0], sums[1], sums[2], sums[3], sums[4], sums[5], sums[6] }) + u' ';
 }
 
 QString PZeitLine(const QString& name, int year, const QString& activity, double hours)
 {
-    return u"PZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(QString(), 5) + u' '
-        + Left(activity, 14) + u' ' + ExportNumber(hours);
+    return u"PZeit "_s + Left(name, 30) + u' ' + FixedWidth::FourDigits(year) + u' ' + Left(QString(), 5)
+        + u' ' + Left(activity, 14) + u' ' + ExportNumber(hours);
 }
 
 QString PZeitTotalLine(const QString& name, int year, const QString& period, double hours)
 {
-    return u"PZeit "_s + Left(name, 30) + u' ' + FourDigits(year) + u' ' + Left(period, 5) + u' '
+    return u"PZeit "_s + Left(name, 30) + u' ' + FixedWidth::FourDigits(year) + u' ' + Left(period, 5) + u' '
         + Left(QString(), 14) + u' ' + ExportNumber(hours);
 }
 
@@ -108,8 +104,8 @@ QString ProjectEmployeeLine(
 
 QString ProjectTotalLine(const QString& activity, int year, const QString& label, double hours, double cost)
 {
-    return Left(activity, 14) + u' ' + FourDigits(year) + u' ' + Left(label, 30) + u' ' + ExportNumber(hours)
-        + u' ' + QString::number(cost, 'f', 2).rightJustified(12, u' ');
+    return Left(activity, 14) + u' ' + FixedWidth::FourDigits(year) + u' ' + Left(label, 30) + u' '
+        + ExportNumber(hours) + u' ' + QString::number(cost, 'f', 2).rightJustified(12, u' ');
 }
 
 QString ExportField(const QString& line, int from, int width)

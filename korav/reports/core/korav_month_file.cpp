@@ -1,6 +1,7 @@
 #include "korav/reports/core/korav_month_file.h"
 
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "korav/reports/core/report_names.h"
 
 #include <QDir>
@@ -17,18 +18,13 @@ constexpr QStringView kEntryEnd = u"####";
 
 QString YearMonth(int year, int month)
 {
-    return FourDigits(year) + TwoDigits(month);
+    return FixedWidth::FourDigits(year) + FixedWidth::TwoDigits(month);
 }
 
 QString DateDigits(QDate date)
 {
-    return FourDigits(date.year()) + TwoDigits(date.month()) + TwoDigits(date.day());
-}
-
-// "%N.Ns": cut to N, right-aligned in N.
-QString Field(const QString& text, int width)
-{
-    return text.left(width).rightJustified(width, u' ');
+    return FixedWidth::FourDigits(date.year()) + FixedWidth::TwoDigits(date.month())
+        + FixedWidth::TwoDigits(date.day());
 }
 
 QString RecordLine(const QString& key, const QString& value)
@@ -49,7 +45,8 @@ QString EntryFromText(QStringView text)
 {
     const QStringView entry = text.left(27);
     const QString key = entry.mid(13).left(kKeyWidth).toString();
-    return key + u'=' + Field(entry.left(8).toString(), 8) + Field(entry.mid(8, 5).toString(), 5) + key;
+    return key + u'=' + FixedWidth::Right(entry.left(8).toString(), 8)
+        + FixedWidth::Right(entry.mid(8, 5).toString(), 5) + key;
 }
 
 } // namespace
@@ -92,8 +89,8 @@ QString EntryKey(int year, int month, const QString& personnelNumber)
 QString MonthLineValue(
     QDate saved, const QString& hoursText, const QString& minutesText, const QString& remark)
 {
-    return DateDigits(saved) + Field(hoursText, 3) + Field(minutesText, 2) + u"----------------"_s
-        + remark.left(60);
+    return DateDigits(saved) + FixedWidth::Right(hoursText, 3) + FixedWidth::Right(minutesText, 2)
+        + u"----------------"_s + remark.left(60);
 }
 
 QString EntryLineValue(const QStringList& entries)
@@ -107,7 +104,7 @@ QString EntryLineValue(const QStringList& entries)
 QString NewEntry(const QString& key, QDate made, const QString& duration)
 {
     const QString shortKey = key.left(kKeyWidth);
-    return shortKey + u'=' + DateDigits(made) + Field(duration, 5) + shortKey;
+    return shortKey + u'=' + DateDigits(made) + FixedWidth::Right(duration, 5) + shortKey;
 }
 
 QStringList ParseEntryValue(QStringView value)

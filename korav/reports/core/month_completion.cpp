@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
 #include "korav/reports/core/month_export.h"
@@ -258,7 +259,8 @@ QString MonthCompletion::headingText() const
 
 QString MonthCompletion::monthText() const
 {
-    return shown_ ? u' ' + TwoDigits(month_) + u" / "_s + FourDigits(year_) : QString();
+    return shown_ ? u' ' + FixedWidth::TwoDigits(month_) + u" / "_s + FixedWidth::FourDigits(year_)
+                  : QString();
 }
 
 bool MonthCompletion::ExportText(const FileChooser& choose)

@@ -1,5 +1,6 @@
 #include "korav/reports/core/month_entries.h"
 
+#include "common/fixed_width.h"
 #include "common/key_index.h"
 #include "common/number_parse.h"
 #include "common/string_list.h"
@@ -76,7 +77,7 @@ std::optional<EntryFields> OpenTimeFields(int openMinutes)
 {
     if (openMinutes <= 0 || openMinutes >= kMonthOpenLimit)
         return std::nullopt;
-    return EntryFields { {}, QString::number(openMinutes / 60), TwoDigits(openMinutes % 60) };
+    return EntryFields { {}, QString::number(openMinutes / 60), FixedWidth::TwoDigits(openMinutes % 60) };
 }
 
 // Built from the numbers, so that an empty hours field counts as no hours

@@ -1,25 +1,16 @@
 #include "korav/reports/core/month_export.h"
 
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_sums.h"
 #include "korav/reports/core/report_names.h"
 
 using namespace Qt::StringLiterals;
+using namespace FixedWidth;
 
 namespace {
-
-// "%-N.Ns" and "%N.Ns"
-QString Left(const QString& text, int width)
-{
-    return text.left(width).leftJustified(width, u' ');
-}
-
-QString Right(const QString& text, int width)
-{
-    return text.left(width).rightJustified(width, u' ');
-}
 
 QString Rule()
 {
@@ -59,9 +50,10 @@ QString MonthExportFileName(
     const QString& name, const QString& monthText, const QString& yearText, const OutputMoment& moment)
 {
     const QDate& d = moment.startDate;
-    QString file = u"korav_monwerte_"_s + name + u'_' + monthText + yearText + u'_' + TwoDigits(d.day())
-        + TwoDigits(d.month()) + FourDigits(d.year()) + u'_' + TwoDigits(moment.now.hour()) + u'h'
-        + TwoDigits(moment.now.minute()) + u".txt"_s;
+    QString file = u"korav_monwerte_"_s + name + u'_' + monthText + yearText + u'_'
+        + FixedWidth::TwoDigits(d.day()) + FixedWidth::TwoDigits(d.month()) + FixedWidth::FourDigits(d.year())
+        + u'_' + FixedWidth::TwoDigits(moment.now.hour()) + u'h' + FixedWidth::TwoDigits(moment.now.minute())
+        + u".txt"_s;
     return file.replace(u' ', u'_');
 }
 

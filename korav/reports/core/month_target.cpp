@@ -1,6 +1,7 @@
 #include "korav/reports/core/month_target.h"
 
 #include "common/employee_file_records.h"
+#include "common/fixed_width.h"
 #include "common/time_format.h"
 #include "common/working_time.h"
 #include "korav/reports/core/report_names.h"
@@ -23,7 +24,7 @@ QString Percent(double percentage)
 
 std::optional<int> UnitFullTime(QStringView recordValue, int month, int year, int searchedUnits)
 {
-    const QString wanted = TwoDigits(month) + FourDigits(year);
+    const QString wanted = FixedWidth::TwoDigits(month) + FixedWidth::FourDigits(year);
     for (int i = 0; i < searchedUnits; ++i) {
         const QStringView group = recordValue.mid(kGroupStart + i * kGroupWidth, kGroupWidth);
         if (group.size() < 6)

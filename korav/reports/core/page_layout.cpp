@@ -1,5 +1,6 @@
 #include "korav/reports/core/page_layout.h"
 
+#include "common/fixed_width.h"
 #include "korav/reports/core/report_names.h"
 
 #include <algorithm>
@@ -123,6 +124,7 @@ QString FootStampText(const QDateTime& now)
 {
     const QDate d = now.date();
     const QTime t = now.time();
-    return TwoDigits(d.day()) + u'.' + TwoDigits(d.month()) + u'.' + FourDigits(d.year()) + u' '
-        + TwoDigits(t.hour()) + u':' + TwoDigits(t.minute());
+    return FixedWidth::TwoDigits(d.day()) + u'.' + FixedWidth::TwoDigits(d.month()) + u'.'
+        + FixedWidth::FourDigits(d.year()) + u' ' + FixedWidth::TwoDigits(t.hour()) + u':'
+        + FixedWidth::TwoDigits(t.minute());
 }

@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/file_store.h"
+#include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "common/month_list.h"
 #include "common/working_day.h"
@@ -37,8 +38,9 @@ MonthList::Day ViewedDay(const MonthList& month, int day)
 
 QString Stamp(QDate date, QTime time)
 {
-    return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year()) + u' '
-        + TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
+    return FixedWidth::TwoDigits(date.day()) + u'.' + FixedWidth::TwoDigits(date.month()) + u'.'
+        + FixedWidth::FourDigits(date.year()) + u' ' + FixedWidth::TwoDigits(time.hour()) + u':'
+        + FixedWidth::TwoDigits(time.minute());
 }
 
 } // namespace
@@ -161,9 +163,10 @@ bool PelinMonthViewer::SaveText(const FileChooser& choose)
 
 QString PelinViewFileName(const QString& name, int month, int year, QDate startDate, QTime now)
 {
-    QString fileName = u"Monatsübersicht_Ma_"_s + name + u'_' + TwoDigits(month) + u'_' + FourDigits(year)
-        + u"__"_s + TwoDigits(startDate.day()) + TwoDigits(startDate.month()) + FourDigits(startDate.year())
-        + u'_' + TwoDigits(now.hour()) + u'h' + TwoDigits(now.minute()) + u".txt"_s;
+    QString fileName = u"Monatsübersicht_Ma_"_s + name + u'_' + FixedWidth::TwoDigits(month) + u'_'
+        + FixedWidth::FourDigits(year) + u"__"_s + FixedWidth::TwoDigits(startDate.day())
+        + FixedWidth::TwoDigits(startDate.month()) + FixedWidth::FourDigits(startDate.year()) + u'_'
+        + FixedWidth::TwoDigits(now.hour()) + u'h' + FixedWidth::TwoDigits(now.minute()) + u".txt"_s;
     return fileName.replace(u' ', u'_');
 }
 

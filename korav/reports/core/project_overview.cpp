@@ -1,6 +1,7 @@
 #include "korav/reports/core/project_overview.h"
 
 #include "common/calendar_dates.h"
+#include "common/fixed_width.h"
 #include "common/month_list.h"
 #include "common/working_time.h"
 #include "korav/reports/core/export_lines.h"
@@ -20,14 +21,6 @@ namespace {
 
 const QString kSeparator = u" "_s + QString(119, u'-');
 
-QString Left(const QString& text, int width)
-{
-    return text.left(width).leftJustified(width, u' ');
-}
-QString Right(const QString& text, int width)
-{
-    return text.left(width).rightJustified(width, u' ');
-}
 QString HoursMinutes(int minutes, int hourWidth = 7)
 {
     return u"%1:%2"_s.arg(minutes / 60, hourWidth).arg(minutes % 60, 2, 10, QChar(u'0'));
@@ -146,14 +139,14 @@ void Builder::closeActivity(const QString& key, int minutes, bool found, bool la
     const QString time = found ? HoursMinutes(minutes) : (period ? u"      ---"_s : u"---"_s);
     totalMinutes_ += found ? minutes : 0;
     totalMoney_ += activityMoney_;
-    QString line = Left(QString(), 6) + u' ' + Left(QString(), 14) + u' '
-        + Left(period ? PeriodLabel(in_) : u"Summe"_s, 30) + u' ' + Right(time, 10) + u' '
-        + Right(EuroAmount(activityMoney_), 16) + u" €"_s;
+    QString line = FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(QString(), 14) + u' '
+        + FixedWidth::Left(period ? PeriodLabel(in_) : u"Summe"_s, 30) + u' ' + FixedWidth::Right(time, 10)
+        + u' ' + FixedWidth::Right(EuroAmount(activityMoney_), 16) + u" €"_s;
     out_.lines << QString() << (period ? CommaMark(line) : line);
     if (period && !key.isEmpty())
         out_.exportLines << ProjectTotalLine(key, in_.year, PeriodLabel(in_), activityHours_, activityMoney_);
     if (!last)
-        out_.lines << Left(QString(), 6) + u' ' + QString(75, u'-');
+        out_.lines << FixedWidth::Left(QString(), 6) + u' ' + QString(75, u'-');
 }
 
 // A run of equal activity keys forms a group; its summary counts the run's
@@ -171,7 +164,9 @@ void Builder::writeBlock(const QMap<QString, int>& employeeActivities, bool peri
         if (first || key != current) {
             if (!first)
                 closeActivity(current, groupMinutes, true, false, period);
-            out_.lines << QString() << Left(QString(), 6) + u' ' + Left(key, 14) + u' ' + description(key)
+            out_.lines << QString()
+                       << FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(key, 14) + u' '
+                    + description(key)
                        << QString();
             listed_.insert(key);
             current = key;
@@ -188,8 +183,9 @@ void Builder::writeBlock(const QMap<QString, int>& employeeActivities, bool peri
         groupMinutes += minutes;
         activityMoney_ += cost;
         activityHours_ += hours;
-        const QString row = Left(QString(), 6) + u' ' + Left(QString(), 14) + u' ' + Left(name, 30) + u' '
-            + HoursMinutes(minutes) + u' ' + Right(EuroAmount(cost), 16) + u" €"_s;
+        const QString row = FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(QString(), 14) + u' '
+            + FixedWidth::Left(name, 30) + u' ' + HoursMinutes(minutes) + u' '
+            + FixedWidth::Right(EuroAmount(cost), 16) + u" €"_s;
         out_.lines << (period ? CommaMark(row) : row);
         if (period)
             out_.exportLines << ProjectEmployeeLine(key, in_.year, name, hours, cost, rate);
@@ -201,7 +197,7 @@ void Builder::writeUnbooked()
 {
     if (!allActivities() || listed_.isEmpty())
         return;
-    out_.lines << QString() << Left(QString(), 6) + u" Projekte/Tätigkeiten ohne Stunden :"_s;
+    out_.lines << QString() << FixedWidth::Left(QString(), 6) + u" Projekte/Tätigkeiten ohne Stunden :"_s;
     for (qsizetype i = 1; i < data_.projects.size(); ++i) {
         const QString key = StringList::KeyOf(data_.projects.at(i));
         if (key == data_.pauseKey || listed_.contains(key))
@@ -210,8 +206,8 @@ void Builder::writeUnbooked()
         if (text.size() > 30)
             text = text.left(27) + u"..."_s;
         out_.lines << QString()
-                   << Left(QString(), 6) + u' ' + Left(key, 14) + u' ' + Left(text, 30) + u' '
-                + Right(u"---"_s, 10);
+                   << FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(key, 14) + u' '
+                + FixedWidth::Left(text, 30) + u' ' + FixedWidth::Right(u"---"_s, 10);
     }
     out_.lines << kSeparator << QString();
 }
@@ -228,7 +224,8 @@ ProjectOverview Builder::run()
         for (const QString& name : data_.names) {
             const qsizetype i = data_.numbers.indexOfKey(name);
             if (i < 0)
-                out_.lines << u"Mitarbeiter "_s + Left(name, 30) + u" : Es sind keine Stammdaten vorhanden"_s;
+                out_.lines << u"Mitarbeiter "_s + FixedWidth::Left(name, 30)
+                        + u" : Es sind keine Stammdaten vorhanden"_s;
             else
                 collect(StringList::ValueOf(data_.numbers.at(i)), month);
             advance(1);
@@ -255,15 +252,17 @@ ProjectOverview Builder::run()
                       .arg(all, rate));
         if (periodEmployees_.isEmpty() && !allActivities())
             out_.lines << QString()
-                       << Left(QString(), 6) + u' ' + Left(in_.activityKey, 14) + u' ' + in_.activityLabel
+                       << FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(in_.activityKey, 14) + u' '
+                    + in_.activityLabel
                        << QString();
         writeBlock(periodEmployees_, true);
         out_.lines << kSeparator << QString();
     }
-    out_.lines << Left(QString(), 6) + u' ' + Left(QString(), 14) + u" Gesamtsumme"_s
-               << Left(QString(), 6) + u' ' + Left(QString(), 14) + u' ' + Left(u"Gelistete Projekte"_s, 30)
-            + u' ' + Right(HoursMinutes(totalMinutes_), 10) + u' ' + Right(EuroAmount(totalMoney_), 16)
-            + u" €"_s
+    out_.lines << FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(QString(), 14) + u" Gesamtsumme"_s
+               << FixedWidth::Left(QString(), 6) + u' ' + FixedWidth::Left(QString(), 14) + u' '
+            + FixedWidth::Left(u"Gelistete Projekte"_s, 30) + u' '
+            + FixedWidth::Right(HoursMinutes(totalMinutes_), 10) + u' '
+            + FixedWidth::Right(EuroAmount(totalMoney_), 16) + u" €"_s
                << kSeparator << QString();
     writeUnbooked();
     return out_;

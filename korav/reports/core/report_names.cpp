@@ -1,28 +1,12 @@
 #include "korav/reports/core/report_names.h"
 
+#include "common/fixed_width.h"
 #include "common/number_parse.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
+using namespace FixedWidth;
 
 namespace {
-
-// The reports put a date into every line: digits by hand cost far less than
-// QString::arg. Negative numbers keep the sign where arg puts it.
-QString ZeroPadded(int value, int width)
-{
-    if (value < 0)
-        return u"%1"_s.arg(value, width, 10, QChar(u'0'));
-    int digits = 1;
-    for (int rest = value; rest >= 10; rest /= 10)
-        ++digits;
-    QString text(std::max(width, digits), u'0');
-    QChar* out = text.data() + text.size();
-    for (int rest = value; rest > 0; rest /= 10)
-        *--out = QChar(char16_t(u'0' + rest % 10));
-    return text;
-}
 
 QString StampDigits(const OutputMoment& moment)
 {
@@ -36,14 +20,9 @@ QString DateText(QDate date)
     return TwoDigits(date.day()) + u'.' + TwoDigits(date.month()) + u'.' + FourDigits(date.year());
 }
 
-QString TimeText(QTime time)
-{
-    return TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
-}
-
 QString StandText(const OutputMoment& moment)
 {
-    return u"   Stand "_s + DateText(moment.startDate) + u' ' + TimeText(moment.now);
+    return u"   Stand "_s + DateText(moment.startDate) + u' ' + TimeOfDay(moment.now);
 }
 
 QString FileWord(ReportForm form)
@@ -84,16 +63,6 @@ QString SavedMessage(QStringView head, const QString& fileName)
 
 } // namespace
 
-QString TwoDigits(int value)
-{
-    return ZeroPadded(value, 2);
-}
-
-QString FourDigits(int value)
-{
-    return ZeroPadded(value, 4);
-}
-
 QString TextFileName(const ReportSelection& selection, const OutputMoment& moment)
 {
     QString name = TextFileStem(selection) + u'_' + StampDigits(moment) + u".txt"_s;
@@ -120,7 +89,7 @@ QString TextHeaderLine(const ReportSelection& s, const OutputMoment& moment)
 
 QString TextFooterLine(const OutputMoment& moment, QStringView applicationTitle)
 {
-    return u' ' + applicationTitle + u' ' + DateText(moment.startDate) + u' ' + TimeText(moment.now);
+    return u' ' + applicationTitle + u' ' + DateText(moment.startDate) + u' ' + TimeOfDay(moment.now);
 }
 
 QString TextSavedMessage(ReportForm form, const QString& fileName)
@@ -209,7 +178,7 @@ QString WorkbookTitle(const ReportSelection& s)
 
 QString WorkbookStandText(const OutputMoment& moment)
 {
-    return u"Stand: "_s + DateText(moment.startDate) + u' ' + TimeText(moment.now);
+    return u"Stand: "_s + DateText(moment.startDate) + u' ' + TimeOfDay(moment.now);
 }
 
 QString WorkbookSavedMessage(ReportForm form, const QString& fileName)

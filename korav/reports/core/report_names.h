@@ -21,7 +21,3 @@ QString WorksheetName(const ReportSelection& selection);
 QString WorkbookTitle(const ReportSelection& selection);
 QString WorkbookStandText(const OutputMoment& moment);
 QString WorkbookSavedMessage(ReportForm form, const QString& fileName);
-
-// "%2.2i" and "%4.4i" of non-negative numbers.
-QString TwoDigits(int value);
-QString FourDigits(int value);

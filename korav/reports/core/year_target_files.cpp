@@ -1,5 +1,6 @@
 #include "korav/reports/core/year_target_files.h"
 
+#include "common/fixed_width.h"
 #include "common/number_parse.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/report_names.h"
@@ -42,8 +43,8 @@ YearTargetFiles::YearTargetFiles(QString dataRoot) : dataRoot_(std::move(dataRoo
 
 std::optional<int> YearTargetFiles::fullTime(const QString& shortName, int year, int month)
 {
-    const std::optional<QString> found
-        = this->year(year).value(FourDigits(year) + TwoDigits(month) + shortName);
+    const std::optional<QString> found = this->year(year).value(
+        QString(FixedWidth::FourDigits(year) + FixedWidth::TwoDigits(month) + shortName));
     return found ? YearTargetMinutes(*found) : std::nullopt;
 }
 
@@ -54,6 +55,7 @@ const KeyIndex& YearTargetFiles::year(int year)
         return known.value();
     return years_
         .insert(year,
-            KeyIndex(KoravMonthFile::LoadLines(dataRoot_ + u"zmonsoll"_s + FourDigits(year) + u".kvd"_s)))
+            KeyIndex(KoravMonthFile::LoadLines(
+                dataRoot_ + u"zmonsoll"_s + FixedWidth::FourDigits(year) + u".kvd"_s)))
         .value();
 }

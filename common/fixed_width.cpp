@@ -1,11 +1,11 @@
-#include "korav/reports/core/report_format.h"
+#include "common/fixed_width.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
-namespace ReportFormat {
+namespace FixedWidth {
 
 namespace {
 
@@ -22,17 +22,27 @@ QString MarkNegative(QString text, qsizetype from, bool keepBlank)
 
 } // namespace
 
-QString Left(const QString& text, int width)
+QString Left(QStringView text, int width)
 {
-    return text.left(width).leftJustified(width, u' ');
+    if (width < 0)
+        return text.toString();
+    QString field(width, u' ');
+    std::copy_n(text.begin(), std::min(text.size(), qsizetype(width)), field.begin());
+    return field;
 }
 
-QString Right(const QString& text, int width)
+QString Right(QStringView text, int width)
 {
-    return text.left(width).rightJustified(width, u' ');
+    if (width < 0)
+        return text.toString();
+    QString field(width, u' ');
+    const qsizetype n = std::min(text.size(), qsizetype(width));
+    std::copy_n(text.begin(), n, field.end() - n);
+    return field;
 }
 
-// Every time of a report line passes here: the digits are written by hand.
+// Every date and time of a report line and every record key passes here:
+// the digits are written by hand, which costs far less than QString::arg.
 QString Int(int value, int width, int precision)
 {
     const qint64 magnitude = std::abs(qint64(value));
@@ -49,6 +59,21 @@ QString Int(int value, int width, int precision)
     if (value < 0)
         *--out = u'-';
     return text;
+}
+
+QString Digits(int value, int width)
+{
+    return Int(value, width, width);
+}
+
+QString TwoDigits(int value)
+{
+    return Int(value, 2, 2);
+}
+
+QString FourDigits(int value)
+{
+    return Int(value, 4, 4);
 }
 
 QString HoursMinutes(int minutes, int hourWidth)
@@ -68,4 +93,20 @@ QString MonthSigned(int minutes)
     return minutes < 0 ? MarkNegative(text, 4, true) : text;
 }
 
-} // namespace ReportFormat
+QString TimeOfDay(QTime time)
+{
+    return TwoDigits(time.hour()) + u':' + TwoDigits(time.minute());
+}
+
+QString FirstWord(QStringView value)
+{
+    qsizetype start = 0;
+    while (start < value.size() && value[start] == u' ')
+        ++start;
+    qsizetype end = start;
+    while (end < value.size() && value[end] != u' ')
+        ++end;
+    return value.sliced(start, end - start).toString();
+}
+
+} // namespace FixedWidth
