@@ -26,15 +26,15 @@ int main(int argc, char** argv)
         UserFolders { documents, documents }, messenger, QDate::currentDate(), codec, [](int) {});
     if (!session.login(QString::fromLocal8Bit(argv[2]), {}).loggedIn)
         return 1;
-    QList<DayRecord> days;
+    QList<DayWork> days;
     const MonthList& month = session.state().previousMonth;
     for (int day = 1; day <= 31; ++day) {
         const MonthList::Day content = month.readDay(day);
-        DayRecord record;
+        DayWork record;
         if (content.record)
             record.times = DayTimes::FromFields(content.record->comeHour, content.record->comeMinute,
                 content.record->goHour, content.record->goMinute);
-        for (const MonthFile::ActivityEntry& entry : content.entries)
+        for (const MonthFile::ActivityEntryText& entry : content.entries)
             record.entries.append({ entry.activity, entry.minutes() });
         days.append(record);
     }

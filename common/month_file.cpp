@@ -149,18 +149,18 @@ QString DateText(QDate date)
         % FixedWidth::Digits(date.day(), 2);
 }
 
-QString FormatDayValue(const DayRecord& record)
+QString FormatDayValue(const DayRecordText& record)
 {
     return record.writeDate.left(8) % FixedWidth::Right(record.comeHour, 2)
         % FixedWidth::Right(record.comeMinute, 2) % FixedWidth::Right(record.goHour, 2)
         % FixedWidth::Right(record.goMinute, 2) % kFiller % record.remark.left(kRemarkWidth);
 }
 
-DayRecord ParseDayValue(QStringView value)
+DayRecordText ParseDayValue(QStringView value)
 {
     value = value.left(kReadWidth);
     const DayClockViews clock = DayClockFields(value);
-    return DayRecord { value.mid(0, 8).toString(), clock.comeHour.toString(), clock.comeMinute.toString(),
+    return DayRecordText { value.mid(0, 8).toString(), clock.comeHour.toString(), clock.comeMinute.toString(),
         clock.goHour.toString(), clock.goMinute.toString(), value.mid(32, kRemarkWidth).toString() };
 }
 
@@ -170,27 +170,27 @@ DayClockViews DayClockFields(QStringView value)
     return DayClockViews { value.mid(8, 2), value.mid(10, 2), value.mid(12, 2), value.mid(14, 2) };
 }
 
-int ActivityEntry::minutes() const
+int ActivityEntryText::minutes() const
 {
     return DurationTextMinutes(duration);
 }
 
-QString ActivityEntry::text() const
+QString ActivityEntryText::text() const
 {
     return date.left(8) % duration.left(5) % activity.left(kActivityWidth);
 }
 
-QString FormatActivityValue(const QList<ActivityEntry>& entries)
+QString FormatActivityValue(const QList<ActivityEntryText>& entries)
 {
     QString value;
-    for (const ActivityEntry& entry : entries.first(qMin(entries.size(), qsizetype(kMaxStoredEntries))))
+    for (const ActivityEntryText& entry : entries.first(qMin(entries.size(), qsizetype(kMaxStoredEntries))))
         value += entry.text() % kEntryEnd;
     return value;
 }
 
-QList<ActivityEntry> ParseActivityValue(QStringView value)
+QList<ActivityEntryText> ParseActivityValue(QStringView value)
 {
-    QList<ActivityEntry> entries;
+    QList<ActivityEntryText> entries;
     for (const ActivityEntryView& entry : ActivityEntryViews(value))
         entries.append({ entry.date.toString(), entry.duration.toString(), entry.activity.toString() });
     return entries;

@@ -26,7 +26,7 @@ QString ActivityKey(QDate day, const QString& personnelNumber);
 QString RecordLine(const QString& key, const QString& value);
 
 // A day record's fields as the file holds them.
-struct DayRecord {
+struct DayRecordText {
     QString writeDate; // YYYYMMDD of the last write, not the day described
     QString comeHour;
     QString comeMinute;
@@ -34,11 +34,11 @@ struct DayRecord {
     QString goMinute;
     QString remark;
 
-    bool operator==(const DayRecord&) const = default;
+    bool operator==(const DayRecordText&) const = default;
 };
 
-QString FormatDayValue(const DayRecord& record);
-DayRecord ParseDayValue(QStringView value);
+QString FormatDayValue(const DayRecordText& record);
+DayRecordText ParseDayValue(QStringView value);
 
 // The clock fields of a day value, pointing into it.
 struct DayClockViews {
@@ -51,19 +51,19 @@ struct DayClockViews {
 DayClockViews DayClockFields(QStringView value);
 
 // An activity entry's fields as the file holds them.
-struct ActivityEntry {
+struct ActivityEntryText {
     QString date; // YYYYMMDD on which the entry was made
     QString duration; // HHHMM
     QString activity; // activity number, at most 14 characters
 
     int minutes() const;
     QString text() const;
-    bool operator==(const ActivityEntry&) const = default;
+    bool operator==(const ActivityEntryText&) const = default;
 };
 
 // The first 30 entries, each followed by "####".
-QString FormatActivityValue(const QList<ActivityEntry>& entries);
-QList<ActivityEntry> ParseActivityValue(QStringView value);
+QString FormatActivityValue(const QList<ActivityEntryText>& entries);
+QList<ActivityEntryText> ParseActivityValue(QStringView value);
 
 // An entry of an activity value, pointing into it: for readers that go
 // through many months and keep none of the texts.

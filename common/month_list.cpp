@@ -108,12 +108,12 @@ void MonthList::removeRecord(const QString& key)
         lines_.removeAt(index);
 }
 
-bool MonthList::storeDay(int day, const MonthFile::DayRecord& fields,
-    const QList<MonthFile::ActivityEntry>& entries, QDate writeDate)
+bool MonthList::storeDay(int day, const MonthFile::DayRecordText& fields,
+    const QList<MonthFile::ActivityEntryText>& entries, QDate writeDate)
 {
     if (fields.comeHour.isEmpty())
         return false;
-    MonthFile::DayRecord record = fields;
+    MonthFile::DayRecordText record = fields;
     record.writeDate = MonthFile::DateText(writeDate);
     setRecord(dayKey(day), MonthFile::FormatDayValue(record));
     if (entries.isEmpty())

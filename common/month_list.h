@@ -15,8 +15,8 @@ public:
     enum class LoadResult { Loaded, Missing, Unreadable };
 
     struct Day {
-        std::optional<MonthFile::DayRecord> record;
-        QList<MonthFile::ActivityEntry> entries;
+        std::optional<MonthFile::DayRecordText> record;
+        QList<MonthFile::ActivityEntryText> entries;
     };
 
     MonthList() = default;
@@ -45,8 +45,8 @@ public:
     QString dayValue(int day) const;
     QString activityValue(int day) const;
     // Stores nothing when the come hour is empty.
-    bool storeDay(int day, const MonthFile::DayRecord& fields, const QList<MonthFile::ActivityEntry>& entries,
-        QDate writeDate);
+    bool storeDay(int day, const MonthFile::DayRecordText& fields,
+        const QList<MonthFile::ActivityEntryText>& entries, QDate writeDate);
     void deleteDay(int day);
     // Puts copied record values under another day's keys; refused when that
     // day already has a day record.

@@ -110,13 +110,13 @@ QStringList Head(const MonthOverviewInput& in)
 
 // The record as it counts towards the totals: the viewer leaves out entries
 // whose key it cannot describe.
-DayRecord CountedRecord(const DayRecord& record, const MonthOverviewInput& in)
+DayWork CountedRecord(const DayWork& record, const MonthOverviewInput& in)
 {
     if (in.layout == OverviewLayout::Pelin)
         return record;
-    DayRecord counted = record;
+    DayWork counted = record;
     counted.entries.removeIf(
-        [&](const ActivityEntry& entry) { return in.activities.indexOfKey(entry.activityNumber) < 0; });
+        [&](const BookedMinutes& entry) { return in.activities.indexOfKey(entry.activityNumber) < 0; });
     return counted;
 }
 
@@ -143,11 +143,11 @@ MonthOverview BuildMonthOverview(const MonthOverviewInput& in)
     overview.head = Head(in);
     const PauseActivities pauses(in.activities);
     const int lineWidth = in.layout == OverviewLayout::Viewer ? 95 : 100;
-    QList<DayRecord> records;
+    QList<DayWork> records;
     for (int day = 1; day <= DaysInMonth(in.year, in.month); ++day) {
         const QDate date(in.year, in.month, day);
         const OverviewDay entry = day <= in.days.size() ? in.days.at(day - 1) : OverviewDay {};
-        const DayRecord counted = CountedRecord(entry.record, in);
+        const DayWork counted = CountedRecord(entry.record, in);
         records.append(counted);
         AppendSeparator(overview.body, date, in.layout);
         const DayValues values = ComputeDayValues(counted, pauses);
@@ -156,7 +156,7 @@ MonthOverview BuildMonthOverview(const MonthOverviewInput& in)
                                                : line);
         if (!entry.record.entries.isEmpty()) {
             overview.body << QString();
-            for (const ActivityEntry& activity : entry.record.entries)
+            for (const BookedMinutes& activity : entry.record.entries)
                 overview.body << u"          "_s + FixedWidth::Left(activity.activityNumber, 14) + u"  "_s
                         + FixedWidth::Left(Description(in, activity.activityNumber), 60) + u"   "_s
                         + ThreeWide(activity.minutes);

@@ -12,7 +12,7 @@
 // lines, built from plain values so that PELIN and the administration's month
 // viewer produce the same text.
 struct OverviewDay {
-    DayRecord record; // record.times.hasCome is false for a day without record
+    DayWork record; // record.times.hasCome is false for a day without record
     QString remark;
 };
 

@@ -1,15 +1,16 @@
 #include "common/working_day.h"
 
-DayRecord WorkingDayOf(const MonthFile::DayRecord& fields, const QList<MonthFile::ActivityEntry>& entries)
+DayWork WorkingDayOf(
+    const MonthFile::DayRecordText& fields, const QList<MonthFile::ActivityEntryText>& entries)
 {
-    DayRecord day;
+    DayWork day;
     day.times = DayTimes::FromFields(fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute);
-    for (const MonthFile::ActivityEntry& entry : entries)
+    for (const MonthFile::ActivityEntryText& entry : entries)
         day.entries.append({ entry.activity, entry.minutes() });
     return day;
 }
 
-DayRecord WorkingDayOf(const MonthList::Day& stored)
+DayWork WorkingDayOf(const MonthList::Day& stored)
 {
-    return WorkingDayOf(stored.record.value_or(MonthFile::DayRecord {}), stored.entries);
+    return WorkingDayOf(stored.record.value_or(MonthFile::DayRecordText {}), stored.entries);
 }

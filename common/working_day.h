@@ -4,5 +4,6 @@
 #include "common/working_time.h"
 
 // The values of a stored day as the working-time arithmetic takes them.
-DayRecord WorkingDayOf(const MonthList::Day& stored);
-DayRecord WorkingDayOf(const MonthFile::DayRecord& fields, const QList<MonthFile::ActivityEntry>& entries);
+DayWork WorkingDayOf(const MonthList::Day& stored);
+DayWork WorkingDayOf(
+    const MonthFile::DayRecordText& fields, const QList<MonthFile::ActivityEntryText>& entries);

@@ -50,12 +50,12 @@ int AttendanceMinutes(const DayTimes& times)
     return std::abs(SlotsOf(times.go) - SlotsOf(times.come)) * 5;
 }
 
-DayValues ComputeDayValues(const DayRecord& day, const PauseActivities& pauses)
+DayValues ComputeDayValues(const DayWork& day, const PauseActivities& pauses)
 {
     DayValues values;
     values.hasCome = day.times.hasCome;
     values.attendance = AttendanceMinutes(day.times);
-    for (const ActivityEntry& entry : day.entries) {
+    for (const BookedMinutes& entry : day.entries) {
         if (pauses.contains(entry.activityNumber))
             values.pause += entry.minutes;
         else
@@ -80,7 +80,7 @@ DayState DayStateOf(const DayValues& values)
     return kDayNoData;
 }
 
-MonthValues ComputeMonthValues(const QList<DayRecord>& days, const PauseActivities& pauses, int target)
+MonthValues ComputeMonthValues(const QList<DayWork>& days, const PauseActivities& pauses, int target)
 {
     MonthValues month;
     month.target = target;

@@ -31,16 +31,16 @@ struct DayTimes {
 };
 
 // The minutes an entry books on an activity, as the working time counts them.
-struct ActivityEntry {
+struct BookedMinutes {
     QString activityNumber;
     int minutes = 0;
 };
 
 // A day's values for the working time: its times (hasCome false without a
 // day record) and its booked minutes in the order of the entries.
-struct DayRecord {
+struct DayWork {
     DayTimes times;
-    QList<ActivityEntry> entries;
+    QList<BookedMinutes> entries;
 };
 
 // The activity numbers described exactly "Pause" in the activity list,
@@ -74,7 +74,7 @@ struct DayValues {
 
 // Every entry that is not a pause counts as assigned, also one whose
 // activity is missing from the list.
-DayValues ComputeDayValues(const DayRecord& day, const PauseActivities& pauses);
+DayValues ComputeDayValues(const DayWork& day, const PauseActivities& pauses);
 
 enum DayState : int {
     kDayNoData = 0,
@@ -100,7 +100,7 @@ struct MonthValues {
 
 // days holds the records of the days 1, 2, ... of the month; days beyond
 // the 31st are ignored.
-MonthValues ComputeMonthValues(const QList<DayRecord>& days, const PauseActivities& pauses, int target);
+MonthValues ComputeMonthValues(const QList<DayWork>& days, const PauseActivities& pauses, int target);
 
 // The integer part of degree × full-time target / 100; the degree is read
 // as a decimal number with a decimal point from the start of its text.

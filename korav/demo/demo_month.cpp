@@ -28,7 +28,7 @@ QString Duration(int minutes)
     return u"%1%2"_s.arg(minutes / 60, 3, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
-MonthFile::DayRecord Times(int come, int go, const QString& remark)
+MonthFile::DayRecordText Times(int come, int go, const QString& remark)
 {
     return { {}, FixedWidth::TwoDigits(come / 60), FixedWidth::TwoDigits(come % 60),
         FixedWidth::TwoDigits(go / 60), FixedWidth::TwoDigits(go % 60), remark };
@@ -87,7 +87,7 @@ public:
             = random_.percent(kRemarkChance) ? kRemarks.at(random_.below(int(kRemarks.size()))) : QString();
         const QStringList activities = DayActivities(pattern_, work, random_);
         const QList<int> pieces = Split(work, int(activities.size()), random_);
-        QList<MonthFile::ActivityEntry> entries;
+        QList<MonthFile::ActivityEntryText> entries;
         for (int i = 0; i < activities.size(); ++i)
             entries.append({ {}, Duration(pieces.at(i)), activities.at(i) });
         if (pause > 0)
@@ -96,9 +96,9 @@ public:
     }
 
 private:
-    void store(QDate day, const MonthFile::DayRecord& times, QList<MonthFile::ActivityEntry> entries)
+    void store(QDate day, const MonthFile::DayRecordText& times, QList<MonthFile::ActivityEntryText> entries)
     {
-        for (MonthFile::ActivityEntry& entry : entries)
+        for (MonthFile::ActivityEntryText& entry : entries)
             entry.date = MonthFile::DateText(day);
         list_.storeDay(day.day(), times, entries, day);
     }

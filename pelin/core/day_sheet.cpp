@@ -69,7 +69,7 @@ QString DaySheet::descriptionOf(const QString& number) const
 QList<DaySheetRow> DaySheet::rows() const
 {
     QList<DaySheetRow> rows;
-    for (const MonthFile::ActivityEntry& entry : entries_)
+    for (const MonthFile::ActivityEntryText& entry : entries_)
         rows.append({ entry.activity, DurationShown(entry.duration), descriptionOf(entry.activity) });
     return rows;
 }
@@ -114,7 +114,7 @@ void DaySheet::StoreDisplayedDay()
 {
     if (!state_.dayModified)
         return;
-    MonthFile::DayRecord record;
+    MonthFile::DayRecordText record;
     record.comeHour = comeHour;
     record.comeMinute = comeMinute;
     record.goHour = goHour;
@@ -124,9 +124,9 @@ void DaySheet::StoreDisplayedDay()
     state_.dayModified = false;
 }
 
-QList<MonthFile::ActivityEntry> DaySheet::entriesToStore() const
+QList<MonthFile::ActivityEntryText> DaySheet::entriesToStore() const
 {
-    QList<MonthFile::ActivityEntry> entries = entries_;
+    QList<MonthFile::ActivityEntryText> entries = entries_;
     if (changed_)
         entries.insert(std::min(changed_->index, entries.size()), changed_->entry);
     return entries;
@@ -146,9 +146,9 @@ void DaySheet::putBackChangedEntry()
     ComputeDayValues();
 }
 
-DayRecord DaySheet::workingDay() const
+DayWork DaySheet::workingDay() const
 {
-    MonthFile::DayRecord fields;
+    MonthFile::DayRecordText fields;
     fields.comeHour = comeHour;
     fields.comeMinute = comeMinute;
     fields.goHour = goHour;
@@ -172,7 +172,7 @@ void DaySheet::ComputeDayValues()
         return;
     }
     MonthList& month = displayedMonth();
-    QList<DayRecord> days;
+    QList<DayWork> days;
     const QDate shown = dates_.displayedDay;
     for (int d = 1; d <= DaysInMonth(shown.year(), shown.month()); ++d) {
         // The month list still holds an entry being changed; the shown day
@@ -277,7 +277,7 @@ void DaySheet::EinfgEintragBtnClick()
     }
     const QString number = projectNumber.left(MonthFile::kActivityWidth);
     const auto same = std::find_if(entries_.cbegin(), entries_.cend(),
-        [&](const MonthFile::ActivityEntry& e) { return e.activity == number; });
+        [&](const MonthFile::ActivityEntryText& e) { return e.activity == number; });
     if (same != entries_.cend()) {
         selected_ = same - entries_.cbegin();
         messenger_.show(u"Projekt ist bereits in Tabelle vorhanden!"_s);
@@ -326,7 +326,7 @@ void DaySheet::ChgEintragBtnClick()
         messenger_.show(u"Projekt nicht gefunden"_s);
         return;
     }
-    const MonthFile::ActivityEntry entry = entries_.takeAt(index);
+    const MonthFile::ActivityEntryText entry = entries_.takeAt(index);
     changed_ = ChangedEntry { entry, index };
     projectNumber = entry.activity;
     hoursField = QString::number(ParseDecimalInt(entry.duration.left(3)));

@@ -45,7 +45,7 @@ public:
     QString hoursField, minutesField;
 
     // The entries shown in the list; an entry being changed is not among them.
-    const QList<MonthFile::ActivityEntry>& entries() const { return entries_; }
+    const QList<MonthFile::ActivityEntryText>& entries() const { return entries_; }
     // The entry that "Ändern" put into the entry fields, until it is entered
     // again or deliberately discarded.
     bool entryBeingChanged() const { return changed_.has_value(); }
@@ -91,15 +91,15 @@ private:
     bool entryFieldsEmpty() const;
     qsizetype entryIndexOfSelection();
     void modified();
-    DayRecord workingDay() const;
-    QList<MonthFile::ActivityEntry> entriesToStore() const;
+    DayWork workingDay() const;
+    QList<MonthFile::ActivityEntryText> entriesToStore() const;
     void putBackChangedEntry();
 
     // An entry taken out by "Ändern" and where it stood in the list. It stays
     // in the month list until it is entered again or discarded on purpose, so
     // that leaving the day or logging out never loses it.
     struct ChangedEntry {
-        MonthFile::ActivityEntry entry;
+        MonthFile::ActivityEntryText entry;
         qsizetype index = 0;
     };
 
@@ -107,7 +107,7 @@ private:
     PelinDates& dates_;
     const Clock& clock_;
     Messenger& messenger_;
-    QList<MonthFile::ActivityEntry> entries_;
+    QList<MonthFile::ActivityEntryText> entries_;
     QStringList clipboard_;
     QString pasteHint_;
     DaySheetValues values_;

@@ -7,19 +7,19 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using MonthFile::ActivityEntry;
-using MonthFile::DayRecord;
+using MonthFile::ActivityEntryText;
+using MonthFile::DayRecordText;
 
 namespace {
 
 const QDate kWritten(2023, 3, 7);
 
-DayRecord Day(const QString& remark = u"Messe"_s)
+DayRecordText Day(const QString& remark = u"Messe"_s)
 {
-    return DayRecord { {}, u"07"_s, u"30"_s, u"16"_s, u"15"_s, remark };
+    return DayRecordText { {}, u"07"_s, u"30"_s, u"16"_s, u"15"_s, remark };
 }
 
-const QList<ActivityEntry> kTwoEntries { { u"20230307"_s, u"00400"_s, u"P100"_s },
+const QList<ActivityEntryText> kTwoEntries { { u"20230307"_s, u"00400"_s, u"P100"_s },
     { u"20230307"_s, u"00315"_s, u"P200"_s } };
 
 class MonthListTest : public ::testing::Test {
@@ -89,10 +89,10 @@ TEST_F(MonthListTest, RemarkChangeRewritesInPlaceWithTodaysDateAndCutsTo60)
 
 TEST_F(MonthListTest, EmptyComeHourStoresNothingAndAtMost30EntriesAreWritten)
 {
-    EXPECT_FALSE(list.storeDay(6, DayRecord {}, kTwoEntries, kWritten));
+    EXPECT_FALSE(list.storeDay(6, DayRecordText {}, kTwoEntries, kWritten));
     EXPECT_TRUE(list.lines().isEmpty());
 
-    QList<ActivityEntry> many;
+    QList<ActivityEntryText> many;
     for (int i = 0; i < 35; ++i)
         many.append({ u"20230307"_s, u"00010"_s, u"A"_s + QString::number(i) });
     list.storeDay(6, Day(), many, kWritten);
@@ -128,12 +128,12 @@ TEST_F(MonthListTest, DeleteAndPasteDay)
 
 TEST(MonthFileFormat, ShortAndMalformedValuesReadAsEmptyFields)
 {
-    const DayRecord shortDay = MonthFile::ParseDayValue(u"2023030707");
+    const DayRecordText shortDay = MonthFile::ParseDayValue(u"2023030707");
     EXPECT_EQ(shortDay.comeHour, u"07"_s);
     EXPECT_EQ(shortDay.comeMinute, QString());
     EXPECT_EQ(shortDay.remark, QString());
 
-    const QList<ActivityEntry> entries
+    const QList<ActivityEntryText> entries
         = MonthFile::ParseActivityValue(u"20230307####2023030700100ABCDEFGHIJKLMNOPQ####rest ohne Ende");
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].duration, QString());

@@ -12,7 +12,7 @@ const QString kGrey = u" "_s + QString(119, QChar(0x2584));
 const QString kBlank60(60, u' ');
 
 OverviewDay Day(
-    int comeH, int comeM, int goH, int goM, const QString& remark, QList<ActivityEntry> entries = {})
+    int comeH, int comeM, int goH, int goM, const QString& remark, QList<BookedMinutes> entries = {})
 {
     OverviewDay day;
     day.record.times.hasCome = true;

@@ -65,7 +65,7 @@ TEST(WorkingTime, OnlyActivitiesDescribedExactlyPauseArePauses)
     EXPECT_FALSE(pauses.contains(u"PD")); // the first line of a number decides
     EXPECT_FALSE(pauses.contains(u"XX"));
 
-    DayRecord day { Times(u"08", u"00", u"16", u"00"),
+    DayWork day { Times(u"08", u"00", u"16", u"00"),
         { { u"PA"_s, 30 }, { u"P100"_s, 240 }, { u"XX"_s, 60 }, { u"PB"_s, 15 } } };
     const DayValues values = ComputeDayValues(day, pauses);
     EXPECT_EQ(values.attendance, 480);
@@ -109,7 +109,7 @@ TEST(WorkingTime, DayStates)
 TEST(WorkingTime, MonthSumsTheDaysAndSetsTheirStates)
 {
     const PauseActivities pauses(ActivityList());
-    QList<DayRecord> days(30);
+    QList<DayWork> days(30);
     days[0] = { Times(u"08", u"00", u"16", u"00"), { { u"PA"_s, 30 }, { u"P100"_s, 450 } } };
     days[1] = { Times(u"08", u"00", u"12", u"00"), { { u"P100"_s, 60 } } };
     days[4] = { Times(u"12", u"00", u"12", u"30"), { { u"PA"_s, 30 } } };
@@ -127,7 +127,7 @@ TEST(WorkingTime, MonthSumsTheDaysAndSetsTheirStates)
 
 TEST(WorkingTime, EmptyMonthHasNoValues)
 {
-    const MonthValues month = ComputeMonthValues(QList<DayRecord>(31), PauseActivities(), 0);
+    const MonthValues month = ComputeMonthValues(QList<DayWork>(31), PauseActivities(), 0);
     EXPECT_EQ(month.actual(), 0);
     EXPECT_EQ(month.assigned, 0);
     EXPECT_EQ(month.open(), 0);

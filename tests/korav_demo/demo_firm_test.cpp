@@ -128,13 +128,13 @@ TEST_F(DemoFirmTest, MonthFilesHoldPlausibleWorkingDays)
                 if (!working)
                     continue;
                 ++recorded;
-                const MonthFile::DayRecord& r = *content.record;
+                const MonthFile::DayRecordText& r = *content.record;
                 EXPECT_EQ(r.writeDate, MonthFile::DateText(date));
                 EXPECT_EQ(r.comeMinute.toInt() % 5, 0);
                 EXPECT_EQ(r.goMinute.toInt() % 5, 0);
-                DayRecord values { DayTimes::FromFields(r.comeHour, r.comeMinute, r.goHour, r.goMinute), {} };
+                DayWork values { DayTimes::FromFields(r.comeHour, r.comeMinute, r.goHour, r.goMinute), {} };
                 QSet<QString> activities;
-                for (const MonthFile::ActivityEntry& entry : content.entries) {
+                for (const MonthFile::ActivityEntryText& entry : content.entries) {
                     values.entries.append({ entry.activity, entry.minutes() });
                     activities.insert(entry.activity);
                 }

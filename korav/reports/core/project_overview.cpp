@@ -309,7 +309,7 @@ QList<ActivityBooking> CollectedBookings(
     MonthList pelin(year, month, personnelNumber);
     if (pelin.load(folder) == MonthList::LoadResult::Loaded) {
         for (int day = 1; day <= DaysInMonth(year, month); ++day) {
-            for (const MonthFile::ActivityEntry& entry : pelin.readDay(day).entries)
+            for (const MonthFile::ActivityEntryText& entry : pelin.readDay(day).entries)
                 bookings.append({ entry.activity, entry.minutes() });
         }
         return bookings;
