@@ -33,7 +33,7 @@ run_one() {
   mkdir -p "$findings" "$SCRATCH/$name/neu" "$SCRATCH/$name/tmp"
   # New inputs go to the scratch folder, so the seed files stay as they are.
   if TMPDIR="$SCRATCH/$name/tmp" UBSAN_OPTIONS=print_stacktrace=1 \
-    "build-fuzz/fuzz/$name" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+    "build-fuzz/fuzz/$name" -max_total_time="$SECONDS_EACH" -timeout=25 -rss_limit_mb=2048 \
     -artifact_prefix="$findings/" -print_final_stats=1 "$SCRATCH/$name/neu" "$1" \
     >"$findings/log.txt" 2>&1; then
     echo "== $name: $(grep -E '^stat::number_of_executed_units' "$findings/log.txt" | sed 's/.*: *//') inputs, no findings"
