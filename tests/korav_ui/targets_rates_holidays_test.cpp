@@ -96,7 +96,7 @@ TEST_F(SettingsDialogs, TargetTimesRefuseAMissingEmployeeList)
 
 TEST_F(SettingsDialogs, RatesThroughTheirControls)
 {
-    onModal = [this](QDialog& dialog) {
+    onModal = [](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), u"  Stundensätze 2024"_s);
         auto* grid = in<QTableWidget>(dialog, u"StdSatzSGrid"_s);
         ASSERT_EQ(grid->rowCount(), 3);
@@ -119,7 +119,7 @@ TEST_F(SettingsDialogs, HolidaysThroughTheirControls)
 {
     tmp.write(u"daten/zconfig.kvd"_s, kBom + "feiertag=010000\r\n");
     QSignalSpy saved(form.get(), &TMainForm::baseDataSaved);
-    onModal = [this](QDialog& dialog) {
+    onModal = [](QDialog& dialog) {
         auto& holidays = dynamic_cast<TFeiertagForm&>(dialog);
         holidays.FormShow();
         EXPECT_TRUE(in<QRadioButton>(dialog, u"RBtnD"_s)->isChecked());
