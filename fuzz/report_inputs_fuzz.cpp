@@ -103,12 +103,11 @@ void CompleteMonth(const QString& path)
     }
     KoravMonthFile::StoreMonth(lines, kYear, kMonth, kNumber, kStartDate, totals.record);
     const KoravMonthFile::MonthRecord again = KoravMonthFile::ReadMonth(lines, kYear, kMonth, kNumber);
-    // A month without entries loses its first entry line only; a second
-    // line of the same key then reads as the month's entries. An entry whose
-    // activity key holds "=" is stored under the part behind it.
+    // An entry whose activity key holds "=" is stored under the part behind
+    // it; only a damaged file holds such a key.
     const auto keyWithEquals = [](const QString& entry) { return entry.count(u'=') > 1; };
     const QStringList& entries = totals.entries();
-    if (entries.isEmpty() || std::any_of(entries.begin(), entries.end(), keyWithEquals))
+    if (std::any_of(entries.begin(), entries.end(), keyWithEquals))
         return;
     const qsizetype stored = qMin(totals.record.entries.size(), qsizetype(KoravMonthFile::kMaxStoredEntries));
     Fuzz::Require(

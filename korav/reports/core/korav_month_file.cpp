@@ -145,8 +145,9 @@ void StoreMonth(StringList& fileLines, int year, int month, const QString& perso
         SetRecord(fileLines, entryKey, EntryLineValue(record.entries));
         return;
     }
-    const qsizetype i = fileLines.indexOfKey(entryKey);
-    if (i >= 0)
+    // Every line of the key goes, or an older line would come back as the
+    // month's entries.
+    for (qsizetype i = fileLines.indexOfKey(entryKey); i >= 0; i = fileLines.indexOfKey(entryKey))
         fileLines.removeAt(i);
 }
 
