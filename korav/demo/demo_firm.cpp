@@ -230,7 +230,7 @@ bool DemoFirmWriter::buildAndProvide()
     if (!build.run(stale))
         return false;
     const PelinProvision provision(store_, connection_);
-    return provision.provideBaseData(stale, clock_.now()).has_value()
+    return provision.provideBaseData(stale, clock_.now()).complete()
         && FileStore::Exists(connection_.fields().programFolder + u'/' + KoravFile::PelinProgram());
 }
 
