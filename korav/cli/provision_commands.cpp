@@ -60,6 +60,11 @@ int RunProvideCommand(const AdminSession& session)
     }
     const PelinProvision provision(session.store(), connection, SleepMilliseconds);
     const PelinProvision::Result result = provision.provideBaseData(stale, session.clock().now());
+    // PELIN away from the LAN reads the base data from the FTP folder; a
+    // script's log should tell that they arrived there too.
+    if (result.complete() && connection.fields().ftpActive)
+        session.messenger().show(
+            u"PELIN-Basisdaten wurden in den FTP-Ordner %1 hochgeladen"_s.arg(connection.fields().ftpFolder));
     // Providing the program may fail after the base data went out: the
     // status line is shown and the command still fails.
     if (result.statusText)

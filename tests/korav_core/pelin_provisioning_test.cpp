@@ -382,13 +382,18 @@ TEST_F(CollectionFixture, EmptyTimeFolder)
 TEST_F(CollectionFixture, FailedCopyIsTriedAgainNextTime)
 {
     put(u"az202305P1.kvd"_s, "mai", t0);
+    put(u"az202304P1.kvd"_s, "april", t0);
     QDir().mkpath(f.path(u"auswtg/202305/az202305P1.kvd"_s));
-    EXPECT_EQ(collect().updated, 0);
+    const TimeFileCollection::Result failing = collect();
+    EXPECT_EQ(failing.updated, 1);
+    EXPECT_EQ(failing.failed, QStringList { u"az202305P1.kvd"_s });
     EXPECT_EQ(f.messenger.messages,
         QStringList { u"Datei az202305P1.kvd konnte nicht aktualisiert werden! (Kopierfehler)  "_s });
-    EXPECT_EQ(f.read(u"landatum.kv2"_s), Bom());
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202304P1.kvd=2023_05_20_10_00_01"_s }));
     QDir(f.path(u"auswtg/202305/az202305P1.kvd"_s)).removeRecursively();
-    EXPECT_EQ(collect().updated, 1);
+    const TimeFileCollection::Result again = collect();
+    EXPECT_EQ(again.updated, 1);
+    EXPECT_TRUE(again.failed.isEmpty());
     EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai");
 }
 
