@@ -108,6 +108,7 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
         const auto old = previous.constFind(key);
         const bool changed = old == previous.constEnd() || StringList::ValueOf(file.line) > *old;
         if (changed && copy && !CollectTimeFile(file.name)) {
+            result.failed.append(file.name);
             if (old != previous.constEnd())
                 stamps.append(file.name + u'=' + *old);
             continue;
@@ -118,11 +119,13 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
     }
     if (!copy)
         return result;
-    store_.save(KoravFile::kCollectionStamps, stamps);
+    if (!store_.save(KoravFile::kCollectionStamps, stamps))
+        result.failed.append(QString::fromUtf16(KoravFile::kCollectionStamps));
     result.statusText = StatusText(result.found, result.updated, now);
     result.collectionText = PelinBaseFiles::CollectionText(now);
-    if (result.collectionText != KoravState::CollectionText(store_))
-        KoravState::SaveCollectionText(store_, result.collectionText);
+    if (result.collectionText != KoravState::CollectionText(store_)
+        && !KoravState::SaveCollectionText(store_, result.collectionText))
+        result.failed.append(QString::fromUtf16(KoravFile::kKoravState));
     return result;
 }
 

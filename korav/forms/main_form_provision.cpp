@@ -104,10 +104,10 @@ void TMainForm::KoravUploadBtnClick()
     setButtonLook(MainCommand::KoravUpload, false);
     EinstellungenLaden();
     const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
-    const std::optional<QString> status = provision.provideBaseData(stale_, environment_.clock.now());
+    const PelinProvision::Result result = provision.provideBaseData(stale_, environment_.clock.now());
     CheckPelinProgramCurrent();
-    if (status)
-        ShowDone(errLabel_, *status);
+    if (result.statusText)
+        ShowDone(errLabel_, *result.statusText);
 }
 
 void TMainForm::PelinExeUploadBtnClick()
@@ -115,10 +115,10 @@ void TMainForm::PelinExeUploadBtnClick()
     errLabel_->clear();
     EinstellungenLaden();
     const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
-    const std::optional<QString> status = provision.provideProgram(stale_, environment_.clock.now());
+    const PelinProvision::Result result = provision.provideProgram(stale_, environment_.clock.now());
     CheckPelinProgramCurrent();
-    if (status)
-        ShowDone(errLabel_, *status);
+    if (result.statusText)
+        ShowDone(errLabel_, *result.statusText);
 }
 
 void TMainForm::StartPelinBtnClick()

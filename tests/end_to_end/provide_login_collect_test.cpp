@@ -88,7 +88,7 @@ protected:
         stale.check(store.folder(), connection.fields().programFolder);
         ASSERT_TRUE((PelinBaseBuild { store, koravCodec, clock, kToday, connection }.run(stale)));
         const PelinProvision provision(store, connection);
-        ASSERT_TRUE(provision.provideBaseData(stale, kNow));
+        ASSERT_TRUE(provision.provideBaseData(stale, kNow).complete());
         ASSERT_TRUE(koravMessenger.all.isEmpty()) << koravMessenger.all.join(u'|').toStdString();
     }
 
@@ -110,7 +110,8 @@ protected:
     {
         if (connection.fields().ftpActive) {
             EXPECT_TRUE(
-                FetchFtpTimeFiles(connection.ftpSettings(), connection.fields().timeFolder, koravMessenger));
+                FetchFtpTimeFiles(connection.ftpSettings(), connection.fields().timeFolder, koravMessenger)
+                    .isEmpty());
         }
         return TimeFileCollection(store, connection.fields().timeFolder).CollectTimeFiles(true, kNow);
     }

@@ -51,7 +51,7 @@ public:
         connection.load();
         stale.check(store.folder(), connection.fields().programFolder);
         ASSERT_TRUE(build());
-        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow));
+        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow).statusText);
     }
 
     bool build() { return PelinBaseBuild { store, koravCodec, clock, kToday, connection }.run(stale); }

@@ -131,7 +131,7 @@ protected:
     void buildAndProvide()
     {
         build();
-        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow));
+        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow).complete());
         ASSERT_TRUE(koravMessenger.all.isEmpty()) << koravMessenger.all.join(u'|').toStdString();
     }
 
