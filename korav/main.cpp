@@ -2,6 +2,7 @@
 #include "common/single_instance.h"
 #include "common/ui/dialog_messenger.h"
 #include "common/ui/german_translations.h"
+#include "common/ui/program_icons.h"
 #include "common/ui/visual_style.h"
 #include "korav/cli/korav_command.h"
 #include "korav/core/base_data_store.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString title = QString::fromUtf16(kApplicationTitle);
     QApplication::setApplicationName(title);
+    QApplication::setWindowIcon(KoravIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     LoadGermanTranslations(app);
     DialogMessenger messenger(title);

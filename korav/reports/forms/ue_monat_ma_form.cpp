@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/program_icons.h"
 #include "korav/reports/core/korav_month_file.h"
 
 #include <QApplication>
@@ -72,6 +73,7 @@ void TUeMonatMaForm::buildControls()
     progressBar1_->setValue(0);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "common/ui/program_icons.h"
 #include "korav/reports/core/project_overview_start.h"
 
 #include <QApplication>
@@ -84,6 +85,7 @@ void TUeMonatProForm::buildControls()
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
     progressBar2_ = Named(new QProgressBar, u"ProgressBar2"_s);
     progressBar1_ = Named(new QProgressBar, u"ProgressBar1"_s);
