@@ -4,6 +4,7 @@
 #include "common/ui/german_translations.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/visual_style.h"
+#include "common/ui/window_geometry.h"
 #include "korav/cli/korav_command.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_settings.h"
@@ -61,6 +62,9 @@ int main(int argc, char** argv)
     KoravEnvironment environment { messenger, settings, store, clock, help,
         QCoreApplication::applicationDirPath() };
     TMainForm mainForm(environment, style);
+    RestoreWindowGeometry(&mainForm, title);
+    QObject::connect(&mainForm, &TMainForm::programEnd, &app,
+        [&mainForm, title] { SaveWindowGeometry(&mainForm, title); });
     QObject::connect(&mainForm, &TMainForm::programEnd, &app, &QApplication::quit, Qt::QueuedConnection);
     mainForm.show();
     return QApplication::exec();
