@@ -2,7 +2,9 @@
 #include "common/single_instance.h"
 #include "common/ui/dialog_messenger.h"
 #include "common/ui/german_translations.h"
+#include "common/ui/program_icons.h"
 #include "common/ui/visual_style.h"
+#include "common/ui/window_geometry.h"
 #include "korav/cli/korav_command.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_settings.h"
@@ -38,6 +40,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString title = QString::fromUtf16(kApplicationTitle);
     QApplication::setApplicationName(title);
+    QApplication::setWindowIcon(KoravIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     LoadGermanTranslations(app);
     DialogMessenger messenger(title);
@@ -59,6 +62,9 @@ int main(int argc, char** argv)
     KoravEnvironment environment { messenger, settings, store, clock, help,
         QCoreApplication::applicationDirPath() };
     TMainForm mainForm(environment, style);
+    RestoreWindowGeometry(&mainForm, title);
+    QObject::connect(&mainForm, &TMainForm::programEnd, &app,
+        [&mainForm, title] { SaveWindowGeometry(&mainForm, title); });
     QObject::connect(&mainForm, &TMainForm::programEnd, &app, &QApplication::quit, Qt::QueuedConnection);
     mainForm.show();
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include "common/single_instance.h"
 #include "common/ui/dialog_messenger.h"
 #include "common/ui/german_translations.h"
+#include "common/ui/program_icons.h"
 #include "common/ui/visual_style.h"
 #include "pelin/core/style_setting.h"
 #include "pelin/forms/main_form.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"PELIN"_s);
+    QApplication::setWindowIcon(PelinIcon());
     LoadGermanTranslations(app);
     DialogMessenger messenger(u"PELIN"_s);
 

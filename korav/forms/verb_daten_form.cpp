@@ -221,6 +221,7 @@ void TVerbDatenForm::showFields(const ConnectionFields& f)
     ldapDn1Edit_->setText(f.ldapDn1);
     ldapDn2Edit_->setText(f.ldapDn2);
     ldapAktivierenCBox_->setChecked(f.ldapActive);
+    LdapFelderSchalten(f.ldapActive);
 }
 
 // Called by the main window before the dialog is shown modally.
@@ -236,6 +237,7 @@ void TVerbDatenForm::FormShow()
     ldapKennwortEdit_->clear();
     vorhFtpOrdnerLBox_->clear();
     clearFlags();
+    closingBySave_ = false;
     saveBtn_->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #include "common/messenger.h"
 #include "common/time_format.h"
 #include "common/ui/about_form.h"
+#include "common/ui/program_icons.h"
 #include "common/wait.h"
 #include "pelin/core/calendar_navigation.h"
 #include "pelin/core/login_session.h"
@@ -154,7 +155,7 @@ QWidget* TMainForm::buildLoginPanel()
     landLabel_->setObjectName(u"LandLabel"_s);
     hilfeImage_ = new QLabel(panel);
     hilfeImage_->setObjectName(u"HilfeImage"_s);
-    hilfeImage_->setPixmap(style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(24, 24));
+    hilfeImage_->setPixmap(HelpIcon().pixmap(24, 24));
     hilfeImage_->setCursor(Qt::PointingHandCursor);
     hilfeImage_->installEventFilter(this);
 

@@ -6,7 +6,9 @@
 #include "korav/forms/zeit_ueber_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -84,6 +86,40 @@ TEST_F(SettingsDialogs, TargetTimesThroughTheirControls)
     EXPECT_TRUE(records.startsWith(QByteArray(kBom + "mszPA=10745" + "00000000000" + "01202416415")));
     EXPECT_TRUE(records.contains("\r\nmszPB=10745"));
     EXPECT_EQ(saved.count(), 1);
+}
+
+// Delete, pasting a spreadsheet range and Tab write only the month cells.
+TEST_F(SettingsDialogs, TargetGridTakesSpreadsheetKeys)
+{
+    onModal = [](QDialog& dialog) {
+        auto* grid = in<QTableWidget>(dialog, u"ZeitSollSGrid"_s);
+        grid->setFocus();
+        grid->setCurrentCell(0, 12);
+        QApplication::clipboard()->setText(u"151\t152\t153\r\n161\t162\r\n"_s);
+        QTest::keySequence(grid, QKeySequence::Paste);
+        EXPECT_EQ(grid->item(0, 12)->text(), u"151"_s);
+        EXPECT_EQ(grid->item(0, 13)->text(), u"152"_s);
+        EXPECT_EQ(grid->item(1, 12)->text(), u"161"_s);
+        EXPECT_EQ(grid->item(1, 13)->text(), u"162"_s);
+
+        grid->setCurrentCell(1, 1);
+        grid->setRangeSelected(QTableWidgetSelectionRange(0, 1, 1, 12), true);
+        QTest::keyClick(grid, Qt::Key_Delete);
+        EXPECT_EQ(grid->item(0, 12)->text(), QString());
+        EXPECT_EQ(grid->item(1, 12)->text(), QString());
+        EXPECT_EQ(grid->item(1, 13)->text(), u"162"_s);
+        EXPECT_EQ(grid->item(0, 1)->text(), u"Anna"_s) << "names stay";
+
+        grid->setCurrentCell(0, 13);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_EQ(grid->currentColumn(), 2);
+        EXPECT_EQ(grid->currentRow(), 1);
+        QTest::keyClick(grid, Qt::Key_Backtab);
+        EXPECT_EQ(grid->currentColumn(), 13);
+        EXPECT_EQ(grid->currentRow(), 0);
+    };
+    button(u"ChgMonSollZBtn")->click();
+    EXPECT_EQ(modals, QStringList { u"ZeitSollForm"_s });
 }
 
 TEST_F(SettingsDialogs, TargetTimesRefuseAMissingEmployeeList)

@@ -89,6 +89,36 @@ TEST_F(VerbDaten, NeinRestoresEveryField)
     EXPECT_FALSE(box(u"LdapAktivierenCBox"_s)->isChecked());
 }
 
+TEST_F(VerbDaten, NeinAfterUntickingTheDirectoryTicksItAgainWithItsFieldsOpen)
+{
+    tmp.write(u"daten/zconfig.kvd"_s,
+        config() + "ldapserver=ldap.firma.de\r\nldapport=389\r\nldap_cbox_aktiviert=1\r\n");
+    dialog().FormShow();
+    ASSERT_TRUE(field(u"LdapServerEdit"_s)->isEnabled());
+    box(u"LdapAktivierenCBox"_s)->setChecked(false);
+    dialog().LdapAktivierenCBoxClick();
+    messenger.answerNext(kAnswerNo);
+    dialog().SaveBtnClick();
+    EXPECT_TRUE(box(u"LdapAktivierenCBox"_s)->isChecked());
+    EXPECT_TRUE(field(u"LdapServerEdit"_s)->isEnabled());
+    EXPECT_TRUE(dialog().findChild<QToolButton*>(u"LdapPruefenSBtn"_s)->isEnabled());
+}
+
+TEST_F(VerbDaten, UnsavedFtpChangesAreWarnedOfAlsoAfterASave)
+{
+    for (const QString& password : { u"eins"_s, u"zwei"_s }) {
+        dialog().FormShow();
+        field(u"FtpPasswortEdit"_s)->setText(password);
+        messenger.answerNext(kAnswerYes);
+        dialog().SaveBtnClick();
+        dialog().FormShow();
+        field(u"FtpServerEdit"_s)->setText(u"ftp.firma.de"_s);
+        messenger.messages.clear();
+        dialog().close();
+        EXPECT_EQ(messenger.messages, QStringList { u"Änderungen werden nicht gespeichert !  "_s });
+    }
+}
+
 TEST_F(VerbDaten, OnlyTheTestLogInIsNoChange)
 {
     field(u"LdapAnmeldeNameEdit"_s)->setText(u"erika"_s);

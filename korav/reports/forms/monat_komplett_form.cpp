@@ -1,6 +1,7 @@
 #include "korav/reports/forms/monat_komplett_form.h"
 
 #include "common/messenger.h"
+#include "common/ui/program_icons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -121,6 +122,7 @@ void TMonatKomplettForm::buildControls()
     closeBtn_ = Named(new QPushButton(u"Schließen"_s, this), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* choice = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "korav/reports/forms/pruefen_form.h"
 
+#include "common/ui/program_icons.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
 
@@ -59,6 +60,7 @@ void TPruefenForm::buildControls()
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;

@@ -2,6 +2,8 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/program_icons.h"
+#include "common/ui/progress_display.h"
 #include "korav/reports/core/korav_month_file.h"
 
 #include <QApplication>
@@ -69,9 +71,11 @@ void TUeMonatMaForm::buildControls()
     progressBar2_->setTextVisible(false);
     progressBar1_ = Named(new QProgressBar(this), u"ProgressBar1"_s);
     progressBar1_->setTextVisible(false);
-    progressBar1_->setValue(0);
+    ShowProgressIdle(progressBar1_);
+    ShowProgressIdle(progressBar2_);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;
@@ -192,13 +196,13 @@ void TUeMonatMaForm::AnzeigenBtnClick()
     const EmployeeOverviewReport report = RunEmployeeOverview(
         { dataRoot_(), directory_, clock_, startDate_, codec_, messenger_, BarProgress(*progressBar2_) },
         request);
+    ShowProgressIdle(progressBar2_);
     QApplication::restoreOverrideCursor();
     if (report.outcome == EmployeeOverviewReport::Outcome::DateChanged)
         return;
     exportBuffer_ = report.exportLines;
     if (report.outcome == EmployeeOverviewReport::Outcome::Built)
         ueMonatREdit_->setPlainText(report.lines.join(u'\n'));
-    progressBar2_->setValue(0);
     ueMonatREdit_->verticalScrollBar()->setValue(0);
     setOutputEnabled(!ueMonatREdit_->toPlainText().isEmpty());
 }
