@@ -7,12 +7,16 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_settings.h"
 #include "korav/core/korav_start.h"
+#include "korav/core/korav_version.h"
 #include "korav/forms/help_window.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/main_form.h"
 
 #include <QApplication>
 #include <QStandardPaths>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +37,11 @@ VisualStyle StartStyle(const KoravSettings& settings, Messenger& messenger)
 
 int main(int argc, char** argv)
 {
+    // Answered before the toolkit starts, so it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("KORAV %s\n", kKoravVersionNumber);
+        return 0;
+    }
     if (IsKoravCommandLine(argc, argv))
         return RunKoravCommandLine(argc, argv);
     QApplication app(argc, argv);

@@ -4,6 +4,7 @@
 #include "common/ui/dialog_messenger.h"
 #include "common/ui/german_translations.h"
 #include "common/ui/visual_style.h"
+#include "pelin/core/pelin_version.h"
 #include "pelin/core/style_setting.h"
 #include "pelin/forms/main_form.h"
 
@@ -11,10 +12,18 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cstdio>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv)
 {
+    // Answered before the toolkit starts, so it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("PELIN %s\n", kPelinFileVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"PELIN"_s);
     LoadGermanTranslations(app);
