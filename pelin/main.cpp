@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -49,5 +50,10 @@ int main(int argc, char** argv)
     TMainForm mainForm(environment, style);
     QObject::connect(&mainForm, &TMainForm::programEnd, &app, &QApplication::quit, Qt::QueuedConnection);
     mainForm.show();
+    // ZE_SCREENSHOT=FILE saves the shown main window as a picture and ends;
+    // scripts/screenshots.sh makes the README's pictures with it.
+    if (const QString picture = qEnvironmentVariable("ZE_SCREENSHOT"); !picture.isEmpty())
+        QTimer::singleShot(1500, &mainForm,
+            [&mainForm, picture] { QApplication::exit(mainForm.grab().save(picture) ? 0 : 1); });
     return QApplication::exec();
 }
