@@ -9,12 +9,17 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_settings.h"
 #include "korav/core/korav_start.h"
+#include "korav/core/korav_version.h"
 #include "korav/forms/help_window.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/main_form.h"
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +40,11 @@ VisualStyle StartStyle(const KoravSettings& settings, Messenger& messenger)
 
 int main(int argc, char** argv)
 {
+    // Answered before the toolkit starts, so it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("KORAV %s\n", kKoravVersionNumber);
+        return 0;
+    }
     if (IsKoravCommandLine(argc, argv))
         return RunKoravCommandLine(argc, argv);
     QApplication app(argc, argv);
@@ -67,5 +77,10 @@ int main(int argc, char** argv)
         [&mainForm, title] { SaveWindowGeometry(&mainForm, title); });
     QObject::connect(&mainForm, &TMainForm::programEnd, &app, &QApplication::quit, Qt::QueuedConnection);
     mainForm.show();
+    // ZE_SCREENSHOT=FILE saves the shown main window as a picture and ends;
+    // scripts/screenshots.sh makes the README's pictures with it.
+    if (const QString picture = qEnvironmentVariable("ZE_SCREENSHOT"); !picture.isEmpty())
+        QTimer::singleShot(1500, &mainForm,
+            [&mainForm, picture] { QApplication::exit(mainForm.grab().save(picture) ? 0 : 1); });
     return QApplication::exec();
 }

@@ -5,17 +5,27 @@
 #include "common/ui/german_translations.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/visual_style.h"
+#include "pelin/core/pelin_version.h"
 #include "pelin/core/style_setting.h"
 #include "pelin/forms/main_form.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char** argv)
 {
+    // Answered before the toolkit starts, so it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("PELIN %s\n", kPelinFileVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"PELIN"_s);
     QApplication::setWindowIcon(PelinIcon());
@@ -42,5 +52,10 @@ int main(int argc, char** argv)
     TMainForm mainForm(environment, style);
     QObject::connect(&mainForm, &TMainForm::programEnd, &app, &QApplication::quit, Qt::QueuedConnection);
     mainForm.show();
+    // ZE_SCREENSHOT=FILE saves the shown main window as a picture and ends;
+    // scripts/screenshots.sh makes the README's pictures with it.
+    if (const QString picture = qEnvironmentVariable("ZE_SCREENSHOT"); !picture.isEmpty())
+        QTimer::singleShot(1500, &mainForm,
+            [&mainForm, picture] { QApplication::exit(mainForm.grab().save(picture) ? 0 : 1); });
     return QApplication::exec();
 }
