@@ -71,7 +71,8 @@ TBemerkForm::TBemerkForm(QWidget* parent)
 void TBemerkForm::FormShow(const QString& current)
 {
     bemerkungEdit_->setText(current);
-    bemerkungEdit_->setCursorPosition(0);
+    // The caret waits behind the text, where a remark is usually added to.
+    bemerkungEdit_->end(false);
     bemerkungEdit_->setFocus();
 }
 

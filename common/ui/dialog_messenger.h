@@ -14,6 +14,7 @@ public:
 
     int show(const QString& text) override;
     int ask(const QString& text) override;
+    int askDefaultNo(const QString& text) override;
     void systemMessage(const QString& text) override;
 
     TZeigeBotschaftForm& form() { return *form_; }

@@ -433,6 +433,9 @@ void DaySheet::ResetTagBtnClick()
 {
     MonthList& month = displayedMonth();
     const int day = dates_.displayedDay.day();
+    if (!entries_.isEmpty()
+        && messenger_.askDefaultNo(u"Tag mit allen Tätigkeiten löschen?"_s) != kAnswerYes)
+        return;
     if (month.dayValue(day).isEmpty())
         messenger_.show(u"Es sind keine Tagesdaten vorhanden"_s);
     month.deleteDay(day);

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -326,6 +327,8 @@ void DaySheetPanel::ZeitFieldClick()
         : ComeGoTexts { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute };
     sheet_.TimesPicked(picked.comeHour, picked.comeMinute, picked.goHour, picked.goMinute);
     refresh();
+    if (saved)
+        projektNrEdit_->setFocus();
 }
 
 void DaySheetPanel::BemerkungLabel1Click()
@@ -350,8 +353,10 @@ void DaySheetPanel::ProjektNrEditClick()
     anzeigeListView_->clearSelection();
     projekteForm_->prepare(
         ChooserActivities(filterAktivCBox_->isChecked(), state_.filteredActivities, state_.activityList));
-    if (projekteForm_->exec() == QDialog::Accepted)
+    if (projekteForm_->exec() == QDialog::Accepted) {
         sheet_.ActivityChosen(projekteForm_->choice().number, projekteForm_->choice().description);
+        stdEdit_->setFocus();
+    }
     refresh();
 }
 
@@ -379,8 +384,35 @@ void DaySheetPanel::TaetigFilterBtnClick()
     TakeFilterDialogResult(state_, filterEditor_, filterForm_->closeResult(), messenger_);
 }
 
+// The read-only fields open their picker on Enter or Space; Return on a
+// complete entry line enters it, as the button does.
+bool DaySheetPanel::keyOnField(QObject* watched, const QKeyEvent& key)
+{
+    const int code = key.key();
+    const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
+    if (!enter && code != Qt::Key_Space)
+        return false;
+    const bool entryField = watched == projektNrEdit_ || watched == stdEdit_ || watched == minEdit_;
+    if (enter && entryField && loggedIn_ && sheet_.enterEnabled()) {
+        act([this] { sheet_.EinfgEintragBtnClick(); });
+        projektNrEdit_->setFocus();
+        return true;
+    }
+    if (timeFields_.contains(qobject_cast<QLineEdit*>(watched)))
+        ZeitFieldClick();
+    else if (watched == projektNrEdit_)
+        ProjektNrEditClick();
+    else if (watched == stdEdit_ || watched == minEdit_)
+        TagProjZeitClick();
+    else
+        return false;
+    return true;
+}
+
 bool DaySheetPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && keyOnField(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() != QEvent::MouseButtonPress
         || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return QWidget::eventFilter(watched, event);
