@@ -14,9 +14,6 @@ public:
     virtual int show(const QString& text) = 0;
     // A yes/no question; returns kAnswerYes, kAnswerNo or kAnswerClosed.
     virtual int ask(const QString& text) = 0;
-    // A question whose safe answer is "Nein": the dialog starts on it.
-    // Messengers without a dialog answer as for ask().
-    virtual int askDefaultNo(const QString& text) { return ask(text); }
     // The plain system message box, used where the system bypasses its own
     // dialog (for example before any window exists).
     virtual void systemMessage(const QString& text) = 0;

@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
+#include "common/safe_question.h"
 
 #include <algorithm>
 
@@ -434,7 +435,7 @@ void DaySheet::ResetTagBtnClick()
     MonthList& month = displayedMonth();
     const int day = dates_.displayedDay.day();
     if (!entries_.isEmpty()
-        && messenger_.askDefaultNo(u"Tag mit allen Tätigkeiten löschen?"_s) != kAnswerYes)
+        && AskDefaultNo(messenger_, u"Tag mit allen Tätigkeiten löschen?"_s) != kAnswerYes)
         return;
     if (month.dayValue(day).isEmpty())
         messenger_.show(u"Es sind keine Tagesdaten vorhanden"_s);

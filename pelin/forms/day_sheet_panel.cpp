@@ -13,9 +13,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -292,6 +292,10 @@ void DaySheetPanel::refresh()
             new QTreeWidgetItem(QStringList { row.number, row.duration, row.description }));
     if (sheet_.selectedRow() >= 0)
         anzeigeListView_->setCurrentItem(anzeigeListView_->topLevelItem(int(sheet_.selectedRow())));
+    else
+        anzeigeListView_->scrollToBottom();
+    // The rows were refilled while the list's signals were blocked: draw them now.
+    anzeigeListView_->viewport()->update();
 
     const DaySheetValues& values = sheet_.values();
     const DayTexts& texts = values.dayTexts;
@@ -393,7 +397,9 @@ bool DaySheetPanel::keyOnField(QObject* watched, const QKeyEvent& key)
     if (!enter && code != Qt::Key_Space)
         return false;
     const bool entryField = watched == projektNrEdit_ || watched == stdEdit_ || watched == minEdit_;
-    if (enter && entryField && loggedIn_ && sheet_.enterEnabled()) {
+    const bool complete = sheet_.enterEnabled() && !sheet_.projectNumber.isEmpty()
+        && !sheet_.hoursField.isEmpty() && !sheet_.minutesField.isEmpty();
+    if (enter && entryField && loggedIn_ && complete) {
         act([this] { sheet_.EinfgEintragBtnClick(); });
         projektNrEdit_->setFocus();
         return true;

@@ -398,14 +398,12 @@ void TMainForm::LoginBtnClick()
         showLoggedIn();
         return;
     }
+    // A second try types the whole password again, never behind the first.
+    QLineEdit* password = config_->directoryLogin ? kennwortEdit_ : anmeldeNameEdit_;
     if (result.clearField)
         anmeldeNameEdit_->clear();
-    // A second try types the whole password again, never behind the first.
-    kennwortEdit_->clear();
-    if (result.focusField)
-        anmeldeNameEdit_->setFocus();
-    else
-        kennwortEdit_->setFocus();
+    password->clear();
+    (result.focusField ? anmeldeNameEdit_ : password)->setFocus();
 }
 
 void TMainForm::showLoggedIn()
