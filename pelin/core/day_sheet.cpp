@@ -434,7 +434,8 @@ void DaySheet::ResetTagBtnClick()
 {
     MonthList& month = displayedMonth();
     const int day = dates_.displayedDay.day();
-    if (!entries_.isEmpty()
+    // An entry taken out for changing still belongs to the day.
+    if ((!entries_.isEmpty() || changed_)
         && AskDefaultNo(messenger_, u"Tag mit allen Tätigkeiten löschen?"_s) != kAnswerYes)
         return;
     if (month.dayValue(day).isEmpty())
