@@ -1,5 +1,6 @@
 #include "common/clock.h"
 #include "common/single_instance.h"
+#include "common/start_checks.h"
 #include "common/ui/dialog_messenger.h"
 #include "common/ui/german_translations.h"
 #include "common/ui/program_icons.h"
@@ -19,7 +20,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -36,17 +36,34 @@ VisualStyle StartStyle(const KoravSettings& settings, Messenger& messenger)
     return name ? VisualStyleFromName(*name, greyName).value_or(VisualStyle::System) : VisualStyle::System;
 }
 
+bool AsksForVersion(int argc, char** argv)
+{
+    return argc == 2 && QString::fromLocal8Bit(argv[1]) == u"--version";
+}
+
+// The window needs a display, and says so in German where there is none.
+bool DisplayMissing()
+{
+    if (StartChecks::DisplayAvailable())
+        return false;
+    std::fputs((StartChecks::NoDisplayText(u"KORAV"_s) + u'\n').toLocal8Bit().constData(), stderr);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // Answered before the toolkit starts, so it works without a display.
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("KORAV %s\n", kKoravVersionNumber);
+    // Answered before the toolkit starts, so that none of these needs a display.
+    if (AsksForVersion(argc, argv)) {
+        std::fputs((u"KORAV "_s + QString::fromLatin1(kKoravVersionNumber) + u'\n').toLocal8Bit().constData(),
+            stdout);
         return 0;
     }
     if (IsKoravCommandLine(argc, argv))
         return RunKoravCommandLine(argc, argv);
+    if (DisplayMissing())
+        return 1;
     QApplication app(argc, argv);
     const QString title = QString::fromUtf16(kApplicationTitle);
     QApplication::setApplicationName(title);
@@ -57,7 +74,8 @@ int main(int argc, char** argv)
 
     SingleInstance instance(title, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     if (!instance.tryAcquire()) {
-        messenger.systemMessage(u" KORAV läuft bereits  "_s);
+        if (!instance.callRunning())
+            messenger.systemMessage(u" KORAV läuft bereits  "_s);
         return 0;
     }
 
@@ -76,6 +94,8 @@ int main(int argc, char** argv)
     QObject::connect(&mainForm, &TMainForm::programEnd, &app,
         [&mainForm, title] { SaveWindowGeometry(&mainForm, title); });
     QObject::connect(&mainForm, &TMainForm::programEnd, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(
+        &instance, &SingleInstance::startedAgain, &mainForm, [&mainForm] { BringToFront(mainForm); });
     mainForm.show();
     // ZE_SCREENSHOT=FILE saves the shown main window as a picture and ends;
     // scripts/screenshots.sh makes the README's pictures with it.

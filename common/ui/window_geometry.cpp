@@ -25,3 +25,12 @@ void SaveWindowGeometry(const QWidget* window, const QString& program)
 {
     GeometryFile(program).setValue(window->objectName(), window->saveGeometry());
 }
+
+void BringToFront(QWidget& window)
+{
+    if (window.isMinimized())
+        window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}

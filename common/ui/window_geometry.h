@@ -9,3 +9,5 @@ class QWidget;
 // A stored place that no longer fits any screen is moved back onto one.
 void RestoreWindowGeometry(QWidget* window, const QString& program);
 void SaveWindowGeometry(const QWidget* window, const QString& program);
+// A second start of the program calls the running window to the front.
+void BringToFront(QWidget& window);

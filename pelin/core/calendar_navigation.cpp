@@ -81,6 +81,18 @@ QDate NextMonth(QDate shown, const PelinDates& dates, Messenger& messenger)
     return FirstOfNextMonth(shown);
 }
 
+QDate StepWeek(QDate shown, int weeks, const PelinDates& dates, Messenger& messenger)
+{
+    const QDate target = shown.addDays(7 * weeks);
+    if (target.month() == shown.month())
+        return target;
+    if (weeks < 0 && !ShowsCurrentMonth(shown, dates))
+        return Refuse(shown, OnlyPreviousMonth(), messenger);
+    if (weeks > 0 && !ShowsPreviousMonth(shown, dates))
+        return Refuse(shown, NoLaterMonths(), messenger);
+    return target;
+}
+
 } // namespace CalendarNavigation
 
 DateTexts DateTexts::Of(QDate date)

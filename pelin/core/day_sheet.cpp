@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
+#include "common/safe_question.h"
 
 #include <algorithm>
 
@@ -433,6 +434,10 @@ void DaySheet::ResetTagBtnClick()
 {
     MonthList& month = displayedMonth();
     const int day = dates_.displayedDay.day();
+    // An entry taken out for changing still belongs to the day.
+    if ((!entries_.isEmpty() || changed_)
+        && AskDefaultNo(messenger_, u"Tag mit allen Tätigkeiten löschen?"_s) != kAnswerYes)
+        return;
     if (month.dayValue(day).isEmpty())
         messenger_.show(u"Es sind keine Tagesdaten vorhanden"_s);
     month.deleteDay(day);

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -291,6 +292,10 @@ void DaySheetPanel::refresh()
             new QTreeWidgetItem(QStringList { row.number, row.duration, row.description }));
     if (sheet_.selectedRow() >= 0)
         anzeigeListView_->setCurrentItem(anzeigeListView_->topLevelItem(int(sheet_.selectedRow())));
+    else
+        anzeigeListView_->scrollToBottom();
+    // The rows were refilled while the list's signals were blocked: draw them now.
+    anzeigeListView_->viewport()->update();
 
     const DaySheetValues& values = sheet_.values();
     const DayTexts& texts = values.dayTexts;
@@ -326,6 +331,8 @@ void DaySheetPanel::ZeitFieldClick()
         : ComeGoTexts { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute };
     sheet_.TimesPicked(picked.comeHour, picked.comeMinute, picked.goHour, picked.goMinute);
     refresh();
+    if (saved)
+        projektNrEdit_->setFocus();
 }
 
 void DaySheetPanel::BemerkungLabel1Click()
@@ -350,8 +357,10 @@ void DaySheetPanel::ProjektNrEditClick()
     anzeigeListView_->clearSelection();
     projekteForm_->prepare(
         ChooserActivities(filterAktivCBox_->isChecked(), state_.filteredActivities, state_.activityList));
-    if (projekteForm_->exec() == QDialog::Accepted)
+    if (projekteForm_->exec() == QDialog::Accepted) {
         sheet_.ActivityChosen(projekteForm_->choice().number, projekteForm_->choice().description);
+        stdEdit_->setFocus();
+    }
     refresh();
 }
 
@@ -379,8 +388,37 @@ void DaySheetPanel::TaetigFilterBtnClick()
     TakeFilterDialogResult(state_, filterEditor_, filterForm_->closeResult(), messenger_);
 }
 
+// The read-only fields open their picker on Enter or Space; Return on a
+// complete entry line enters it, as the button does.
+bool DaySheetPanel::keyOnField(QObject* watched, const QKeyEvent& key)
+{
+    const int code = key.key();
+    const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
+    if (!enter && code != Qt::Key_Space)
+        return false;
+    const bool entryField = watched == projektNrEdit_ || watched == stdEdit_ || watched == minEdit_;
+    const bool complete = sheet_.enterEnabled() && !sheet_.projectNumber.isEmpty()
+        && !sheet_.hoursField.isEmpty() && !sheet_.minutesField.isEmpty();
+    if (enter && entryField && loggedIn_ && complete) {
+        act([this] { sheet_.EinfgEintragBtnClick(); });
+        projektNrEdit_->setFocus();
+        return true;
+    }
+    if (timeFields_.contains(qobject_cast<QLineEdit*>(watched)))
+        ZeitFieldClick();
+    else if (watched == projektNrEdit_)
+        ProjektNrEditClick();
+    else if (watched == stdEdit_ || watched == minEdit_)
+        TagProjZeitClick();
+    else
+        return false;
+    return true;
+}
+
 bool DaySheetPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && keyOnField(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() != QEvent::MouseButtonPress
         || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return QWidget::eventFilter(watched, event);
