@@ -273,16 +273,17 @@ void DaySheetPanel::act(const std::function<void()>& action)
 
 void DaySheetPanel::refresh()
 {
-    const QStringList times = { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute };
+    const DaySheetFields& fields = sheet_.fields();
+    const QStringList times = { fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute };
     for (int i = 0; i < 4; ++i)
         timeFields_[i]->setText(times[i]);
-    bemerkungSText_->setText(sheet_.remark);
-    bemerkungLabel1_->setText(u" "_s + sheet_.remark);
-    projektNrEdit_->setText(sheet_.projectNumber);
+    bemerkungSText_->setText(fields.remark);
+    bemerkungLabel1_->setText(u" "_s + fields.remark);
+    projektNrEdit_->setText(fields.projectNumber);
     projektBeschreibungLabel_->setText(
-        sheet_.projectDescription.isEmpty() ? QString() : u" "_s + sheet_.projectDescription);
-    stdEdit_->setText(sheet_.hoursField);
-    minEdit_->setText(sheet_.minutesField);
+        fields.projectDescription.isEmpty() ? QString() : u" "_s + fields.projectDescription);
+    stdEdit_->setText(fields.hoursField);
+    minEdit_->setText(fields.minutesField);
 
     const QSignalBlocker blocker(anzeigeListView_);
     anzeigeListView_->clear();
@@ -315,15 +316,16 @@ void DaySheetPanel::ZeitFieldClick()
         return;
     for (QLineEdit* field : timeFields_)
         field->setStyleSheet(u"background-color: rgb(192,192,192);"_s);
+    const DaySheetFields& fields = sheet_.fields();
     zeitForm_->start(
-        { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute }, state_.freeMinutes);
+        { fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute }, state_.freeMinutes);
     zeitForm_->placeBelow(timeFields_.first());
     const bool saved = zeitForm_->exec() == QDialog::Accepted;
     for (QLineEdit* field : timeFields_)
         field->setStyleSheet({});
     const ComeGoTexts picked = saved
         ? zeitForm_->times()
-        : ComeGoTexts { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute };
+        : ComeGoTexts { fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute };
     sheet_.TimesPicked(picked.comeHour, picked.comeMinute, picked.goHour, picked.goMinute);
     refresh();
 }
@@ -337,7 +339,7 @@ void DaySheetPanel::BemerkungLabel1Click()
         return;
     }
     const QPoint below = bemerkungLabel1_->mapToGlobal(QPoint(0, bemerkungLabel1_->height()));
-    if (const auto remark = bemerkForm_->editRemark(sheet_.remark, below)) {
+    if (const auto remark = bemerkForm_->editRemark(sheet_.fields().remark, below)) {
         sheet_.RemarkTaken(*remark);
         refresh();
     }
@@ -361,10 +363,8 @@ void DaySheetPanel::TagProjZeitClick()
         return;
     stdForm_->start(state_.freeMinutes);
     stdForm_->placeBelow(stdEdit_);
-    if (stdForm_->exec() == QDialog::Accepted) {
-        sheet_.hoursField = stdForm_->hourText();
-        sheet_.minutesField = stdForm_->minuteText();
-    }
+    if (stdForm_->exec() == QDialog::Accepted)
+        sheet_.HoursPicked(stdForm_->hourText(), stdForm_->minuteText());
     refresh();
 }
 

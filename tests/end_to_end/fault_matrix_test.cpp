@@ -88,7 +88,7 @@ public:
         LoginState& state = pelin->state();
         state.currentMonth.storeDay(day, { {}, u"08"_s, u"00"_s, u"16"_s, u"30"_s, remark },
             { { u"20230315"_s, u"00800"_s, u"P100"_s } }, kToday);
-        state.dataChanged = true;
+        state.changes.dataChanged();
     }
 
     TimeFileCollection::Result collect()

@@ -143,7 +143,7 @@ TEST_P(EndToEnd, KoravProvidesPelinRecordsAndKoravCollectsTheSameBytes)
     EXPECT_EQ(state.activityList.lines(), (QStringList { u"P100=Messe"_s, u"Pause=Pause"_s }));
     state.currentMonth.storeDay(14, { {}, u"08"_s, u"00"_s, u"16"_s, u"30"_s, u"Messe"_s },
         { { u"20230315"_s, u"00800"_s, u"P100"_s } }, kToday);
-    state.dataChanged = true;
+    state.changes.dataChanged();
     pelinMessenger.answerNext(kAnswerYes);
     pelin->logout();
     EXPECT_TRUE(pelinMessenger.messages.isEmpty()) << pelinMessenger.messages.join(u'|').toStdString();
