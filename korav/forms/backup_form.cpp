@@ -1,5 +1,7 @@
 #include "korav/forms/backup_form.h"
 
+#include "common/ui/named_widgets.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -17,12 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename T> T* Named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString BrowseForFolder(QWidget* parent, const QString& title, const QString& startFolder)
 {

@@ -1,5 +1,7 @@
 #include "korav/reports/forms/pel_ue_monat_form.h"
 
+#include "common/ui/named_widgets.h"
+
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -15,12 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPlainTextEdit* ReportEdit(const QString& name)
 {
