@@ -42,11 +42,6 @@ const QDateTime kNow = ProvidedFirm::kNow;
 const QString kMonthFile = u"az2023034711.kvd"_s;
 const QString kPreviousMonthFile = u"az2023024711.kvd"_s;
 
-QByteArray Lines(const QStringList& lines)
-{
-    return ProvidedFirm::Lines(lines);
-}
-
 void SetTime(const QString& path, const QDateTime& time)
 {
     QFile file(path);

@@ -31,7 +31,7 @@ void SetTime(const QString& path, const QDateTime& time)
 
 QByteArray Lines(const QStringList& lines)
 {
-    return Bom() + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+    return kBom + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }
 
 // A data folder with three employees ready to be built, the exchange
@@ -384,7 +384,7 @@ TEST_F(CollectionFixture, FailedCopyIsTriedAgainNextTime)
     EXPECT_EQ(collect().updated, 0);
     EXPECT_EQ(f.messenger.messages,
         QStringList { u"Datei az202305P1.kvd konnte nicht aktualisiert werden! (Kopierfehler)  "_s });
-    EXPECT_EQ(f.read(u"landatum.kv2"_s), Bom());
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), kBom);
     QDir(f.path(u"auswtg/202305/az202305P1.kvd"_s)).removeRecursively();
     EXPECT_EQ(collect().updated, 1);
     EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai");
