@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/working_time.h"
 #include "common/month_list.h"
+#include "common/working_time.h"
 
 // The values of a stored day as the working-time arithmetic takes them.
 DayRecord WorkingDayOf(const MonthList::Day& stored);

@@ -70,4 +70,3 @@ int NextFolderIndex(int lastIndex, int folderCount)
 {
     return lastIndex < folderCount ? lastIndex + 1 : 1;
 }
-

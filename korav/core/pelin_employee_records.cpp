@@ -70,9 +70,8 @@ QStringList FieldErrors(const MasterDataRecord& r, const QString& name, const Se
         errors.append(u"Es fehlt das Passwort von %1 !\n\n( Mitarbeiter-Stammdaten  )"_s.arg(name));
     else if (r.password.contains(u'='))
         // PELIN finds the employee by the text before the first "=" of a line.
-        errors.append(
-            u"Das Passwort von %1 enthält ein \"=\", mit dem keine Anmeldung möglich ist !\n\n"
-            u"( Mitarbeiter-Stammdaten  )"_s.arg(name));
+        errors.append(u"Das Passwort von %1 enthält ein \"=\", mit dem keine Anmeldung möglich ist !\n\n"
+                      u"( Mitarbeiter-Stammdaten  )"_s.arg(name));
     else if (const QString other = seen.passwords.value(r.password.toCaseFolded()); !other.isEmpty())
         errors.append(u"Das Passwort ist doppelt vorhanden : %1 = %2 !  \n\n( Mitarbeiter-Stammdaten )"_s.arg(
             name, other));

@@ -1,6 +1,7 @@
 #include "korav/forms/backup_form.h"
 
 #include "common/ui/long_work.h"
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
 
@@ -21,12 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename T> T* Named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString BrowseForFolder(QWidget* parent, const QString& title, const QString& startFolder)
 {

@@ -36,13 +36,6 @@ QLabel* MakeStatusLabel(QWidget* parent, const QString& objectName)
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& objectName, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    return button;
-}
-
 QToolButton* MakeHelpImage(QWidget* parent, KoravHelpOpener& help, int topic)
 {
     auto* image = new QToolButton(parent);

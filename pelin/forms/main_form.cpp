@@ -351,7 +351,7 @@ void TMainForm::showMonthValues()
             : QString());
     if (loggedIn) {
         const LoginState& state = loginSession_->state();
-        const bool current = dates_.displayedDay.month() == dates_.currentMonth.month();
+        const bool current = dates_.showsCurrentMonth();
         sollZeitLabel_->setToolTip(TargetHint(
             state.degree, current ? state.fullTimeCurrentMonth : state.fullTimePreviousMonth, current));
         calendar_->setDayStates(values.month.dayStates);

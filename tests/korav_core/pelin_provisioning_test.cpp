@@ -31,7 +31,7 @@ void SetTime(const QString& path, const QDateTime& time)
 
 QByteArray Lines(const QStringList& lines)
 {
-    return Bom() + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+    return kBom + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }
 
 // A data folder with three employees ready to be built, the exchange

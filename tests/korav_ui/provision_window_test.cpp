@@ -1,5 +1,6 @@
 #include "korav/forms/main_form_controls.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +13,7 @@ namespace {
 
 QByteArray Lines(const QString& text)
 {
-    return "\xEF\xBB\xBF" + text.toUtf8();
+    return kBom + text.toUtf8();
 }
 
 struct ProvisionWindow : KoravWindow {

@@ -5,6 +5,7 @@
 #include "korav/forms/zeit_soll_form.h"
 #include "korav/forms/zeit_ueber_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,8 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 struct SettingsDialogs : KoravWindow {
     SettingsDialogs()

@@ -1,6 +1,7 @@
 #include "korav/forms/connection_indicator.h"
 #include "korav/forms/verb_daten_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/ftp_server.h"
 #include "tests/support/ldap_server.h"
 
@@ -41,7 +42,7 @@ TEST_F(VerbDaten, ShowingCreatesTheDefaultFoldersAndStoresThem)
     EXPECT_EQ(field(u"ProgOrdnerEdit"_s)->text(), tmp.path(u"daten/prog"_s));
     EXPECT_EQ(field(u"ZeitOrdnerEdit"_s)->text(), tmp.path(u"daten/zeit"_s));
     EXPECT_EQ(config(),
-        "\xEF\xBB\xBFprogordner=" + tmp.path(u"daten/prog"_s).toUtf8()
+        kBom + "progordner=" + tmp.path(u"daten/prog"_s).toUtf8()
             + "\r\nzeitordner=" + tmp.path(u"daten/zeit"_s).toUtf8() + "\r\n");
     EXPECT_EQ(field(u"FtpServerEdit"_s)->text(), u" "_s);
 }

@@ -110,6 +110,11 @@ QString NewEntry(const QString& key, QDate made, const QString& duration)
     return shortKey + u'=' + DateDigits(made) + Field(duration, 5) + shortKey;
 }
 
+QString EntryDuration(const QString& entry)
+{
+    return StringList::ValueOf(entry).mid(8, 5);
+}
+
 QStringList ParseEntryValue(QStringView value)
 {
     QStringList entries;

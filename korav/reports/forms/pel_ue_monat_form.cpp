@@ -1,5 +1,6 @@
 #include "korav/reports/forms/pel_ue_monat_form.h"
 
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/week_separator_lines.h"
 
@@ -17,12 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPlainTextEdit* ReportEdit(const QString& name)
 {

@@ -1,5 +1,6 @@
 #include "korav/reports/forms/pruefen_form.h"
 
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
@@ -16,16 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-template <typename W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 TPruefenForm::TPruefenForm(
     DataRoot dataRoot, Messenger& messenger, const Clock& clock, QDate startDate, QWidget* parent)

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
 #include "korav/reports/core/project_overview_start.h"
@@ -24,12 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A read-only field that reacts to a click like a button.
 class ClickableLineEdit : public QLineEdit {
