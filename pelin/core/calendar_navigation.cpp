@@ -81,7 +81,7 @@ QDate StepWeek(QDate shown, int weeks, const PelinDates& dates, Messenger& messe
     const QDate target = shown.addDays(7 * weeks);
     if (target.month() == shown.month())
         return target;
-    if (weeks < 0 && !ShowsCurrentMonth(shown, dates))
+    if (weeks < 0 && !dates.inCurrentMonth(shown))
         return Refuse(shown, OnlyPreviousMonth(), messenger);
     if (weeks > 0 && !ShowsPreviousMonth(shown, dates))
         return Refuse(shown, NoLaterMonths(), messenger);

@@ -391,8 +391,8 @@ bool DaySheetPanel::keyOnField(QObject* watched, const QKeyEvent& key)
     if (!enter && code != Qt::Key_Space)
         return false;
     const bool entryField = watched == projektNrEdit_ || watched == stdEdit_ || watched == minEdit_;
-    const bool complete = sheet_.enterEnabled() && !sheet_.projectNumber.isEmpty()
-        && !sheet_.hoursField.isEmpty() && !sheet_.minutesField.isEmpty();
+    const bool complete = sheet_.enterEnabled() && !sheet_.fields().projectNumber.isEmpty()
+        && !sheet_.fields().hoursField.isEmpty() && !sheet_.fields().minutesField.isEmpty();
     if (enter && entryField && loggedIn_ && complete) {
         act([this] { sheet_.EinfgEintragBtnClick(); });
         projektNrEdit_->setFocus();

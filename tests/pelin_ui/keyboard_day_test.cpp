@@ -226,8 +226,7 @@ TEST_F(KeyboardDay, ResettingADayWithEntriesAsksFirst)
     DaySheet& sheet = form->daySheet()->sheet();
     sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
     sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
-    sheet.hoursField = u"4"_s;
-    sheet.minutesField = u"00"_s;
+    sheet.HoursPicked(u"4"_s, u"00"_s);
     sheet.EinfgEintragBtnClick();
     form->daySheet()->LoadDisplayedDay();
     auto* reset = child<QPushButton>(u"ResetTagBtn"_s);
@@ -254,8 +253,7 @@ TEST_F(KeyboardDay, QuickEntryRowIsListedAtOnce)
     DaySheet& sheet = form->daySheet()->sheet();
     sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
     sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
-    sheet.hoursField = u"4"_s;
-    sheet.minutesField = u"00"_s;
+    sheet.HoursPicked(u"4"_s, u"00"_s);
     sheet.EinfgEintragBtnClick();
     form->daySheet()->LoadDisplayedDay();
     auto* list = child<QTreeWidget>(u"AnzeigeListView"_s);
