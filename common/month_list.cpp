@@ -101,10 +101,11 @@ void MonthList::notifyChange() const
         changed_();
 }
 
+// Every line of the key goes: with only the first removed, an older line of
+// a damaged file would come back as the day's record.
 void MonthList::removeRecord(const QString& key)
 {
-    const qsizetype index = lines_.indexOfKey(key);
-    if (index >= 0)
+    for (qsizetype index = lines_.indexOfKey(key); index >= 0; index = lines_.indexOfKey(key))
         lines_.removeAt(index);
 }
 

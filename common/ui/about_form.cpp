@@ -1,10 +1,11 @@
 #include "common/ui/about_form.h"
 
+#include "common/ui/program_icons.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +24,7 @@ TAboutForm::TAboutForm(const QString& programLine, const QString& versionLine, Q
     auto* versionLabel = new QLabel(versionLine, this);
     versionLabel->setObjectName(u"VersionLabel"_s);
     image1_->setObjectName(u"Image1"_s);
-    image1_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    image1_->setPixmap(InfoIcon().pixmap(48, 48));
     image1_->setCursor(Qt::PointingHandCursor);
     image1_->installEventFilter(this);
     auto* closeBtn = new QPushButton(u"&Schließen"_s, this);

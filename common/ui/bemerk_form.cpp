@@ -14,8 +14,8 @@ namespace {
 
 constexpr int kMaxRemark = 60;
 
-// Focus given by the dialog on showing would select the whole remark and put
-// the caret at its end; the remark is read from its start.
+// Focus given by the dialog on showing would select the whole remark, so that
+// the first key typed replaced it; a remark is added to at its end.
 class RemarkEdit final : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -26,7 +26,7 @@ protected:
         QLineEdit::focusInEvent(event);
         if (event->reason() != Qt::MouseFocusReason) {
             deselect();
-            setCursorPosition(0);
+            end(false);
         }
     }
 };
@@ -71,7 +71,7 @@ TBemerkForm::TBemerkForm(QWidget* parent)
 void TBemerkForm::FormShow(const QString& current)
 {
     bemerkungEdit_->setText(current);
-    bemerkungEdit_->setCursorPosition(0);
+    bemerkungEdit_->end(false);
     bemerkungEdit_->setFocus();
 }
 

@@ -25,6 +25,11 @@ int DialogMessenger::ask(const QString& text)
     return form_->execute(text, TZeigeBotschaftForm::kQuestion);
 }
 
+int DialogMessenger::askDefaultNo(const QString& text)
+{
+    return form_->execute(text, TZeigeBotschaftForm::kQuestionDefaultNo);
+}
+
 void DialogMessenger::systemMessage(const QString& text)
 {
     QMessageBox::information(nullptr, title_, text);

@@ -60,10 +60,11 @@ void TZeigeBotschaftForm::prepare(const QString& text, Mode mode)
         neinBtn_->setText(u"Nein"_s);
         jaBtn_->setGeometry(centre - 4 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
         neinBtn_->setGeometry(centre + 4, buttonTop, kButtonWidth, kButtonHeight);
-        jaBtn_->setDefault(true);
-        // The dialog is shared: without this, the focus left on "OK" by the
-        // message before would make Enter answer "Nein".
-        jaBtn_->setFocus();
+        // The dialog is shared: without the focus set here, the focus left on
+        // "OK" by the message before would decide what Enter answers.
+        QPushButton* safe = mode == kQuestionDefaultNo ? neinBtn_ : jaBtn_;
+        safe->setDefault(true);
+        safe->setFocus();
     }
     setFixedSize(clientWidth, kMargin + layout.labelHeight + 48);
     answer_ = kAnswerClosed;

@@ -9,7 +9,7 @@ class QPushButton;
 class TZeigeBotschaftForm : public QDialog {
     Q_OBJECT
 public:
-    enum Mode { kMessage = 0, kQuestion = 10 };
+    enum Mode { kMessage = 0, kQuestion = 10, kQuestionDefaultNo = 11 };
 
     explicit TZeigeBotschaftForm(const QString& title, QWidget* parent = nullptr);
 

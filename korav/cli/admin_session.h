@@ -1,6 +1,5 @@
 #pragma once
 
-#include "korav/cli/counting_messenger.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/base_data_store.h"
 
@@ -19,9 +18,6 @@ public:
 
     const BaseDataStore& store() const { return store_; }
     Messenger& messenger() const { return messenger_; }
-    // The messages shown so far: operations that go on after a fault
-    // report it only so.
-    int messagesShown() const { return messenger_.shown(); }
     const Clock& clock() const { return clock_; }
     QDate startDate() const { return startDate_; }
     AdminPasswords::Role role() const { return role_; }
@@ -29,7 +25,7 @@ public:
     bool requireSystemAdmin(const QString& action) const;
 
 private:
-    mutable CountingMessenger messenger_;
+    Messenger& messenger_;
     const Clock& clock_;
     QDate startDate_;
     BaseDataStore store_;

@@ -197,7 +197,19 @@ ParsedCommand ParseCommandLine(const QStringList& arguments)
     return Parser(arguments).run();
 }
 
-bool IsOptionCommandWord(const QString& word)
+bool AreWindowOptions(const QStringList& arguments)
 {
-    return CommandWords().contains(word);
+    static const QSet<QString> withValue { u"-platform"_s, u"-platformpluginpath"_s, u"-platformtheme"_s,
+        u"-plugin"_s, u"-qwindowgeometry"_s, u"-qwindowtitle"_s, u"-qwindowicon"_s, u"-style"_s,
+        u"-stylesheet"_s, u"-session"_s, u"-display"_s, u"-geometry"_s, u"-title"_s };
+    static const QSet<QString> flags { u"-reverse"_s, u"-widgetcount"_s, u"-nograb"_s, u"-dograb"_s };
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments.at(i);
+        const QString name = word.section(u'=', 0, 0);
+        if (flags.contains(word) || (withValue.contains(name) && word.contains(u'=')))
+            continue;
+        if (!withValue.contains(word) || ++i >= arguments.size())
+            return false;
+    }
+    return true;
 }

@@ -31,5 +31,8 @@ struct ParsedCommand {
 // The words after the program name; "--name value" and "--name=value".
 ParsedCommand ParseCommandLine(const QStringList& arguments);
 
-// The command words whose words are read by ParseCommandLine.
-bool IsOptionCommandWord(const QString& word);
+// True when the words are only what a window start may carry: Qt's own
+// options for the window (with their values). Anything else is read as a
+// command line, so that a mistyped command ends with the usage message
+// instead of opening a window.
+bool AreWindowOptions(const QStringList& arguments);

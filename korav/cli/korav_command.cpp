@@ -64,8 +64,7 @@ int RunWithSession(const CommandOptions& options, const AdminSession& session)
 
 bool IsKoravCommand(const QStringList& arguments)
 {
-    const QString word = arguments.value(0);
-    return IsHelpWord(word) || IsOptionCommandWord(word) || word == u"demo";
+    return !AreWindowOptions(arguments);
 }
 
 int RunKoravCommand(const QStringList& arguments, Messenger& messenger, const Clock& clock)

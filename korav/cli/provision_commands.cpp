@@ -59,25 +59,28 @@ int RunProvideCommand(const AdminSession& session)
         return kExitRefused;
     }
     const PelinProvision provision(session.store(), connection, SleepMilliseconds);
-    const int shownBefore = session.messagesShown();
-    const std::optional<QString> status = provision.provideBaseData(stale, session.clock().now());
-    // Providing the program may fail after the base data went out.
-    const bool faults = session.messagesShown() != shownBefore;
-    if (status)
-        session.messenger().show(*status);
-    return ExitFor(status.has_value() && !faults);
+    const PelinProvision::Result result = provision.provideBaseData(stale, session.clock().now());
+    // PELIN away from the LAN reads the base data from the FTP folder; a
+    // script's log should tell that they arrived there too.
+    if (result.complete() && connection.fields().ftpActive)
+        session.messenger().show(
+            u"PELIN-Basisdaten wurden in den FTP-Ordner %1 hochgeladen"_s.arg(connection.fields().ftpFolder));
+    // Providing the program may fail after the base data went out: the
+    // status line is shown and the command still fails.
+    if (result.statusText)
+        session.messenger().show(*result.statusText);
+    return ExitFor(result.complete());
 }
 
 int RunCollectCommand(const AdminSession& session)
 {
     ConnectionSettings connection(session.store());
-    const int shownBefore = session.messagesShown();
     const std::optional<TimeFileCollection::Result> result
         = UpdateTimeFiles(session.store(), connection, session.clock().now());
-    // A file that could not be fetched or copied is reported and the rest
-    // is collected.
-    const bool faults = session.messagesShown() != shownBefore;
-    if (result)
-        session.messenger().show(result->statusText);
-    return ExitFor(result.has_value() && !faults);
+    if (!result)
+        return kExitRefused;
+    // A file that could not be fetched or copied has been shown and the rest
+    // was collected.
+    session.messenger().show(result->statusText);
+    return ExitFor(result->failed.isEmpty());
 }

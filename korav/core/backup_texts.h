@@ -27,4 +27,3 @@ LastBackup ParseLastBackup(const QString& text, int folderCount);
 // The folder of the ring after the given one: 1 after the last, and 1 when
 // the ring has become shorter than the given index.
 int NextFolderIndex(int lastIndex, int folderCount);
-

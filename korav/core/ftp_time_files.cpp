@@ -42,28 +42,29 @@ bool Fetch(FtpClient& client, FtpEntry entry, const QString& localPath)
 
 } // namespace
 
-bool FetchFtpTimeFiles(const FtpSettings& ftp, const QString& timeFolder, Messenger& messenger)
+QStringList FetchFtpTimeFiles(const FtpSettings& ftp, const QString& timeFolder, Messenger& messenger)
 {
+    const QStringList unreachable { u"ftp://%1/%2"_s.arg(ftp.server, ftp.folder) };
     FtpClient client(ftp);
     if (!client.open()) {
         messenger.show(u"Eine Internetverbindung konnte nicht hergestellt werden! (4)"_s);
-        return false;
+        return unreachable;
     }
     if (!client.login()) {
         messenger.show(u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s);
-        return false;
+        return unreachable;
     }
     const std::optional<QList<FtpEntry>> entries = client.list();
     if (!entries) {
         messenger.show(u"Der FTP-Ordner %1 konnte nicht gelesen werden!"_s.arg(ftp.folder));
-        return false;
+        return unreachable;
     }
-    bool ok = true;
+    QStringList failed;
     for (const FtpEntry& entry : *entries) {
         if (IsTimeFile(entry) && !Fetch(client, entry, QDir(timeFolder).filePath(entry.name))) {
             messenger.show(u"Datei %1 konnte nicht heruntergeladen werden!"_s.arg(entry.name));
-            ok = false;
+            failed.append(entry.name);
         }
     }
-    return ok;
+    return failed;
 }

@@ -6,7 +6,6 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/decimal_cell.h"
 #include "korav/core/hourly_rates_file.h"
-#include "korav/core/master_data_record.h"
 #include "korav/core/personnel_numbers.h"
 #include "korav/core/year_targets_file.h"
 
@@ -15,7 +14,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kForecastRow = u"Prognose"_s;
-constexpr int kScannedValue = 50;
 
 QString FaultMessage(DecimalCell::Fault fault)
 {
@@ -40,18 +38,10 @@ QString FaultMessage(DecimalCell::Fault fault)
 // own rate.
 StringList RateNumbers(const BaseDataStore& store, const QStringList& rows)
 {
-    const StringList records = store.load(KoravFile::kMasterData);
     StringList map(QStringList { kForecastRow + u'=' + QString::fromUtf16(HourlyRatesFile::kForecast) });
-    for (const QString& name : rows) {
-        const qsizetype i = records.indexOfKey(name);
-        if (i < 0)
-            continue;
-        const QString number
-            = MasterDataRecord::FromValue(StringList::ValueOf(records.at(i)).left(kScannedValue))
-                  .personnelNumber;
-        if (!number.isEmpty())
-            map.append(name + u'=' + number);
-    }
+    const StringList numbers = KnownPersonnelNumbers(store, rows);
+    for (const QString& line : numbers.lines())
+        map.append(line);
     return map;
 }
 

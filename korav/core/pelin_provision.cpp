@@ -15,6 +15,24 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString BaseDataStatus(const QDateTime& now, int code)
+{
+    return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(FixedWidth::TimeOfDay(now.time())).arg(code);
+}
+
+// The base data, in the order they are provided.
+QList<std::pair<QString, PelinProvision::Kind>> BaseFiles()
+{
+    using Kind = PelinProvision::Kind;
+    return { { QString::fromUtf16(KoravFile::kPelinEmployees), Kind::TimeFolder },
+        { QString::fromUtf16(KoravFile::kPelinActivities), Kind::TimeFolder },
+        { QString::fromUtf16(KoravFile::kPelinConfig), Kind::ProgramFolder } };
+}
+
+} // namespace
+
 PelinProvision::PelinProvision(const BaseDataStore& store, const ConnectionSettings& connection, Wait wait)
     : store_(store), connection_(connection), wait_(std::move(wait))
 {
@@ -46,66 +64,79 @@ bool PelinProvision::ProvideFile(const QString& name, Kind kind) const
     return true;
 }
 
-bool PelinProvision::uploadToFtp() const
+QStringList PelinProvision::uploadToFtp() const
 {
+    const QStringList names { QString::fromUtf16(KoravFile::kPelinEmployees),
+        QString::fromUtf16(KoravFile::kPelinActivities) };
     FtpTransfer ftp(connection_.ftpSettings(), store_.messenger(), wait_);
     if (!ftp.connect())
-        return false;
+        return names;
     const QString folder = store_.folder().folder();
-    const bool ok = ftp.upload(folder, QString::fromUtf16(KoravFile::kPelinEmployees))
-        && ftp.upload(folder, QString::fromUtf16(KoravFile::kPelinActivities));
+    QStringList failed;
+    for (qsizetype i = 0; i < names.size() && failed.isEmpty(); ++i) {
+        if (!ftp.upload(folder, names.at(i)))
+            failed = names.mid(i);
+    }
     ftp.disconnect();
-    return ok;
+    return failed;
 }
 
-std::optional<QString> PelinProvision::provideBaseData(BaseDataStaleness& stale, const QDateTime& now) const
+PelinProvision::Result PelinProvision::provideBaseData(BaseDataStaleness& stale, const QDateTime& now) const
 {
     Messenger& messenger = store_.messenger();
     if (store_.isBackupFolder()) {
         messenger.show(QString::fromUtf16(kBackupFolderFilesRefusal));
-        return std::nullopt;
+        return {};
     }
     if (store_.exists(KoravFile::kUploadMarker)
         && messenger.ask(u"PELIN-Basisdaten sind aktuell !  \nErneut Bereitstellen ?"_s) != kAnswerYes)
-        return std::nullopt;
+        return {};
     if (!QFileInfo(store_.folder().folder()).isDir()) {
         messenger.show(u"KORAV-Ordner ist nicht vorhanden !  "_s);
-        return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(FixedWidth::TimeOfDay(now.time())).arg(0);
+        return { BaseDataStatus(now, 0), { store_.folder().folder() } };
     }
-    if (!ProvideFile(QString::fromUtf16(KoravFile::kPelinEmployees), Kind::TimeFolder)
-        || !ProvideFile(QString::fromUtf16(KoravFile::kPelinActivities), Kind::TimeFolder)
-        || !ProvideFile(QString::fromUtf16(KoravFile::kPelinConfig), Kind::ProgramFolder))
-        return std::nullopt;
-    if (connection_.fields().ftpActive && !uploadToFtp())
-        return std::nullopt;
+    Result result;
+    for (const auto& [name, kind] : BaseFiles()) {
+        if (!ProvideFile(name, kind)) {
+            result.failed.append(name);
+            return result;
+        }
+    }
+    if (connection_.fields().ftpActive) {
+        result.failed = uploadToFtp();
+        if (!result.failed.isEmpty())
+            return result;
+    }
     stale.checkProgram(store_.folder(), connection_.fields().programFolder);
     int code = 3;
     if (stale.program) {
-        provideProgram(stale, now);
+        result.failed = provideProgram(stale, now).failed;
         if (!stale.program)
             code = 4;
     }
-    store_.save(KoravFile::kUploadMarker, PelinBaseFiles::UploadMarker());
-    return u"%1 - PELIN - Basisdaten bereitgestellt (%2)"_s.arg(FixedWidth::TimeOfDay(now.time())).arg(code);
+    if (!store_.save(KoravFile::kUploadMarker, PelinBaseFiles::UploadMarker()))
+        result.failed.append(QString::fromUtf16(KoravFile::kUploadMarker));
+    result.statusText = BaseDataStatus(now, code);
+    return result;
 }
 
-std::optional<QString> PelinProvision::provideProgram(BaseDataStaleness& stale, const QDateTime& now) const
+PelinProvision::Result PelinProvision::provideProgram(BaseDataStaleness& stale, const QDateTime& now) const
 {
     Messenger& messenger = store_.messenger();
     if (store_.isBackupFolder()) {
         messenger.show(QString::fromUtf16(kBackupFolderFilesRefusal));
-        return std::nullopt;
+        return { std::nullopt, { KoravFile::PelinProgram() } };
     }
     if (!stale.program)
-        return std::nullopt;
+        return {};
     const QString& folder = connection_.fields().programFolder;
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         messenger.show(
             u"Der Programm-Ordner ist nicht vorhanden !  \n\n( siehe Verbindungs-Einstellungen) "_s);
-        return std::nullopt;
+        return { std::nullopt, { KoravFile::PelinProgram() } };
     }
     if (!ProvideFile(KoravFile::PelinProgram(), Kind::ProgramFolder))
-        return std::nullopt;
+        return { std::nullopt, { KoravFile::PelinProgram() } };
     stale.program = false;
-    return u"%1 - Neue Version PELIN wurde bereitgestellt"_s.arg(FixedWidth::TimeOfDay(now.time()));
+    return { u"%1 - Neue Version PELIN wurde bereitgestellt"_s.arg(FixedWidth::TimeOfDay(now.time())), {} };
 }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -18,16 +19,29 @@ class PelinProvision {
 public:
     enum class Kind { TimeFolder = 1, ProgramFolder = 2 };
 
+    // What one providing did. Every failure has been shown as well; callers
+    // decide by the result, never by what was shown.
+    struct Result {
+        // Nothing when providing stopped, was refused or was declined.
+        std::optional<QString> statusText;
+        // The files (or the folder) that could not be provided.
+        QStringList failed;
+
+        bool complete() const { return statusText.has_value() && failed.isEmpty(); }
+    };
+
     PelinProvision(const BaseDataStore& store, const ConnectionSettings& connection, Wait wait = {});
 
     bool ProvideFile(const QString& name, Kind kind) const;
-    // The status line, or nothing when providing stopped (or was declined).
-    std::optional<QString> provideBaseData(BaseDataStaleness& stale, const QDateTime& now) const;
-    // The status line, or nothing when nothing was provided.
-    std::optional<QString> provideProgram(BaseDataStaleness& stale, const QDateTime& now) const;
+    // The program goes with the base data when it is stale; its failures
+    // count among those of the base data.
+    Result provideBaseData(BaseDataStaleness& stale, const QDateTime& now) const;
+    // Without a status line when the program was current or nothing was provided.
+    Result provideProgram(BaseDataStaleness& stale, const QDateTime& now) const;
 
 private:
-    bool uploadToFtp() const;
+    // The files that did not reach the FTP folder.
+    QStringList uploadToFtp() const;
 
     const BaseDataStore& store_;
     const ConnectionSettings& connection_;

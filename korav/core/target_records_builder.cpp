@@ -4,7 +4,6 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/decimal_cell.h"
 #include "korav/core/master_data_daily_targets.h"
-#include "korav/core/master_data_record.h"
 #include "korav/core/personnel_numbers.h"
 #include "korav/core/target_records_file.h"
 #include "korav/core/year_targets_file.h"
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int kDayPartWidth = 5;
 constexpr int kUnitWidth = 11;
-constexpr int kScannedValue = 50;
 constexpr int kMonths = 12;
 
 QString NumberOfLine(const QString& line)
@@ -45,25 +43,6 @@ QString DayPartOf(const Sources& sources, const QString& name)
     if (!own)
         return sources.firmDayPart;
     return sources.firmDayPart.left(1) + own->hours + own->minutes;
-}
-
-// Name to number for every employee whose master data carry a number;
-// missing ones are the master-data checks' to name.
-StringList NumbersOf(const BaseDataStore& store, const QStringList& rows)
-{
-    const StringList records = store.load(KoravFile::kMasterData);
-    StringList map;
-    for (const QString& name : rows) {
-        const qsizetype i = records.indexOfKey(name);
-        if (i < 0)
-            continue;
-        const QString number
-            = MasterDataRecord::FromValue(StringList::ValueOf(records.at(i)).left(kScannedValue))
-                  .personnelNumber;
-        if (!number.isEmpty())
-            map.append(name + u'=' + number);
-    }
-    return map;
 }
 
 bool Outdated(const StringList& stored, const StringList& expected, int startYear)
@@ -163,7 +142,7 @@ Current CurrentRecords(const BaseDataStore& store, int startYear, const QStringL
     Sources sources;
     sources.startYear = startYear;
     sources.rows = SortedEmployeeRows(employees);
-    sources.numbers = NumbersOf(store, sources.rows);
+    sources.numbers = KnownPersonnelNumbers(store, sources.rows);
     sources.dailyTargets = DailyTargetsFile::Load(store);
     sources.firmDayPart = FirmDayPart(stored, OwnTargetNumbers(sources.numbers, sources.dailyTargets));
     if (sources.firmDayPart.isEmpty())

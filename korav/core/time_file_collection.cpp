@@ -95,6 +95,7 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
         const std::optional<QString> old = previous.value(file.name);
         const bool changed = !old || StringList::ValueOf(file.line) > *old;
         if (changed && copy && !CollectTimeFile(file.name)) {
+            result.failed.append(file.name);
             if (old)
                 stamps.append(file.name + u'=' + *old);
             continue;
@@ -105,11 +106,13 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
     }
     if (!copy)
         return result;
-    store_.save(KoravFile::kCollectionStamps, stamps);
+    if (!store_.save(KoravFile::kCollectionStamps, stamps))
+        result.failed.append(QString::fromUtf16(KoravFile::kCollectionStamps));
     result.statusText = StatusText(result.found, result.updated, now);
     result.collectionText = PelinBaseFiles::CollectionText(now);
-    if (result.collectionText != KoravState::CollectionText(store_))
-        KoravState::SaveCollectionText(store_, result.collectionText);
+    if (result.collectionText != KoravState::CollectionText(store_)
+        && !KoravState::SaveCollectionText(store_, result.collectionText))
+        result.failed.append(QString::fromUtf16(KoravFile::kKoravState));
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class BaseDataStore;
@@ -18,6 +19,9 @@ public:
         int updated = 0;
         QString statusText; // for ErrLabel, green
         QString collectionText; // for AzDatStandLabel and "azstand"
+        // Files that could not be fetched, copied or recorded; each has been
+        // shown, and the rest was collected.
+        QStringList failed;
     };
 
     TimeFileCollection(const BaseDataStore& store, QString timeFolder);

@@ -18,7 +18,12 @@ std::optional<TimeFileCollection::Result> UpdateTimeFiles(
     }
     connection.load();
     const ConnectionFields& fields = connection.fields();
+    QStringList notFetched;
     if (fields.ftpActive && QFileInfo(fields.timeFolder).isDir())
-        FetchFtpTimeFiles(connection.ftpSettings(), fields.timeFolder, store.messenger());
-    return TimeFileCollection(store, fields.timeFolder).CollectTimeFiles(true, now);
+        notFetched = FetchFtpTimeFiles(connection.ftpSettings(), fields.timeFolder, store.messenger());
+    std::optional<TimeFileCollection::Result> result
+        = TimeFileCollection(store, fields.timeFolder).CollectTimeFiles(true, now);
+    if (result)
+        result->failed = notFetched + result->failed;
+    return result;
 }

@@ -230,7 +230,7 @@ bool DemoFirmWriter::buildAndProvide()
     if (!build.run(stale))
         return false;
     const PelinProvision provision(store_, connection_);
-    return provision.provideBaseData(stale, clock_.now()).has_value()
+    return provision.provideBaseData(stale, clock_.now()).complete()
         && FileStore::Exists(connection_.fields().programFolder + u'/' + KoravFile::PelinProgram());
 }
 
@@ -243,7 +243,8 @@ bool DemoFirmWriter::writeMonths()
 bool DemoFirmWriter::collect()
 {
     const TimeFileCollection collection(store_, connection_.fields().timeFolder);
-    return collection.CollectTimeFiles(true, clock_.now()).has_value();
+    const std::optional<TimeFileCollection::Result> result = collection.CollectTimeFiles(true, clock_.now());
+    return result && result->failed.isEmpty();
 }
 
 DemoAccess DemoFirmWriter::access() const

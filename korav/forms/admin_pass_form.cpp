@@ -1,6 +1,7 @@
 #include "korav/forms/admin_pass_form.h"
 
 #include "common/messenger.h"
+#include "common/ui/program_icons.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_help.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -57,7 +57,7 @@ void TAdminPassForm::buildControls()
     auto* infoImage = new QToolButton(this);
     infoImage->setObjectName(u"InfoImage"_s);
     infoImage->setToolTip(u"Info anzeigen"_s);
-    infoImage->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    infoImage->setIcon(InfoIcon());
     infoImage->setAutoRaise(true);
 
     auto* grid = new QGridLayout(this);

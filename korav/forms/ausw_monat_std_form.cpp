@@ -42,6 +42,8 @@ void TAuswMonatStdForm::start(int tag, int precision)
     picker_.start(tag, precision);
     setResult(QDialog::Rejected);
     refresh();
+    cells_->placeCursorOnDigit(0);
+    cells_->setFocus();
 }
 
 void TAuswMonatStdForm::placeBelow(const QWidget* anchor)

@@ -1,5 +1,6 @@
 #include "korav/forms/ausw_projekte_form.h"
 
+#include "common/ui/chooser_keys.h"
 #include "korav/core/activity_chooser.h"
 #include "korav/forms/form_parts.h"
 
@@ -45,6 +46,14 @@ TAuswProjekteForm::TAuswProjekteForm(const BaseDataStore& store, QWidget* parent
     connect(filterListView_, &QTreeWidget::itemDoubleClicked, this, &TAuswProjekteForm::UebernehmenSBtnClick);
     connect(uebernehmenSBtn_, &QPushButton::clicked, this, &TAuswProjekteForm::UebernehmenSBtnClick);
     connect(cancelSBtn, &QPushButton::clicked, this, &TAuswProjekteForm::CancelSBtnClick);
+    connect(filterListView_, &QTreeWidget::currentItemChanged, this, &TAuswProjekteForm::FilterListViewClick);
+    new ChooserKeys(suchEdit_, filterListView_, [this] { UebernehmenSBtnClick(); });
+}
+
+void TAuswProjekteForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    suchEdit_->setFocus();
 }
 
 void TAuswProjekteForm::FormShow(int tag)

@@ -35,6 +35,9 @@ public Q_SLOTS:
     void UebernehmenSBtnClick();
     void CancelSBtnClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showRows();
 

@@ -1,5 +1,10 @@
 #include "korav/forms/backup_form.h"
 
+#include "common/ui/long_work.h"
+#include "common/ui/named_widgets.h"
+#include "common/ui/program_icons.h"
+#include "common/ui/progress_display.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -17,12 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename T> T* Named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString BrowseForFolder(QWidget* parent, const QString& title, const QString& startFolder)
 {
@@ -76,10 +75,11 @@ void TBackupForm::buildControls()
     startManBackupBtn_ = Named(new QPushButton(u"Starten"_s, this), u"StartManBackupBtn"_s);
     progressBar1_ = Named(new QProgressBar(this), u"ProgressBar1"_s);
     progressBar1_->setRange(0, 1);
-    progressBar1_->setValue(0);
+    ShowProgressIdle(progressBar1_);
     backupLBox_ = Named(new QListWidget(this), u"BackupLBox"_s);
     hilfeImage_ = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage_->setText(u"?"_s);
+    hilfeImage_->setIcon(HelpIcon());
     closeBtn_ = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
 
     grid->addWidget(
@@ -182,9 +182,19 @@ void TBackupForm::ChgBkpOrdnerBtnClick()
 
 void TBackupForm::StartManBackupBtnClick()
 {
+    if (busy_)
+        return;
     busy_ = true;
-    startManBackupBtn_->setEnabled(false);
-    closeBtn_->setEnabled(false);
+    {
+        const LongWork work(
+            { startManBackupBtn_, closeBtn_, chgBkpOrdnerBtn_, dateisperreAufhebenBtn_ }, progressBar1_);
+        runManualBackup();
+    }
+    busy_ = false;
+}
+
+void TBackupForm::runManualBackup()
+{
     const QString chosenBefore = ring_->choices().chosenFolder;
     ring_->StartManBackup();
     if (ring_->choices().chosenFolder != chosenBefore) {
@@ -192,9 +202,6 @@ void TBackupForm::StartManBackupBtnClick()
         bkpOrdnerEdit_->setText(ring_->ringDescription());
     }
     showState();
-    startManBackupBtn_->setEnabled(true);
-    closeBtn_->setEnabled(true);
-    busy_ = false;
 }
 
 void TBackupForm::HilfeImageClick()

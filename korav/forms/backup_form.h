@@ -51,6 +51,7 @@ private:
     void DateisperreAufhebenBtnClick();
     void ChgBkpOrdnerBtnClick();
     void StartManBackupBtnClick();
+    void runManualBackup();
     void HilfeImageClick();
     void showProgress(int done, int total);
 

@@ -55,7 +55,9 @@ void TFeiertagForm::buildControls(KoravEnvironment& environment)
         radio->setObjectName(name);
         radios->addWidget(radio);
         countries_.append({ radio, code });
-        connect(radio, &QRadioButton::clicked, this, [this, code] { countryClicked(code); });
+        // Clang before 16 cannot capture a structured binding; it can
+        // capture a copy.
+        connect(radio, &QRadioButton::clicked, this, [this, country = code] { countryClicked(country); });
     }
 
     auto* grid = new QGridLayout(this);

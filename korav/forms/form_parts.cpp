@@ -1,5 +1,6 @@
 #include "korav/forms/form_parts.h"
 
+#include "common/ui/program_icons.h"
 #include "korav/forms/help_window.h"
 #include "korav/forms/korav_environment.h"
 
@@ -35,19 +36,13 @@ QLabel* MakeStatusLabel(QWidget* parent, const QString& objectName)
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& objectName, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    return button;
-}
-
 QToolButton* MakeHelpImage(QWidget* parent, KoravHelpOpener& help, int topic)
 {
     auto* image = new QToolButton(parent);
     image->setObjectName(u"HilfeImage"_s);
     image->setToolTip(u"Hilfedatei öffnen"_s);
     image->setText(u"?"_s);
+    image->setIcon(HelpIcon());
     image->setAutoRaise(true);
     QObject::connect(image, &QToolButton::clicked, parent, [&help, topic] { help.OpenHelp(topic); });
     return image;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ui/named_widgets.h"
+
 #include <QString>
 
 class KoravHelpOpener;
@@ -13,6 +15,5 @@ void ShowError(QLabel* label, const QString& text);
 void ShowDone(QLabel* label, const QString& text);
 QLabel* MakeStatusLabel(QWidget* parent, const QString& objectName);
 
-QPushButton* MakeButton(QWidget* parent, const QString& objectName, const QString& caption);
 // The help picture of a window, opening the help at its topic.
 QToolButton* MakeHelpImage(QWidget* parent, KoravHelpOpener& help, int topic);

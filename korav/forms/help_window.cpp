@@ -4,6 +4,7 @@
 #include "korav/core/base_data_store.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +34,8 @@ KoravHelpWindow::KoravHelpWindow(QWidget* parent)
     resize(760, 560);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool KoravHelpWindow::showPage(const QString& archive, const QString& page)

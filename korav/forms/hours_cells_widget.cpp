@@ -1,7 +1,9 @@
 #include "korav/forms/hours_cells_widget.h"
 
+#include "common/cell_steps.h"
 #include "korav/core/month_hours_picker.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,6 +19,8 @@ constexpr int kMinuteColumns = 3;
 constexpr int kRows = 4;
 const QColor kCellGrey(216, 216, 216);
 const QColor kBorder(160, 160, 160);
+const QColor kCursorFrame(255, 140, 0);
+constexpr int kDigits = 10;
 
 QRect CellRect(int left, int column, int row)
 {
@@ -45,7 +49,56 @@ HoursCellsWidget::HoursCellsWidget(const MonthHoursPicker& picker, QWidget* pare
 {
     setObjectName(u"HoursCells"_s);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
+}
+
+void HoursCellsWidget::placeCursorOnDigit(int digit)
+{
+    cursor_ = digit;
+    update();
+}
+
+QList<QRect> HoursCellsWidget::cursorRects() const
+{
+    QList<QRect> rects;
+    for (int digit = 0; digit < kDigits; ++digit)
+        rects.append(digitRect(digit));
+    for (int minute = 0; minute < 60; minute += 5)
+        rects.append(minuteRect(minute));
+    return rects;
+}
+
+bool HoursCellsWidget::cursorUsable(int index) const
+{
+    return index < kDigits || picker_.minuteReacts((index - kDigits) * 5);
+}
+
+void HoursCellsWidget::clickCursor()
+{
+    if (!cursorUsable(cursor_))
+        return;
+    if (cursor_ < kDigits)
+        Q_EMIT digitClicked(cursor_);
+    else
+        Q_EMIT minuteClicked((cursor_ - kDigits) * 5);
+}
+
+void HoursCellsWidget::keyPressEvent(QKeyEvent* event)
+{
+    static const QList<std::pair<int, CellStep>> steps = { { Qt::Key_Left, CellStep::Left },
+        { Qt::Key_Right, CellStep::Right }, { Qt::Key_Up, CellStep::Up }, { Qt::Key_Down, CellStep::Down } };
+    for (const auto& [key, step] : steps) {
+        if (event->key() == key) {
+            cursor_ = StepCell(cursorRects(), cursor_, step, [this](int i) { return cursorUsable(i); });
+            update();
+            return;
+        }
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        clickCursor();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QSize HoursCellsWidget::sizeHint() const
@@ -78,6 +131,10 @@ void HoursCellsWidget::paintEvent(QPaintEvent*)
         const bool reacts = picker_.minuteReacts(minute);
         PaintCell(painter, minuteRect(minute), reacts ? u"%1"_s.arg(minute, 2, 10, QChar(u'0')) : QString(),
             reacts && picker_.minutes() == minute);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(kCursorFrame, 2));
+        painter.drawRect(cursorRects()[cursor_].adjusted(1, 1, -2, -2));
     }
 }
 

@@ -1,5 +1,6 @@
 // The main window's controls: built from MainControls() and wired through
 // the pointers kept while building.
+#include "common/ui/program_icons.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/korav_help.h"
 #include "korav/forms/connection_indicator.h"
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -31,12 +31,12 @@ QString Text(const char16_t* text)
     return QString::fromUtf16(text);
 }
 
-QToolButton* MakeImage(QWidget* parent, const QString& name, const QString& hint, QStyle::StandardPixmap icon)
+QToolButton* MakeImage(QWidget* parent, const QString& name, const QString& hint, const QIcon& icon)
 {
     auto* image = new QToolButton(parent);
     image->setObjectName(name);
     image->setToolTip(hint);
-    image->setIcon(parent->style()->standardIcon(icon));
+    image->setIcon(icon);
     image->setAutoRaise(true);
     return image;
 }
@@ -54,7 +54,7 @@ constexpr MainPlace kGroupPlaces[]
 const QString kGroupCaptions[]
     = { u"Einrichten"_s, u"Verwalten"_s, u"Prüfen und  Korrigieren"_s, u"Auswerten"_s };
 const QString kMenuCaptions[]
-    = { u"Einrichten"_s, u"Verwalten"_s, u"Prüfen / Korrigieren"_s, u"Auswerten"_s };
+    = { u"&Einrichten"_s, u"&Verwalten"_s, u"&Prüfen / Korrigieren"_s, u"&Auswerten"_s };
 
 int GroupOf(MainPlace place)
 {
@@ -103,7 +103,7 @@ QWidget* TMainForm::buildLoginPanel()
     ampelSBtn_->setObjectName(u"AmpelSBtn"_s);
     ampelSBtn_->setText(u"●"_s);
     ampelSBtn_->setAutoRaise(true);
-    infoImage_ = MakeImage(panel, u"InfoImage"_s, u"Info anzeigen"_s, QStyle::SP_MessageBoxInformation);
+    infoImage_ = MakeImage(panel, u"InfoImage"_s, u"Info anzeigen"_s, InfoIcon());
     row->addWidget(new QLabel(u"Administrator-Passwort"_s, panel));
     row->addWidget(adminPassMEdit_);
     row->addWidget(button(MainCommand::Anmelden));
@@ -154,20 +154,20 @@ QWidget* TMainForm::buildGroups()
 
 void TMainForm::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(u"Datei"_s);
+    QMenu* file = menuBar()->addMenu(u"&Datei"_s);
     QMenu* groups[std::size(kGroupPlaces)];
     for (std::size_t g = 0; g < std::size(kGroupPlaces); ++g)
         groups[g] = menuBar()->addMenu(kMenuCaptions[g]);
-    QMenu* help = menuBar()->addMenu(u"Hilfe"_s);
+    QMenu* help = menuBar()->addMenu(u"&Hilfe"_s);
 
     const auto addItem = [this](QMenu* menu, const MainControl& control) {
         controls(control.command).menuItem = MakeAction(
             menu, Text(control.menuItem), Text(control.menuCaption ? control.menuCaption : control.caption));
     };
     addItem(file, MainControlOf(MainCommand::Anmelden));
-    QMenu* styles = file->addMenu(u"Stil wechseln"_s);
-    subMenuStilWindows_ = MakeAction(styles, u"SubMenuStilWindows"_s, u"Windows"_s);
-    subMenuStilGrau_ = MakeAction(styles, u"SubMenuStilGrau"_s, u"Grau"_s);
+    QMenu* styles = file->addMenu(u"&Stil wechseln"_s);
+    subMenuStilWindows_ = MakeAction(styles, u"SubMenuStilWindows"_s, u"&Windows"_s);
+    subMenuStilGrau_ = MakeAction(styles, u"SubMenuStilGrau"_s, u"&Grau"_s);
     subMenuStilWindows_->setCheckable(true);
     subMenuStilGrau_->setCheckable(true);
     subMenuStilWindows_->setChecked(style_ == VisualStyle::System);
@@ -178,9 +178,9 @@ void TMainForm::buildMenus()
         if (control.place != MainPlace::LoginPanel && control.place != MainPlace::Bottom)
             addItem(groups[GroupOf(control.place)], control);
 
-    menuHilfeOeffnen_ = MakeAction(help, u"MenuHilfeOeffnen"_s, u"Hilfe öffnen"_s);
+    menuHilfeOeffnen_ = MakeAction(help, u"MenuHilfeOeffnen"_s, u"&Hilfe öffnen"_s);
     menuHilfeDatei_ = MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordners "_s);
-    menuInfo_ = MakeAction(help, u"MenuInfo"_s, u"Info"_s);
+    menuInfo_ = MakeAction(help, u"MenuInfo"_s, u"&Info"_s);
 }
 
 void TMainForm::connectHandlers()

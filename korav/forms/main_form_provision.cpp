@@ -1,5 +1,6 @@
 // The main window's part in providing PELIN and collecting time files.
 #include "common/ui/busy_cursor.h"
+#include "common/ui/long_work.h"
 #include "common/wait.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_state.h"
@@ -22,6 +23,18 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The button answers no click while its work runs, so that a double click
+// starts the work once; the state the work leaves is set afterwards.
+template <typename Work> auto AsLongWork(QWidget* button, Work&& work)
+{
+    const LongWork running { button };
+    return work();
+}
+
+} // namespace
 
 void TMainForm::createProvisionDialogs()
 {
@@ -92,7 +105,7 @@ void TMainForm::PelinErstellenBtnClick()
     errLabel_->clear();
     EinstellungenLaden();
     const PelinBaseBuild build { environment_.store, codec_, environment_.clock, startDate_, connection_ };
-    if (!build.run(stale_))
+    if (!AsLongWork(button(MainCommand::PelinErstellen), [&] { return build.run(stale_); }))
         return;
     CheckBaseDataCurrent();
     setButtonLook(MainCommand::KoravUpload, true);
@@ -104,10 +117,11 @@ void TMainForm::KoravUploadBtnClick()
     setButtonLook(MainCommand::KoravUpload, false);
     EinstellungenLaden();
     const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
-    const std::optional<QString> status = provision.provideBaseData(stale_, environment_.clock.now());
+    const PelinProvision::Result result = AsLongWork(button(MainCommand::KoravUpload),
+        [&] { return provision.provideBaseData(stale_, environment_.clock.now()); });
     CheckPelinProgramCurrent();
-    if (status)
-        ShowDone(errLabel_, *status);
+    if (result.statusText)
+        ShowDone(errLabel_, *result.statusText);
 }
 
 void TMainForm::PelinExeUploadBtnClick()
@@ -115,10 +129,11 @@ void TMainForm::PelinExeUploadBtnClick()
     errLabel_->clear();
     EinstellungenLaden();
     const PelinProvision provision(environment_.store, connection_, SleepMilliseconds);
-    const std::optional<QString> status = provision.provideProgram(stale_, environment_.clock.now());
+    const PelinProvision::Result result = AsLongWork(button(MainCommand::PelinExeUpload),
+        [&] { return provision.provideProgram(stale_, environment_.clock.now()); });
     CheckPelinProgramCurrent();
-    if (status)
-        ShowDone(errLabel_, *status);
+    if (result.statusText)
+        ShowDone(errLabel_, *result.statusText);
 }
 
 void TMainForm::StartPelinBtnClick()
@@ -131,8 +146,8 @@ void TMainForm::KoravDownloadBtnClick()
 {
     errLabel_->clear();
     const BusyCursor busy;
-    const std::optional<TimeFileCollection::Result> result
-        = UpdateTimeFiles(environment_.store, connection_, environment_.clock.now());
+    const std::optional<TimeFileCollection::Result> result = AsLongWork(button(MainCommand::KoravDownload),
+        [&] { return UpdateTimeFiles(environment_.store, connection_, environment_.clock.now()); });
     if (!result)
         return;
     if (result->collectionText != azDatStandLabel_->text())

@@ -112,8 +112,8 @@ void OpenMonthCompletion(KoravEnvironment& environment, TAuswMonatStdForm& hours
     DataFileCodec codec(CodecProgram::Korav, environment.messenger);
     MonthCompletion completion(environment.store.folder().root(), backupFolder, environment.messenger, codec,
         environment.clock, startDate);
-    TMonatKomplettForm form(completion, environment.messenger,
-        MonthCompletionPickers(environment, hoursPicker, chooser, mainWindow), startDate, mainWindow);
+    TMonatKomplettForm form(completion, MonthCompletionPickers(environment, hoursPicker, chooser, mainWindow),
+        startDate, mainWindow);
     form.setHelpHandler([&environment] { environment.help.OpenHelp(KoravHelp::kCheckTopic); });
     form.FormShow();
     environment.runModal(form);

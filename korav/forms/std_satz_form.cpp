@@ -2,6 +2,7 @@
 
 #include "korav/core/korav_help.h"
 #include "korav/forms/form_parts.h"
+#include "korav/forms/grid_keys.h"
 #include "korav/forms/korav_environment.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ TStdSatzForm::TStdSatzForm(KoravEnvironment& environment, int year, QWidget* par
     stdSatzSGrid_->setColumnCount(3);
     stdSatzSGrid_->setHorizontalHeaderLabels({ QString(), u" Mitarbeiter"_s, u" EUR"_s });
     stdSatzSGrid_->verticalHeader()->hide();
+    new GridKeys(stdSatzSGrid_);
     stdSatzSGrid_->setColumnWidth(0, 32);
     (new QVBoxLayout(msTabSheet_))->addWidget(stdSatzSGrid_);
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/messenger.h"
 #include "common/ui/busy_cursor.h"
+#include "common/ui/named_widgets.h"
 #include "common/wait.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
@@ -24,12 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename T> T* Named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& name, const QString& caption)
 {

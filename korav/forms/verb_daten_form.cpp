@@ -3,7 +3,7 @@
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_checks.h"
-#include "korav/core/folder_relocation.h"
+#include "korav/core/connection_save.h"
 #include "korav/core/korav_help.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
@@ -221,6 +221,7 @@ void TVerbDatenForm::showFields(const ConnectionFields& f)
     ldapDn1Edit_->setText(f.ldapDn1);
     ldapDn2Edit_->setText(f.ldapDn2);
     ldapAktivierenCBox_->setChecked(f.ldapActive);
+    LdapFelderSchalten(f.ldapActive);
 }
 
 // Called by the main window before the dialog is shown modally.
@@ -236,6 +237,7 @@ void TVerbDatenForm::FormShow()
     ldapKennwortEdit_->clear();
     vorhFtpOrdnerLBox_->clear();
     clearFlags();
+    closingBySave_ = false;
     saveBtn_->setFocus();
 }
 
@@ -351,55 +353,30 @@ void TVerbDatenForm::LdapPruefenSBtnClick()
     directoryTested_ = true;
 }
 
-void TVerbDatenForm::save()
-{
-    const ConnectionFields now = fieldsFromControls();
-    const ConnectionChanges changes = ConnectionChanges::Between(snapshot_, now);
-    const DataFolder& data = environment_.store.folder();
-    settings_.fields() = now;
-    if (changes.programFolder && !snapshot_.programFolder.isEmpty())
-        RelocateFolder(snapshot_.programFolder, now.programFolder, RelocationKind::ProgramFolder, data,
-            environment_.messenger);
-    if (changes.timeFolder && !snapshot_.timeFolder.isEmpty())
-        RelocateFolder(
-            snapshot_.timeFolder, now.timeFolder, RelocationKind::TimeFolder, data, environment_.messenger);
-    settings_.saveFields();
-    checkBaseData_();
-}
-
 void TVerbDatenForm::SaveBtnClick()
 {
     const ConnectionFields now = fieldsFromControls();
-    const ConnectionChanges changes = ConnectionChanges::Between(snapshot_, now);
-    ftpChanged_ = changes.ftp;
+    ftpChanged_ = ConnectionChanges::Between(snapshot_, now).ftp;
     closingBySave_ = true;
-    if (!changes.any()) {
-        clearFlags();
-        accept();
+    const ConnectionSaveOutcome outcome
+        = ConnectionSave(settings_, environment_.store, environment_.messenger, checkBaseData_)
+              .run(snapshot_, now, directoryTested_);
+    switch (outcome.close) {
+    case ConnectionClose::Stay:
+        if (outcome.focusLdapName)
+            ldapAnmeldeNameEdit_->setFocus();
+        closingBySave_ = false;
         return;
-    }
-    if (environment_.store.isBackupFolder()) {
-        environment_.messenger.show(QString::fromUtf16(kBackupFolderRefusal));
-        clearFlags();
-        accept();
-        return;
-    }
-    if (environment_.messenger.ask(u"Änderungen speichern ?"_s) != kAnswerYes) {
+    case ConnectionClose::Declined:
         showFields(snapshot_);
         clearFlags();
         reject();
         return;
-    }
-    if (const std::optional<SaveRefusal> refusal = RefuseSaving(changes, now, directoryTested_)) {
-        environment_.messenger.show(refusal->text);
-        if (refusal->focusLdapName)
-            ldapAnmeldeNameEdit_->setFocus();
-        closingBySave_ = false;
+    case ConnectionClose::Accepted:
+        clearFlags();
+        accept();
         return;
     }
-    save();
-    clearFlags();
-    accept();
 }
 
 void TVerbDatenForm::FormClose()

@@ -50,7 +50,6 @@ private:
     void showFields(const ConnectionFields& fields);
     void chooseFolder(QLineEdit* edit, const QString& titel, const QString& refusal);
     void LdapFelderSchalten(bool on);
-    void save();
     void clearFlags();
     void showLdapLine(QLabel* label, const QString& text, bool ok);
 

@@ -4,6 +4,7 @@
 #include "korav/core/month_hours_picker.h"
 #include "korav/forms/ausw_monat_std_form.h"
 #include "korav/forms/form_parts.h"
+#include "korav/forms/grid_keys.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/zeit_ueber_form.h"
 
@@ -85,6 +86,7 @@ void TZeitSollForm::buildControls(KoravEnvironment& environment)
         { QString(), QString(), u" Jan."_s, u" Feb."_s, u" März"_s, u" April"_s, u" Mai"_s, u" Juni"_s,
             u" Juli"_s, u" Aug."_s, u" Sept."_s, u" Okt."_s, u" Nov."_s, u" Dez."_s });
     zeitSollSGrid_->verticalHeader()->hide();
+    new GridKeys(zeitSollSGrid_);
     zeitSollSGrid_->setColumnWidth(0, 32);
     zeitSollSGrid_->setColumnWidth(1, 96);
     for (int column = kFixedColumns; column < zeitSollSGrid_->columnCount(); ++column)

@@ -19,11 +19,6 @@ QString NoLaterMonths()
     return u"Folgemonate können nicht bearbeitet werden!"_s;
 }
 
-bool ShowsCurrentMonth(QDate shown, const PelinDates& dates)
-{
-    return shown.month() == dates.currentMonth.month();
-}
-
 // The month numbers decide, as the year follows from the step.
 bool ShowsPreviousMonth(QDate shown, const PelinDates& dates)
 {
@@ -53,7 +48,7 @@ QDate PreviousDay(QDate shown, const PelinDates& dates, Messenger& messenger)
 {
     if (shown.day() >= 2)
         return shown.addDays(-1);
-    if (!ShowsCurrentMonth(shown, dates))
+    if (!dates.inCurrentMonth(shown))
         return Refuse(shown, OnlyPreviousMonth(), messenger);
     return shown.addDays(-1);
 }
@@ -69,7 +64,7 @@ QDate NextDay(QDate shown, const PelinDates& dates, Messenger& messenger)
 
 QDate PreviousMonth(QDate shown, const PelinDates& dates, Messenger& messenger)
 {
-    if (!ShowsCurrentMonth(shown, dates))
+    if (!dates.inCurrentMonth(shown))
         return Refuse(shown, OnlyPreviousMonth(), messenger);
     return FirstOfPreviousMonth(shown);
 }
@@ -79,6 +74,18 @@ QDate NextMonth(QDate shown, const PelinDates& dates, Messenger& messenger)
     if (!ShowsPreviousMonth(shown, dates))
         return Refuse(shown, NoLaterMonths(), messenger);
     return FirstOfNextMonth(shown);
+}
+
+QDate StepWeek(QDate shown, int weeks, const PelinDates& dates, Messenger& messenger)
+{
+    const QDate target = shown.addDays(7 * weeks);
+    if (target.month() == shown.month())
+        return target;
+    if (weeks < 0 && !dates.inCurrentMonth(shown))
+        return Refuse(shown, OnlyPreviousMonth(), messenger);
+    if (weeks > 0 && !ShowsPreviousMonth(shown, dates))
+        return Refuse(shown, NoLaterMonths(), messenger);
+    return target;
 }
 
 } // namespace CalendarNavigation

@@ -16,6 +16,9 @@ QDate PreviousDay(QDate shown, const PelinDates& dates, Messenger& messenger);
 QDate NextDay(QDate shown, const PelinDates& dates, Messenger& messenger);
 QDate PreviousMonth(QDate shown, const PelinDates& dates, Messenger& messenger);
 QDate NextMonth(QDate shown, const PelinDates& dates, Messenger& messenger);
+// A week back (weeks -1) or on (weeks 1); into another month only where a
+// day step could go there.
+QDate StepWeek(QDate shown, int weeks, const PelinDates& dates, Messenger& messenger);
 
 } // namespace CalendarNavigation
 

@@ -8,6 +8,7 @@
 #include "common/fixed_width.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
+#include "common/safe_question.h"
 
 #include <algorithm>
 
@@ -51,14 +52,13 @@ DaySheet::DaySheet(LoginState& state, PelinDates& dates, const Clock& clock, Mes
 
 MonthList& DaySheet::displayedMonth()
 {
-    return dates_.displayedDay.month() == dates_.currentMonth.month() ? state_.currentMonth
-                                                                      : state_.previousMonth;
+    return dates_.showsCurrentMonth() ? state_.currentMonth : state_.previousMonth;
 }
 
 int DaySheet::monthTarget() const
 {
-    return dates_.displayedDay.month() == dates_.currentMonth.month() ? state_.personalTargetCurrentMonth
-                                                                      : state_.personalTargetPreviousMonth;
+    return dates_.showsCurrentMonth() ? state_.personalTargetCurrentMonth
+                                      : state_.personalTargetPreviousMonth;
 }
 
 QString DaySheet::descriptionOf(const QString& number) const
@@ -76,15 +76,7 @@ QList<DaySheetRow> DaySheet::rows() const
 
 void DaySheet::clear()
 {
-    comeHour.clear();
-    comeMinute.clear();
-    goHour.clear();
-    goMinute.clear();
-    remark.clear();
-    projectNumber.clear();
-    projectDescription.clear();
-    hoursField.clear();
-    minutesField.clear();
+    fields_ = {};
     entries_.clear();
     changed_.reset();
     selected_ = -1;
@@ -97,31 +89,31 @@ void DaySheet::LoadDisplayedDay()
     clear();
     const MonthList::Day day = displayedMonth().readDay(dates_.displayedDay.day());
     if (day.record) {
-        comeHour = day.record->comeHour;
-        comeMinute = day.record->comeMinute;
-        goHour = day.record->goHour;
-        goMinute = day.record->goMinute;
-        remark = day.record->remark;
+        fields_.comeHour = day.record->comeHour;
+        fields_.comeMinute = day.record->comeMinute;
+        fields_.goHour = day.record->goHour;
+        fields_.goMinute = day.record->goMinute;
+        fields_.remark = day.record->remark;
     }
     // Entries of a day without its day record are shown too, so that storing
     // the day once coming and going are entered keeps them.
     entries_ = day.entries;
-    state_.dayModified = false;
+    state_.changes.dayInMonthList();
     ComputeDayValues();
 }
 
 void DaySheet::StoreDisplayedDay()
 {
-    if (!state_.dayModified)
+    if (!state_.changes.dayPending())
         return;
     MonthFile::DayRecordText record;
-    record.comeHour = comeHour;
-    record.comeMinute = comeMinute;
-    record.goHour = goHour;
-    record.goMinute = goMinute;
-    record.remark = remark.left(MonthFile::kRemarkWidth);
+    record.comeHour = fields_.comeHour;
+    record.comeMinute = fields_.comeMinute;
+    record.goHour = fields_.goHour;
+    record.goMinute = fields_.goMinute;
+    record.remark = fields_.remark.left(MonthFile::kRemarkWidth);
     displayedMonth().storeDay(dates_.displayedDay.day(), record, entriesToStore(), clock_.today());
-    state_.dayModified = false;
+    state_.changes.dayInMonthList();
 }
 
 QList<MonthFile::ActivityEntryText> DaySheet::entriesToStore() const
@@ -138,22 +130,22 @@ void DaySheet::putBackChangedEntry()
         return;
     entries_.insert(std::min(changed_->index, entries_.size()), changed_->entry);
     changed_.reset();
-    projectNumber.clear();
-    projectDescription.clear();
-    hoursField.clear();
-    minutesField.clear();
+    fields_.projectNumber.clear();
+    fields_.projectDescription.clear();
+    fields_.hoursField.clear();
+    fields_.minutesField.clear();
     modified();
     ComputeDayValues();
 }
 
 DayWork DaySheet::workingDay() const
 {
-    MonthFile::DayRecordText fields;
-    fields.comeHour = comeHour;
-    fields.comeMinute = comeMinute;
-    fields.goHour = goHour;
-    fields.goMinute = goMinute;
-    return WorkingDayOf(fields, entries_);
+    MonthFile::DayRecordText times;
+    times.comeHour = fields_.comeHour;
+    times.comeMinute = fields_.comeMinute;
+    times.goHour = fields_.goHour;
+    times.goMinute = fields_.goMinute;
+    return WorkingDayOf(times, entries_);
 }
 
 void DaySheet::ComputeDayValues()
@@ -186,23 +178,22 @@ void DaySheet::ComputeDayValues()
 
 void DaySheet::modified()
 {
-    state_.dayModified = true;
-    state_.dataChanged = true;
+    state_.changes.dayEdited();
 }
 
 void DaySheet::TimesPicked(const QString& ch, const QString& cm, const QString& gh, const QString& gm)
 {
-    comeHour = ch;
-    comeMinute = cm;
-    goHour = gh;
-    goMinute = gm;
+    fields_.comeHour = ch;
+    fields_.comeMinute = cm;
+    fields_.goHour = gh;
+    fields_.goMinute = gm;
     modified();
     ComputeDayValues();
 }
 
 bool DaySheet::RemarkMayBeEdited()
 {
-    if (!comeHour.isEmpty())
+    if (!fields_.comeHour.isEmpty())
         return true;
     messenger_.show(u"Zeiten für Kommen und Gehen fehlen\n\nAuswahlfenster wird geöffnet"_s);
     return false;
@@ -210,7 +201,7 @@ bool DaySheet::RemarkMayBeEdited()
 
 void DaySheet::RemarkTaken(const QString& text)
 {
-    remark = text;
+    fields_.remark = text;
     modified();
     StoreDisplayedDay();
 }
@@ -226,9 +217,15 @@ bool DaySheet::AttendancePresent()
 void DaySheet::ActivityChosen(const QString& number, const QString& description)
 {
     selected_ = -1;
-    projectNumber = number;
-    projectDescription = description;
-    enterEnabled_ = !projectNumber.isEmpty();
+    fields_.projectNumber = number;
+    fields_.projectDescription = description;
+    enterEnabled_ = !fields_.projectNumber.isEmpty();
+}
+
+void DaySheet::HoursPicked(const QString& hours, const QString& minutes)
+{
+    fields_.hoursField = hours;
+    fields_.minutesField = minutes;
 }
 
 void DaySheet::Select(qsizetype row)
@@ -247,8 +244,8 @@ void DaySheet::OffeneZeitBtnClick()
         messenger_.show(u"Negative offene Zeiten können nicht eingefügt werden!"_s);
         return;
     }
-    hoursField = QString::number(open / 60);
-    minutesField = FixedWidth::TwoDigits(open % 60);
+    fields_.hoursField = QString::number(open / 60);
+    fields_.minutesField = FixedWidth::TwoDigits(open % 60);
 }
 
 void DaySheet::EinfgEintragBtnClick()
@@ -257,25 +254,25 @@ void DaySheet::EinfgEintragBtnClick()
         messenger_.show(u"Es können maximal 20 Projekte pro Tag erfasst werden!"_s);
         return;
     }
-    if (projectNumber.isEmpty())
+    if (fields_.projectNumber.isEmpty())
         return;
-    if (hoursField.isEmpty() || minutesField.isEmpty()) {
+    if (fields_.hoursField.isEmpty() || fields_.minutesField.isEmpty()) {
         messenger_.show(u"Es fehlt die Zeitangabe für das Projekt!"_s);
         return;
     }
-    if (hoursField.startsWith(u'-')) {
+    if (fields_.hoursField.startsWith(u'-')) {
         messenger_.show(u"Die Projekt-Stunden dürfen nicht negativ sein!"_s);
         return;
     }
-    if (!AllDigits(hoursField)) {
+    if (!AllDigits(fields_.hoursField)) {
         messenger_.show(u"Die Projekt-Stunden sind nicht numerisch!"_s);
         return;
     }
-    if (ParseDecimalInt(hoursField) == 0 && ParseDecimalInt(minutesField) == 0) {
+    if (ParseDecimalInt(fields_.hoursField) == 0 && ParseDecimalInt(fields_.minutesField) == 0) {
         messenger_.show(u"Die Projekt-Stunden müssen größer als 0 sein!"_s);
         return;
     }
-    const QString number = projectNumber.left(MonthFile::kActivityWidth);
+    const QString number = fields_.projectNumber.left(MonthFile::kActivityWidth);
     const auto same = std::find_if(entries_.cbegin(), entries_.cend(),
         [&](const MonthFile::ActivityEntryText& e) { return e.activity == number; });
     if (same != entries_.cend()) {
@@ -283,14 +280,14 @@ void DaySheet::EinfgEintragBtnClick()
         messenger_.show(u"Projekt ist bereits in Tabelle vorhanden!"_s);
         return;
     }
-    entries_.append(
-        { MonthFile::DateText(clock_.today()), MonthFile::DurationText(hoursField, minutesField), number });
+    entries_.append({ MonthFile::DateText(clock_.today()),
+        MonthFile::DurationText(fields_.hoursField, fields_.minutesField), number });
     changed_.reset();
     modified();
-    hoursField.clear();
-    minutesField.clear();
-    projectNumber.clear();
-    projectDescription.clear();
+    fields_.hoursField.clear();
+    fields_.minutesField.clear();
+    fields_.projectNumber.clear();
+    fields_.projectDescription.clear();
     selected_ = -1;
     enterEnabled_ = false;
     ComputeDayValues();
@@ -298,8 +295,8 @@ void DaySheet::EinfgEintragBtnClick()
 
 bool DaySheet::entryFieldsEmpty() const
 {
-    return projectNumber.isEmpty() && hoursField.isEmpty() && minutesField.isEmpty()
-        && projectDescription.isEmpty();
+    return fields_.projectNumber.isEmpty() && fields_.hoursField.isEmpty() && fields_.minutesField.isEmpty()
+        && fields_.projectDescription.isEmpty();
 }
 
 qsizetype DaySheet::entryIndexOfSelection()
@@ -312,7 +309,8 @@ qsizetype DaySheet::entryIndexOfSelection()
 void DaySheet::ChgEintragBtnClick()
 {
     if (!entryFieldsEmpty() || changed_) {
-        const QString held = projectNumber.isEmpty() && changed_ ? changed_->entry.activity : projectNumber;
+        const QString held
+            = fields_.projectNumber.isEmpty() && changed_ ? changed_->entry.activity : fields_.projectNumber;
         // Only a clear "Ja" discards: a closed dialog keeps the entry.
         if (messenger_.ask(u"Ausgewählte Tätigkeit %1 verwerfen?"_s.arg(held)) != kAnswerYes)
             return;
@@ -328,11 +326,11 @@ void DaySheet::ChgEintragBtnClick()
     }
     const MonthFile::ActivityEntryText entry = entries_.takeAt(index);
     changed_ = ChangedEntry { entry, index };
-    projectNumber = entry.activity;
-    hoursField = QString::number(ParseDecimalInt(entry.duration.left(3)));
-    minutesField = entry.duration.mid(3, 2);
+    fields_.projectNumber = entry.activity;
+    fields_.hoursField = QString::number(ParseDecimalInt(entry.duration.left(3)));
+    fields_.minutesField = entry.duration.mid(3, 2);
     const qsizetype listed = state_.activityList.indexOfKey(entry.activity);
-    projectDescription
+    fields_.projectDescription
         = listed < 0 ? QString() : StringList::ValueOf(state_.activityList.at(listed)).left(100);
     modified();
     ComputeDayValues();
@@ -366,26 +364,26 @@ void DaySheet::QuickEntry(const QString& caption)
     if (line == state_.activityList.lines().cend()) {
         messenger_.show(u"'%1' ist in der Tätigkeiten-Liste nicht enthalten"_s.arg(caption));
     } else {
-        if (comeHour.isEmpty() && comeMinute.isEmpty()) {
+        if (fields_.comeHour.isEmpty() && fields_.comeMinute.isEmpty()) {
             const int go = 8 * 60 + state_.dailyTarget;
-            comeHour = u"08"_s;
-            comeMinute = u"00"_s;
-            goHour = FixedWidth::TwoDigits(go / 60);
-            goMinute = FixedWidth::TwoDigits(go % 60);
+            fields_.comeHour = u"08"_s;
+            fields_.comeMinute = u"00"_s;
+            fields_.goHour = FixedWidth::TwoDigits(go / 60);
+            fields_.goMinute = FixedWidth::TwoDigits(go % 60);
         }
         modified();
         ComputeDayValues();
         const int open = values_.day.open();
         if (open != 0 && open < kOpenTimeLimit) {
-            projectNumber = StringList::KeyOf(*line);
-            projectDescription = StringList::ValueOf(*line);
+            fields_.projectNumber = StringList::KeyOf(*line);
+            fields_.projectDescription = StringList::ValueOf(*line);
             OffeneZeitBtnClick();
             EinfgEintragBtnClick();
         } else {
             messenger_.show(u"Es liegt keine offene Zeit vor"_s);
         }
     }
-    enterEnabled_ = !projectNumber.isEmpty();
+    enterEnabled_ = !fields_.projectNumber.isEmpty();
 }
 
 void DaySheet::CopyTagBtnClick()
@@ -394,7 +392,7 @@ void DaySheet::CopyTagBtnClick()
     const int day = dates_.displayedDay.day();
     const QString dayValue = month.dayValue(day);
     if (dayValue.isEmpty()) {
-        const bool current = dates_.displayedDay.month() == dates_.currentMonth.month();
+        const bool current = dates_.showsCurrentMonth();
         messenger_.show((current ? u"Am %1 sind keine Arbeitszeiten vorhanden"_s
                                  : u"Für den %1 sind keine Arbeitszeiten vorhanden"_s)
                             .arg(DateWithYear(dates_.displayedDay)));
@@ -420,13 +418,17 @@ void DaySheet::EinfgBtnClick()
         return;
     month.pasteDay(shown.day(), clipboard_.at(0), clipboard_.value(1));
     LoadDisplayedDay();
-    state_.dataChanged = true;
+    state_.changes.dataChanged();
 }
 
 void DaySheet::ResetTagBtnClick()
 {
     MonthList& month = displayedMonth();
     const int day = dates_.displayedDay.day();
+    // An entry taken out for changing still belongs to the day.
+    if ((!entries_.isEmpty() || changed_)
+        && AskDefaultNo(messenger_, u"Tag mit allen Tätigkeiten löschen?"_s) != kAnswerYes)
+        return;
     if (month.dayValue(day).isEmpty())
         messenger_.show(u"Es sind keine Tagesdaten vorhanden"_s);
     month.deleteDay(day);

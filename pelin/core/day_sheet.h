@@ -20,6 +20,14 @@ struct DaySheetRow {
     QString description;
 };
 
+// The fields of the displayed day and of the entry being edited.
+struct DaySheetFields {
+    QString comeHour, comeMinute, goHour, goMinute;
+    QString remark;
+    QString projectNumber, projectDescription;
+    QString hoursField, minutesField;
+};
+
 // What the day sheet shows of the displayed day's and month's values.
 struct DaySheetValues {
     DayValues day;
@@ -38,11 +46,9 @@ class DaySheet {
 public:
     DaySheet(LoginState& state, PelinDates& dates, const Clock& clock, Messenger& messenger);
 
-    // Fields of the day and of the entry being edited.
-    QString comeHour, comeMinute, goHour, goMinute;
-    QString remark;
-    QString projectNumber, projectDescription;
-    QString hoursField, minutesField;
+    // Written only through the actions below, so that every change of the
+    // day is marked as unsaved.
+    const DaySheetFields& fields() const { return fields_; }
 
     // The entries shown in the list; an entry being changed is not among them.
     const QList<MonthFile::ActivityEntryText>& entries() const { return entries_; }
@@ -73,6 +79,8 @@ public:
     // False (after the message) while the day has no attendance.
     bool AttendancePresent();
     void ActivityChosen(const QString& number, const QString& description);
+    // After the hours picker closed: the entry's duration, not yet entered.
+    void HoursPicked(const QString& hours, const QString& minutes);
     void Select(qsizetype row);
 
     void OffeneZeitBtnClick();
@@ -107,6 +115,7 @@ private:
     PelinDates& dates_;
     const Clock& clock_;
     Messenger& messenger_;
+    DaySheetFields fields_;
     QList<MonthFile::ActivityEntryText> entries_;
     QStringList clipboard_;
     QString pasteHint_;

@@ -43,6 +43,11 @@ FilterPool::AddResult FilterPool::addActivityNumber(QStringView number, int mast
     while (prefix.endsWith(u' '))
         prefix.chop(1);
     prefix.truncate(qMax(0, masterLength));
+    // The stored value cannot carry an empty entry (which would let every
+    // activity through) or one holding its separator "#": such an entry
+    // would come back as another filter at the next log-in.
+    if (prefix.isEmpty() || prefix.contains(u'#'))
+        return AddResult::Covered;
     const bool covered = std::any_of(entries_.cbegin(), entries_.cend(),
         [&](const QString& entry) { return prefix.startsWith(entry.left(qMax(0, masterLength))); });
     if (covered)

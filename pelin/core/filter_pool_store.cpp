@@ -12,7 +12,8 @@ void TakeFilterDialogResult(LoginState& state, const FilterPoolEditor& editor,
     FilterPoolEditor::CloseResult result, Messenger& messenger)
 {
     state.filterPool = editor.pool();
-    state.filterChanged = state.filterChanged || editor.changed();
+    if (editor.changed())
+        state.changes.filterChanged();
     if (result != FilterPoolEditor::CloseResult::Save)
         return;
     StorePoolInPersonalSettings(state.personalSettings, state.filterPool);

@@ -254,7 +254,7 @@ void LoginSession::offerRecoveryCopy(MonthList& month)
             .arg(month.year())
             .arg(QDir::toNativeSeparators(path)));
     if (answer == kAnswerYes && month.loadFrom(path) == MonthList::LoadResult::Loaded) {
-        state_.dataChanged = true;
+        state_.changes.dataChanged();
         return;
     }
     if (!RecoveryCopy::SetAside(state_.personalFolder, month.fileName()))
@@ -370,7 +370,7 @@ void LoginSession::setUpdateFileTime(const QString& path)
 
 bool LoginSession::offerSave()
 {
-    if (!state_.loggedIn || (!state_.dataChanged && !state_.filterChanged))
+    if (!state_.loggedIn || !state_.changes.any())
         return true;
     switch (messenger_.ask(u"Änderungen speichern ?"_s)) {
     case kAnswerYes:
@@ -425,7 +425,7 @@ LoginSession::SaveResult LoginSession::save()
         messenger_.show(u"Speichern nicht möglich! (Benutzer-Ordner nicht vorhanden)"_s);
         return SaveResult::NotSaved;
     }
-    if (state_.dayModified && storeDisplayedDay_)
+    if (state_.changes.dayPending() && storeDisplayedDay_)
         storeDisplayedDay_();
     if (!writeMonth(state_.currentMonth) || !writeMonth(state_.previousMonth))
         return SaveResult::NotSaved;

@@ -6,6 +6,7 @@
 #include "common/string_list.h"
 #include "pelin/core/filter_pool.h"
 #include "pelin/core/month_sync.h"
+#include "pelin/core/unsaved_changes.h"
 
 // Everything PELIN holds about the logged-in employee; empty while nobody is
 // logged in.
@@ -27,9 +28,7 @@ struct LoginState {
     QString caption4 = QStringLiteral("Gleitfrei");
     QString caption5 = QStringLiteral("Verwaltung");
 
-    bool dayModified = false;
-    bool dataChanged = false;
-    bool filterChanged = false;
+    UnsavedChanges changes;
 
     StringList employeeFile;
     StringList activityList;

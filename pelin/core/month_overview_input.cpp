@@ -6,7 +6,7 @@
 MonthOverviewInput OverviewInputFor(const LoginState& state, const PelinDates& dates, QTime now)
 {
     const QDate shown = dates.displayedDay;
-    const bool current = shown.month() == dates.currentMonth.month();
+    const bool current = dates.showsCurrentMonth();
     const MonthList& month = current ? state.currentMonth : state.previousMonth;
     MonthOverviewInput in;
     in.year = shown.year();

@@ -45,5 +45,6 @@ QString PelinVersionText(int countryCode)
 {
     const QString number
         = u"%1.%2.%3"_s.arg(kPelinVersionMajor).arg(kPelinVersionMinor).arg(kPelinVersionPatch);
-    return u"Version "_s + number.left(8) + u" V"_s + CountryLetter(HolidaySettings::CountryFromLandcode(countryCode));
+    return u"Version "_s + number.left(8) + u" V"_s
+        + CountryLetter(HolidaySettings::CountryFromLandcode(countryCode));
 }

@@ -9,5 +9,10 @@ struct PelinDates {
     QDate previousMonth; // first day of the month before
     QDate displayedDay;
 
+    // Only the current and the previous month can be shown, so the month
+    // number alone tells them apart.
+    bool inCurrentMonth(QDate day) const { return day.month() == currentMonth.month(); }
+    bool showsCurrentMonth() const { return inCurrentMonth(displayedDay); }
+
     static PelinDates FromToday(QDate today);
 };

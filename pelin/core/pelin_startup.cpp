@@ -37,7 +37,7 @@ std::optional<PelinConfig> LoadConfiguration(
     if (!QFileInfo(path).isFile()) {
         messenger.show(u"Die Datei pelin.cfg ist in Programm-Ordner\n"_s + executableFolder
             + u"\nnicht vorhanden !\nTipps zur Einrichtung der Software stehen\n"
-              u"in der Datei 'pelin-liesmich.pdf'.\n\nProgramm wird beendet! "_s);
+              u"in der KORAV-Hilfe, Abschnitt 'PC eines Mitarbeiters einrichten'.\n\nProgramm wird beendet! "_s);
         return std::nullopt;
     }
     StringList lines;

@@ -1,5 +1,6 @@
 #include "pelin/forms/ausw_projekte_form.h"
 
+#include "common/ui/chooser_keys.h"
 #include "pelin/core/filter_pool.h"
 #include "pelin/forms/activity_list_view.h"
 
@@ -31,6 +32,7 @@ TAuswProjekteForm::TAuswProjekteForm(QWidget* parent)
     connect(filterListView_, &QTreeWidget::itemDoubleClicked, this, &TAuswProjekteForm::UebernehmenBtnClick);
     connect(uebernehmenBtn_, &QPushButton::clicked, this, &TAuswProjekteForm::UebernehmenBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    new ChooserKeys(suchEdit_, filterListView_, [this] { UebernehmenBtnClick(); });
 
     auto* search = new QHBoxLayout;
     search->addWidget(new QLabel(u"Suche nach"_s, this));
@@ -52,6 +54,12 @@ void TAuswProjekteForm::prepare(const StringList& activities)
     suchEdit_->clear();
     filterListView_->setActivities(activities);
     uebernehmenBtn_->setEnabled(false);
+}
+
+void TAuswProjekteForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    suchEdit_->setFocus();
 }
 
 void TAuswProjekteForm::SuchEditKeyUp()

@@ -27,6 +27,9 @@ public:
     void SuchEditKeyUp();
     void UebernehmenBtnClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void selectionChanged();
 

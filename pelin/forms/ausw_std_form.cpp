@@ -45,6 +45,8 @@ void TAuswStdForm::start(bool freeMinutes)
 {
     picker_ = HoursPicker(freeMinutes);
     showChoice();
+    grid_->placeCursor(CellKind::Hour, std::nullopt);
+    grid_->setFocus();
 }
 
 void TAuswStdForm::placeBelow(const QWidget* anchor)
@@ -56,10 +58,15 @@ void TAuswStdForm::GridCellClick(const PickerCell& cell)
 {
     const HoursPicker::Outcome outcome = picker_.click(cell);
     showChoice();
-    if (outcome == HoursPicker::Outcome::Refused)
+    if (outcome == HoursPicker::Outcome::Refused) {
         messenger_.show(HoursPicker::ZeroDurationMessage());
-    else if (outcome == HoursPicker::Outcome::Taken)
+        grid_->placeCursor(CellKind::Hour, std::nullopt);
+    } else if (outcome == HoursPicker::Outcome::Taken) {
         accept();
+    } else if (outcome == HoursPicker::Outcome::Waiting) {
+        const bool hourPicked = cell.kind == CellKind::Hour;
+        grid_->placeCursor(hourPicked ? CellKind::Minute : CellKind::Hour, std::nullopt);
+    }
 }
 
 void TAuswStdForm::showChoice()

@@ -52,6 +52,8 @@ void TAuswZeitForm::start(const ComeGoTexts& fields, bool freeMinutes)
     picker_ = ComeGoPicker(freeMinutes);
     picker_.start(fields);
     showChoice();
+    grid_->placeCursor(CellKind::ComeHour, picker_.comeHour());
+    grid_->setFocus();
 }
 
 void TAuswZeitForm::placeBelow(const QWidget* anchor)
@@ -61,8 +63,31 @@ void TAuswZeitForm::placeBelow(const QWidget* anchor)
 
 void TAuswZeitForm::GridCellClick(const PickerCell& cell)
 {
-    if (picker_.click(cell))
-        showChoice();
+    if (!picker_.click(cell))
+        return;
+    showChoice();
+    moveOnFrom(cell.kind);
+}
+
+// Come hour, come minute, go hour, go minute, then "Übernehmen": a day's
+// times are four Enter presses away.
+void TAuswZeitForm::moveOnFrom(CellKind picked)
+{
+    switch (picked) {
+    case CellKind::ComeHour:
+        grid_->placeCursor(CellKind::ComeMinute, picker_.comeMinute());
+        return;
+    case CellKind::ComeMinute:
+        grid_->placeCursor(CellKind::GoHour, picker_.goHour());
+        return;
+    case CellKind::GoHour:
+        if (grid_->placeCursor(CellKind::GoMinute, picker_.goMinute()))
+            return;
+        break;
+    default:
+        break;
+    }
+    saveBtn_->setFocus();
 }
 
 void TAuswZeitForm::SaveBtnClick()

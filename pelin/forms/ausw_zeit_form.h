@@ -26,6 +26,7 @@ public:
 private:
     void GridCellClick(const PickerCell& cell);
     void SaveBtnClick();
+    void moveOnFrom(CellKind picked);
     void showChoice();
 
     Messenger& messenger_;

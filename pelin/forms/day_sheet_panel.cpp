@@ -2,6 +2,7 @@
 
 #include "common/messenger.h"
 #include "common/ui/bemerk_form.h"
+#include "common/ui/named_widgets.h"
 #include "pelin/core/filter_pool_store.h"
 #include "pelin/forms/ausw_projekte_form.h"
 #include "pelin/forms/ausw_std_form.h"
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -34,13 +36,6 @@ QLineEdit* ReadOnlyField(const QString& name, int maxLength, QWidget* parent)
     field->setCursor(Qt::PointingHandCursor);
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')) + 12);
     return field;
-}
-
-QPushButton* Button(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 QString Css(const Rgb& rgb)
@@ -121,10 +116,10 @@ QWidget* DaySheetPanel::buildEntryEditor()
     stdEdit_->installEventFilter(this);
     minEdit_->installEventFilter(this);
 
-    QPushButton* open = Button(u"Offene Zeit"_s, u"OffeneZeitBtn"_s, box);
-    einfgEintragBtn_ = Button(u"in Tagesliste eintragen"_s, u"EinfgEintragBtn"_s, box);
-    chgEintragBtn_ = Button(u"Ändern"_s, u"ChgEintragBtn"_s, box);
-    delEintragBtn_ = Button(u"Entfernen"_s, u"DelEintragBtn"_s, box);
+    QPushButton* open = MakeButton(box, u"OffeneZeitBtn"_s, u"Offene Zeit"_s);
+    einfgEintragBtn_ = MakeButton(box, u"EinfgEintragBtn"_s, u"in Tagesliste eintragen"_s);
+    chgEintragBtn_ = MakeButton(box, u"ChgEintragBtn"_s, u"Ändern"_s);
+    delEintragBtn_ = MakeButton(box, u"DelEintragBtn"_s, u"Entfernen"_s);
     connect(open, &QPushButton::clicked, this, [this] { act([this] { sheet_.OffeneZeitBtnClick(); }); });
     connect(einfgEintragBtn_, &QPushButton::clicked, this,
         [this] { act([this] { sheet_.EinfgEintragBtnClick(); }); });
@@ -205,20 +200,20 @@ QWidget* DaySheetPanel::buildQuickEntries()
         = { { { u"Pause"_s, u"PauseBtn"_s }, { u"Urlaub"_s, u"UrlaubBtn"_s }, { u"Krank"_s, u"KrankBtn"_s },
             { u"Gleitfrei"_s, u"GleitfreiBtn"_s }, { u"Verwaltung"_s, u"VerwaltungBtn"_s } } };
     for (const auto& [caption, name] : quick) {
-        QPushButton* button = Button(caption, name, box);
+        QPushButton* button = MakeButton(box, name, caption);
         connect(button, &QPushButton::clicked, this,
             [this, button] { act([this, button] { sheet_.QuickEntry(button->text()); }); });
         quickButtons_.append(button);
         row->addWidget(button);
     }
     row->addStretch();
-    QPushButton* copy = Button(u"Copy"_s, u"CopyTagBtn"_s, box);
-    einfgBtn_ = Button(u"Einfg"_s, u"EinfgBtn"_s, box);
-    QPushButton* reset = Button(u"Entf"_s, u"ResetTagBtn"_s, box);
+    QPushButton* copy = MakeButton(box, u"CopyTagBtn"_s, u"Copy"_s);
+    einfgBtn_ = MakeButton(box, u"EinfgBtn"_s, u"Einfg"_s);
+    QPushButton* reset = MakeButton(box, u"ResetTagBtn"_s, u"Entf"_s);
     connect(copy, &QPushButton::clicked, this, [this] { act([this] { sheet_.CopyTagBtnClick(); }); });
     connect(einfgBtn_, &QPushButton::clicked, this, [this] { act([this] { sheet_.EinfgBtnClick(); }); });
     connect(reset, &QPushButton::clicked, this, [this] { act([this] { sheet_.ResetTagBtnClick(); }); });
-    QPushButton* filter = Button(u"Tätigkeiten-Filter einrichten"_s, u"TaetigFilterBtn"_s, box);
+    QPushButton* filter = MakeButton(box, u"TaetigFilterBtn"_s, u"Tätigkeiten-Filter einrichten"_s);
     connect(filter, &QPushButton::clicked, this, &DaySheetPanel::TaetigFilterBtnClick);
     filterAktivCBox_ = new QCheckBox(u"Filter ist aus"_s, box);
     filterAktivCBox_->setObjectName(u"TaetigFilterAktivCBox"_s);
@@ -273,16 +268,17 @@ void DaySheetPanel::act(const std::function<void()>& action)
 
 void DaySheetPanel::refresh()
 {
-    const QStringList times = { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute };
+    const DaySheetFields& fields = sheet_.fields();
+    const QStringList times = { fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute };
     for (int i = 0; i < 4; ++i)
         timeFields_[i]->setText(times[i]);
-    bemerkungSText_->setText(sheet_.remark);
-    bemerkungLabel1_->setText(u" "_s + sheet_.remark);
-    projektNrEdit_->setText(sheet_.projectNumber);
+    bemerkungSText_->setText(fields.remark);
+    bemerkungLabel1_->setText(u" "_s + fields.remark);
+    projektNrEdit_->setText(fields.projectNumber);
     projektBeschreibungLabel_->setText(
-        sheet_.projectDescription.isEmpty() ? QString() : u" "_s + sheet_.projectDescription);
-    stdEdit_->setText(sheet_.hoursField);
-    minEdit_->setText(sheet_.minutesField);
+        fields.projectDescription.isEmpty() ? QString() : u" "_s + fields.projectDescription);
+    stdEdit_->setText(fields.hoursField);
+    minEdit_->setText(fields.minutesField);
 
     const QSignalBlocker blocker(anzeigeListView_);
     anzeigeListView_->clear();
@@ -291,6 +287,10 @@ void DaySheetPanel::refresh()
             new QTreeWidgetItem(QStringList { row.number, row.duration, row.description }));
     if (sheet_.selectedRow() >= 0)
         anzeigeListView_->setCurrentItem(anzeigeListView_->topLevelItem(int(sheet_.selectedRow())));
+    else
+        anzeigeListView_->scrollToBottom();
+    // The rows were refilled while the list's signals were blocked: draw them now.
+    anzeigeListView_->viewport()->update();
 
     const DaySheetValues& values = sheet_.values();
     const DayTexts& texts = values.dayTexts;
@@ -315,17 +315,20 @@ void DaySheetPanel::ZeitFieldClick()
         return;
     for (QLineEdit* field : timeFields_)
         field->setStyleSheet(u"background-color: rgb(192,192,192);"_s);
+    const DaySheetFields& fields = sheet_.fields();
     zeitForm_->start(
-        { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute }, state_.freeMinutes);
+        { fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute }, state_.freeMinutes);
     zeitForm_->placeBelow(timeFields_.first());
     const bool saved = zeitForm_->exec() == QDialog::Accepted;
     for (QLineEdit* field : timeFields_)
         field->setStyleSheet({});
     const ComeGoTexts picked = saved
         ? zeitForm_->times()
-        : ComeGoTexts { sheet_.comeHour, sheet_.comeMinute, sheet_.goHour, sheet_.goMinute };
+        : ComeGoTexts { fields.comeHour, fields.comeMinute, fields.goHour, fields.goMinute };
     sheet_.TimesPicked(picked.comeHour, picked.comeMinute, picked.goHour, picked.goMinute);
     refresh();
+    if (saved)
+        projektNrEdit_->setFocus();
 }
 
 void DaySheetPanel::BemerkungLabel1Click()
@@ -337,7 +340,7 @@ void DaySheetPanel::BemerkungLabel1Click()
         return;
     }
     const QPoint below = bemerkungLabel1_->mapToGlobal(QPoint(0, bemerkungLabel1_->height()));
-    if (const auto remark = bemerkForm_->editRemark(sheet_.remark, below)) {
+    if (const auto remark = bemerkForm_->editRemark(sheet_.fields().remark, below)) {
         sheet_.RemarkTaken(*remark);
         refresh();
     }
@@ -350,8 +353,10 @@ void DaySheetPanel::ProjektNrEditClick()
     anzeigeListView_->clearSelection();
     projekteForm_->prepare(
         ChooserActivities(filterAktivCBox_->isChecked(), state_.filteredActivities, state_.activityList));
-    if (projekteForm_->exec() == QDialog::Accepted)
+    if (projekteForm_->exec() == QDialog::Accepted) {
         sheet_.ActivityChosen(projekteForm_->choice().number, projekteForm_->choice().description);
+        stdEdit_->setFocus();
+    }
     refresh();
 }
 
@@ -361,10 +366,8 @@ void DaySheetPanel::TagProjZeitClick()
         return;
     stdForm_->start(state_.freeMinutes);
     stdForm_->placeBelow(stdEdit_);
-    if (stdForm_->exec() == QDialog::Accepted) {
-        sheet_.hoursField = stdForm_->hourText();
-        sheet_.minutesField = stdForm_->minuteText();
-    }
+    if (stdForm_->exec() == QDialog::Accepted)
+        sheet_.HoursPicked(stdForm_->hourText(), stdForm_->minuteText());
     refresh();
 }
 
@@ -379,8 +382,37 @@ void DaySheetPanel::TaetigFilterBtnClick()
     TakeFilterDialogResult(state_, filterEditor_, filterForm_->closeResult(), messenger_);
 }
 
+// The read-only fields open their picker on Enter or Space; Return on a
+// complete entry line enters it, as the button does.
+bool DaySheetPanel::keyOnField(QObject* watched, const QKeyEvent& key)
+{
+    const int code = key.key();
+    const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
+    if (!enter && code != Qt::Key_Space)
+        return false;
+    const bool entryField = watched == projektNrEdit_ || watched == stdEdit_ || watched == minEdit_;
+    const bool complete = sheet_.enterEnabled() && !sheet_.fields().projectNumber.isEmpty()
+        && !sheet_.fields().hoursField.isEmpty() && !sheet_.fields().minutesField.isEmpty();
+    if (enter && entryField && loggedIn_ && complete) {
+        act([this] { sheet_.EinfgEintragBtnClick(); });
+        projektNrEdit_->setFocus();
+        return true;
+    }
+    if (timeFields_.contains(qobject_cast<QLineEdit*>(watched)))
+        ZeitFieldClick();
+    else if (watched == projektNrEdit_)
+        ProjektNrEditClick();
+    else if (watched == stdEdit_ || watched == minEdit_)
+        TagProjZeitClick();
+    else
+        return false;
+    return true;
+}
+
 bool DaySheetPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && keyOnField(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() != QEvent::MouseButtonPress
         || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return QWidget::eventFilter(watched, event);

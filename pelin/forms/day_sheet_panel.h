@@ -8,6 +8,7 @@
 class Clock;
 class Messenger;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,7 @@ private:
     QWidget* buildEntryEditor();
     QWidget* buildDayValues();
     QWidget* buildQuickEntries();
+    bool keyOnField(QObject* watched, const QKeyEvent& key);
     bool requireLogin();
     // Runs a sheet action after the log-in check, then shows the result.
     void act(const std::function<void()>& action);

@@ -1,5 +1,6 @@
 #include "pelin/forms/filter_pool_form.h"
 
+#include "common/ui/named_widgets.h"
 #include "pelin/forms/activity_list_view.h"
 
 #include <QGridLayout>
@@ -11,17 +12,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QPushButton* Button(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 TFilterPoolForm::TFilterPoolForm(Messenger& messenger, QWidget* parent)
     : QDialog(parent),
@@ -39,12 +29,12 @@ TFilterPoolForm::TFilterPoolForm(Messenger& messenger, QWidget* parent)
     stammNrLabel_->setObjectName(u"StammNrLabel"_s);
     filterMaPoolLBox_->setObjectName(u"FilterMaPoolLBox"_s);
 
-    QPushButton* clear = Button(u"X"_s, u"DelT1Btn"_s, this);
-    QPushButton* add = Button(u"Angezeigte Aus&wahl zu Filter addieren"_s, u"MaPoolPlusBtn"_s, this);
-    QPushButton* deleteRow = Button(u"&Mark.Zeile löschen"_s, u"DelMarkZeileBtn"_s, this);
-    QPushButton* deleteAll = Button(u"&Filter löschen"_s, u"DelAlleZeilenBtn"_s, this);
-    QPushButton* closeBtn = Button(u"&Schließen"_s, u"CloseBtn"_s, this);
-    QPushButton* cancel = Button(u"&Abbrechen"_s, u"CancelBtn"_s, this);
+    QPushButton* clear = MakeButton(this, u"DelT1Btn"_s, u"X"_s);
+    QPushButton* add = MakeButton(this, u"MaPoolPlusBtn"_s, u"Angezeigte Aus&wahl zu Filter addieren"_s);
+    QPushButton* deleteRow = MakeButton(this, u"DelMarkZeileBtn"_s, u"&Mark.Zeile löschen"_s);
+    QPushButton* deleteAll = MakeButton(this, u"DelAlleZeilenBtn"_s, u"&Filter löschen"_s);
+    QPushButton* closeBtn = MakeButton(this, u"CloseBtn"_s, u"&Schließen"_s);
+    QPushButton* cancel = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     connect(suchEdit_, &QLineEdit::textEdited, this, &TFilterPoolForm::SuchEditKeyUp);
     connect(clear, &QPushButton::clicked, this, &TFilterPoolForm::DelT1BtnClick);
     connect(add, &QPushButton::clicked, this, &TFilterPoolForm::MaPoolPlusBtnClick);

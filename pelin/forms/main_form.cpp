@@ -5,6 +5,7 @@
 #include "common/messenger.h"
 #include "common/time_format.h"
 #include "common/ui/about_form.h"
+#include "common/ui/program_icons.h"
 #include "common/wait.h"
 #include "pelin/core/calendar_navigation.h"
 #include "pelin/core/login_session.h"
@@ -154,12 +155,13 @@ QWidget* TMainForm::buildLoginPanel()
     landLabel_->setObjectName(u"LandLabel"_s);
     hilfeImage_ = new QLabel(panel);
     hilfeImage_->setObjectName(u"HilfeImage"_s);
-    hilfeImage_->setPixmap(style()->standardIcon(QStyle::SP_DialogHelpButton).pixmap(24, 24));
+    hilfeImage_->setPixmap(HelpIcon().pixmap(24, 24));
     hilfeImage_->setCursor(Qt::PointingHandCursor);
     hilfeImage_->installEventFilter(this);
 
     mitarbeiterLabel_ = new QLabel(panel);
     mitarbeiterLabel_->setObjectName(u"MitarbeiterLabel"_s);
+    mitarbeiterLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     persNrLabel_ = new QLabel(panel);
     persNrLabel_->setObjectName(u"PersNrLabel"_s);
     bGradLabel_ = new QLabel(panel);
@@ -206,6 +208,9 @@ QWidget* TMainForm::buildCalendarArea()
     calendar_ = new MonthCalendarWidget(area);
     connect(calendar_, &MonthCalendarWidget::daySelected, this,
         [this](int day) { ShowDate(QDate(dates_.displayedDay.year(), dates_.displayedDay.month(), day)); });
+    connect(calendar_, &MonthCalendarWidget::daysStepped, this, &TMainForm::stepDays);
+    connect(calendar_, &MonthCalendarWidget::monthStepped, this,
+        [this](int months) { months < 0 ? MonatM_SBtnClick() : MonatP_SBtnClick(); });
 
     auto step = [area](const QString& caption, const QString& name) {
         auto* button = new QToolButton(area);
@@ -346,7 +351,7 @@ void TMainForm::showMonthValues()
             : QString());
     if (loggedIn) {
         const LoginState& state = loginSession_->state();
-        const bool current = dates_.displayedDay.month() == dates_.currentMonth.month();
+        const bool current = dates_.showsCurrentMonth();
         sollZeitLabel_->setToolTip(TargetHint(
             state.degree, current ? state.fullTimeCurrentMonth : state.fullTimePreviousMonth, current));
         calendar_->setDayStates(values.month.dayStates);
@@ -394,10 +399,12 @@ void TMainForm::LoginBtnClick()
         showLoggedIn();
         return;
     }
+    // A second try types the whole password again, never behind the first.
+    QLineEdit* password = config_->directoryLogin ? kennwortEdit_ : anmeldeNameEdit_;
     if (result.clearField)
         anmeldeNameEdit_->clear();
-    if (result.focusField)
-        anmeldeNameEdit_->setFocus();
+    password->clear();
+    (result.focusField ? anmeldeNameEdit_ : password)->setFocus();
 }
 
 void TMainForm::showLoggedIn()
@@ -409,7 +416,11 @@ void TMainForm::showLoggedIn()
     }
     loginBtn_->setText(u"Abmelden"_s);
     ampelSBtn_->setEnabled(true);
-    mitarbeiterLabel_->setText(u"  "_s + state.name + u"  "_s);
+    // A long name must not widen the window for good.
+    const QString name = u"  "_s + state.name + u"  "_s;
+    mitarbeiterLabel_->setText(
+        mitarbeiterLabel_->fontMetrics().elidedText(name, Qt::ElideRight, anmeldeNameEdit_->width()));
+    mitarbeiterLabel_->setToolTip(state.name);
     persNrLabel_->setText(state.personnelNumber + u" /"_s);
     bGradLabel_->setText(u" "_s + state.degree + u"%"_s);
     daySheet_->setLoggedIn(true);
@@ -426,6 +437,7 @@ void TMainForm::showLoggedOut()
     ampelSBtn_->setEnabled(false);
     for (QLabel* label : { mitarbeiterLabel_, persNrLabel_, bGradLabel_ })
         label->clear();
+    mitarbeiterLabel_->setToolTip({});
     daySheet_->setLoggedIn(false);
     calendar_->update();
 }
@@ -531,6 +543,16 @@ void TMainForm::TagM_SBtnClick()
 void TMainForm::TagP_SBtnClick()
 {
     ShowDate(CalendarNavigation::NextDay(dates_.displayedDay, dates_, env_.messenger));
+}
+
+void TMainForm::stepDays(int days)
+{
+    if (days == -1)
+        TagM_SBtnClick();
+    else if (days == 1)
+        TagP_SBtnClick();
+    else
+        ShowDate(CalendarNavigation::StepWeek(dates_.displayedDay, days / 7, dates_, env_.messenger));
 }
 
 void TMainForm::MonatM_SBtnClick()

@@ -58,6 +58,7 @@ public:
     // Makes `date` the displayed day: calendar, date texts, and the day
     // sheet when someone is logged in.
     void ShowDate(QDate date);
+    void stepDays(int days);
     void UebersichtMonatBtnClick();
     DaySheetPanel* daySheet() const { return daySheet_; }
 

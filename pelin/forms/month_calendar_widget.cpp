@@ -3,6 +3,7 @@
 #include "common/calendar_names.h"
 #include "pelin/core/calendar_cell_style.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,7 @@ MonthCalendarWidget::MonthCalendarWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(u"MonatKalender"_s);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void MonthCalendarWidget::setMonth(const MonthLayout& layout, const HolidayCalendar& holidays)
@@ -86,6 +88,32 @@ void MonthCalendarWidget::mousePressEvent(QMouseEvent* event)
     const int day = dayAt(event->position().toPoint());
     if (day > 0)
         Q_EMIT daySelected(day);
+}
+
+void MonthCalendarWidget::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        Q_EMIT daysStepped(-1);
+        break;
+    case Qt::Key_Right:
+        Q_EMIT daysStepped(1);
+        break;
+    case Qt::Key_Up:
+        Q_EMIT daysStepped(-7);
+        break;
+    case Qt::Key_Down:
+        Q_EMIT daysStepped(7);
+        break;
+    case Qt::Key_PageUp:
+        Q_EMIT monthStepped(-1);
+        break;
+    case Qt::Key_PageDown:
+        Q_EMIT monthStepped(1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void MonthCalendarWidget::paintEvent(QPaintEvent*)

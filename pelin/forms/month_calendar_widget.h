@@ -31,10 +31,15 @@ public:
 
 Q_SIGNALS:
     void daySelected(int day);
+    // Arrow keys step days (left, right) or weeks (up, down); PageUp and
+    // PageDown step months. Whether the step is allowed is for the caller.
+    void daysStepped(int days);
+    void monthStepped(int months);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void paintHeadings(QPainter& painter) const;

@@ -2,6 +2,7 @@
 
 #include "common/file_store.h"
 #include "common/messenger.h"
+#include "common/ui/week_separator_lines.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -69,6 +70,7 @@ void TUeMonatForm::prepare(const MonthOverview& overview, const QString& propose
     proposedPath_ = proposedPath;
     headUeMonatREdit_->setPlainText(overview.head.join(u'\n'));
     ueMonatREdit_->setPlainText(overview.body.join(u'\n'));
+    GreyWeekSeparatorLines(ueMonatREdit_);
     ueMonatREdit_->moveCursor(QTextCursor::Start);
 }
 

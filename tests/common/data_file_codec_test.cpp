@@ -1,4 +1,5 @@
 #include "common/data_file_codec.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
 
@@ -25,7 +26,7 @@ QByteArray ScrambledFile(const QString& plain, int n)
             c = alphabet[(j + n) % 67];
         body += QChar(char16_t(~c.unicode()));
     }
-    QByteArray bytes = "\xEF\xBB\xBF" + QStringLiteral("-CR%1P-\r\n").arg(n, 2, 10, QChar(u'0')).toUtf8();
+    QByteArray bytes = kBom + QStringLiteral("-CR%1P-\r\n").arg(n, 2, 10, QChar(u'0')).toUtf8();
     if (!body.isEmpty())
         bytes += body.toUtf8() + "\r\n";
     return bytes;
@@ -100,7 +101,7 @@ TEST_F(CodecFixture, ReadsIndependentlyScrambledFile)
 
 TEST_F(CodecFixture, PlainFilesAreReturnedAsTheyAre)
 {
-    for (const QByteArray& bom : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
+    for (const QByteArray& bom : { QByteArray(), kBom }) {
         dir.write(u"p.kvd"_s, bom + "-CR37X-\r\nName=J\xC3\xBCrgen\r\n\r\nx");
         StringList loaded;
         pelin.LoadDataFile(dir.path(u"p.kvd"_s), loaded);

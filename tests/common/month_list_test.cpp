@@ -250,3 +250,18 @@ TEST(MonthFileFormat, MonthRecordsMatchKeysBeyondAsciiByCaseFolding)
     EXPECT_TRUE(records.dayValue(1).isEmpty());
     EXPECT_EQ(records.dayValue(2), u"capitals"_s);
 }
+
+// A damaged file may hold a day twice; deleting the day must not bring the
+// older line back.
+TEST_F(MonthListTest, DeletingADayRemovesEveryLineOfItsKeys)
+{
+    dir.write(u"az2023034711.kvd"_s,
+        "az202303064711=2023030708001600----------------Neu\r\n"
+        "pz202303064711=2023030600130P100####\r\n"
+        "az202303064711=2023030107001500----------------Alt\r\n"
+        "pz202303064711=2023030100200P200####\r\n");
+    ASSERT_EQ(list.load(dir.path()), MonthList::LoadResult::Loaded);
+    list.deleteDay(6);
+    EXPECT_TRUE(list.lines().isEmpty()) << list.lines().toText().toStdString();
+    EXPECT_FALSE(list.readDay(6).record.has_value());
+}

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -16,11 +17,11 @@ TEST(BemerkForm, TakesTheRemarkOrLeavesItUnchanged)
 
     QTimer::singleShot(0, &form, [&] {
         EXPECT_EQ(form.edit()->text(), u"alt"_s);
-        EXPECT_EQ(form.edit()->cursorPosition(), 0);
-        form.edit()->setText(u"neu"_s);
+        // Typing adds to the remark instead of writing in front of it.
+        QTest::keyClicks(form.edit(), u" und neu"_s);
         form.findChild<QPushButton*>(u"UebernehmenSBtn"_s)->click();
     });
-    EXPECT_EQ(form.editRemark(u"alt"_s, {}), u"neu"_s);
+    EXPECT_EQ(form.editRemark(u"alt"_s, {}), u"alt und neu"_s);
 
     QTimer::singleShot(0, &form, [&] {
         form.edit()->setText(u"verworfen"_s);

@@ -112,6 +112,17 @@ TEST(MessageDialogKeys, EnterGivesEachQuestionItsDefaultWhateverCameBefore)
     EXPECT_EQ(user.texts.size(), 5);
 }
 
+TEST(MessageDialogKeys, EnterAnswersNeinWhereThatIsTheSafeChoice)
+{
+    DialogMessenger messenger(u"PELIN"_s);
+    EnterKeyAnswers user;
+    EXPECT_EQ(messenger.ask(u"Änderungen speichern ?"_s), kAnswerYes);
+    EXPECT_EQ(AskDefaultNo(messenger, u"Tag mit allen Tätigkeiten löschen?"_s), kAnswerNo);
+    EXPECT_EQ(messenger.ask(u"Änderungen speichern ?"_s), kAnswerYes)
+        << "the next question starts on Ja again";
+    EXPECT_EQ(user.texts.size(), 3);
+}
+
 TEST_F(MessageDialog, QuestionAfterNeinStartsOnJaAgain)
 {
     EXPECT_EQ(run(u"Frage"_s, TZeigeBotschaftForm::kQuestion,

@@ -42,11 +42,6 @@ const QDateTime kNow = ProvidedFirm::kNow;
 const QString kMonthFile = u"az2023034711.kvd"_s;
 const QString kPreviousMonthFile = u"az2023024711.kvd"_s;
 
-QByteArray Lines(const QStringList& lines)
-{
-    return ProvidedFirm::Lines(lines);
-}
-
 void SetTime(const QString& path, const QDateTime& time)
 {
     QFile file(path);
@@ -88,7 +83,7 @@ public:
         LoginState& state = pelin->state();
         state.currentMonth.storeDay(day, { {}, u"08"_s, u"00"_s, u"16"_s, u"30"_s, remark },
             { { u"20230315"_s, u"00800"_s, u"P100"_s } }, kToday);
-        state.dataChanged = true;
+        state.changes.dataChanged();
     }
 
     TimeFileCollection::Result collect()

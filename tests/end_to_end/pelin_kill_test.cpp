@@ -27,7 +27,7 @@ protected:
         for (int day : { 13, 14 })
             pelin->state().currentMonth.storeDay(day, { {}, u"08"_s, u"00"_s, u"16"_s, u"30"_s, u"Messe"_s },
                 { { u"20230315"_s, u"00800"_s, u"P100"_s } }, kToday);
-        pelin->state().dataChanged = true;
+        pelin->state().changes.dataChanged();
         ASSERT_TRUE(pelin->saveAndUpload());
         saved = ReadMonthRecords(local()).value_or(MonthRecords());
         ASSERT_TRUE(saved.contains(u"az202303134711"_s));

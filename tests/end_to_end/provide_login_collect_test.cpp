@@ -6,10 +6,10 @@
 #include "korav/core/ftp_time_files.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
-#include "korav/core/target_records_file.h"
 #include "korav/core/time_file_collection.h"
 #include "pelin/core/login_session.h"
 #include "pelin/core/pelin_config.h"
+#include "tests/end_to_end/firm_files.h"
 #include "tests/support/ftp_server.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
@@ -28,21 +28,6 @@ enum class Mode { Lan, Ftp };
 const QDate kToday(2023, 3, 15);
 const QDateTime kNow(kToday, QTime(17, 30));
 const QString kMonthFile = u"az2023034711.kvd"_s;
-const QByteArray kBom("\xEF\xBB\xBF");
-
-QByteArray Lines(const QStringList& lines)
-{
-    return kBom + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
-}
-
-QString TargetLine()
-{
-    QList<TargetRecordsFile::MonthUnit> units;
-    QDate month(2022, 12, 1);
-    for (int i = 0; i < TargetRecordsFile::kMonthUnits; ++i, month = month.addMonths(1))
-        units.append({ month.month(), month.year(), 168, 0, true });
-    return TargetRecordsFile::Line(u"4711", TargetRecordsFile::DayPart(true, u"08", u"00"), units);
-}
 
 // A firm set up in KORAV's data folder, the exchange folders, an FTP server
 // in FTP mode, and an employee's documents folder for PELIN.
@@ -88,7 +73,7 @@ protected:
         stale.check(store.folder(), connection.fields().programFolder);
         ASSERT_TRUE((PelinBaseBuild { store, koravCodec, clock, kToday, connection }.run(stale)));
         const PelinProvision provision(store, connection);
-        ASSERT_TRUE(provision.provideBaseData(stale, kNow));
+        ASSERT_TRUE(provision.provideBaseData(stale, kNow).complete());
         ASSERT_TRUE(koravMessenger.all.isEmpty()) << koravMessenger.all.join(u'|').toStdString();
     }
 
@@ -110,7 +95,8 @@ protected:
     {
         if (connection.fields().ftpActive) {
             EXPECT_TRUE(
-                FetchFtpTimeFiles(connection.ftpSettings(), connection.fields().timeFolder, koravMessenger));
+                FetchFtpTimeFiles(connection.ftpSettings(), connection.fields().timeFolder, koravMessenger)
+                    .isEmpty());
         }
         return TimeFileCollection(store, connection.fields().timeFolder).CollectTimeFiles(true, kNow);
     }
@@ -143,7 +129,7 @@ TEST_P(EndToEnd, KoravProvidesPelinRecordsAndKoravCollectsTheSameBytes)
     EXPECT_EQ(state.activityList.lines(), (QStringList { u"P100=Messe"_s, u"Pause=Pause"_s }));
     state.currentMonth.storeDay(14, { {}, u"08"_s, u"00"_s, u"16"_s, u"30"_s, u"Messe"_s },
         { { u"20230315"_s, u"00800"_s, u"P100"_s } }, kToday);
-    state.dataChanged = true;
+    state.changes.dataChanged();
     pelinMessenger.answerNext(kAnswerYes);
     pelin->logout();
     EXPECT_TRUE(pelinMessenger.messages.isEmpty()) << pelinMessenger.messages.join(u'|').toStdString();

@@ -7,9 +7,9 @@
 #include "korav/core/connection_settings.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
-#include "korav/core/target_records_file.h"
 #include "pelin/core/login_session.h"
 #include "pelin/core/pelin_config.h"
+#include "tests/end_to_end/firm_files.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
 
@@ -24,12 +24,6 @@ class ProvidedFirm {
 public:
     static inline const QDate kToday { 2023, 3, 15 };
     static inline const QDateTime kNow { kToday, QTime(17, 30) };
-
-    static QByteArray Lines(const QStringList& lines)
-    {
-        return QByteArray("\xEF\xBB\xBF")
-            + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-    }
 
     // Writes the firm and builds and provides its base data.
     void provide()
@@ -51,7 +45,7 @@ public:
         connection.load();
         stale.check(store.folder(), connection.fields().programFolder);
         ASSERT_TRUE(build());
-        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow));
+        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow).statusText);
     }
 
     bool build() { return PelinBaseBuild { store, koravCodec, clock, kToday, connection }.run(stale); }
@@ -80,14 +74,5 @@ private:
     void write(const char16_t* name, const QStringList& lines) const
     {
         root.write(QString::fromUtf16(name), Lines(lines));
-    }
-
-    static QString TargetLine()
-    {
-        QList<TargetRecordsFile::MonthUnit> units;
-        QDate month(2022, 12, 1);
-        for (int i = 0; i < TargetRecordsFile::kMonthUnits; ++i, month = month.addMonths(1))
-            units.append({ month.month(), month.year(), 168, 0, true });
-        return TargetRecordsFile::Line(u"4711", TargetRecordsFile::DayPart(true, u"08", u"00"), units);
     }
 };

@@ -6,13 +6,13 @@
 #include "korav/core/connection_settings.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
-#include "korav/core/target_records_file.h"
 #include "korav/core/update_activation.h"
 #include "korav/core/update_package.h"
 #include "korav/core/update_upload.h"
 #include "korav/core/zip_obj.h"
 #include "pelin/core/login_session.h"
 #include "pelin/core/pelin_config.h"
+#include "tests/end_to_end/firm_files.h"
 #include "tests/support/ftp_server.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
@@ -34,21 +34,6 @@ const QDate kToday(2023, 3, 15);
 const QDateTime kNow(kToday, QTime(17, 30));
 // The time the FTP server lists for the published package.
 const QDateTime kServerTime(kToday, QTime(14, 7, 9), Qt::UTC);
-const QByteArray kBom("\xEF\xBB\xBF");
-
-QByteArray Lines(const QStringList& lines)
-{
-    return kBom + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
-}
-
-QString TargetLine()
-{
-    QList<TargetRecordsFile::MonthUnit> units;
-    QDate month(2022, 12, 1);
-    for (int i = 0; i < TargetRecordsFile::kMonthUnits; ++i, month = month.addMonths(1))
-        units.append({ month.month(), month.year(), 168, 0, true });
-    return TargetRecordsFile::Line(u"4711", TargetRecordsFile::DayPart(true, u"08", u"00"), units);
-}
 
 // Runs a program to its end; its exit code, or -1 when it did not run.
 int RunProgram(
@@ -131,7 +116,7 @@ protected:
     void buildAndProvide()
     {
         build();
-        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow));
+        ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow).complete());
         ASSERT_TRUE(koravMessenger.all.isEmpty()) << koravMessenger.all.join(u'|').toStdString();
     }
 

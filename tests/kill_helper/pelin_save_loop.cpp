@@ -36,7 +36,7 @@ int main(int argc, char** argv)
         LoginState& state = session.state();
         state.currentMonth.storeDay(14, { {}, u"08"_s, u"00"_s, u"16"_s, u"30"_s, u"Lauf%1"_s.arg(run) },
             { { u"20230315"_s, u"00800"_s, u"P100"_s } }, today);
-        state.dataChanged = true;
+        state.changes.dataChanged();
         if (!session.saveAndUpload())
             return 1;
     }

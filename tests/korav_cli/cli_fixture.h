@@ -6,6 +6,7 @@
 #include "korav/cli/korav_command.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/target_records_file.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -64,7 +65,7 @@ protected:
     void writeData(const QString& name, const QStringList& lines) const
     {
         root.write(dataName_ + u'/' + name,
-            "\xEF\xBB\xBF" + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+            kBom + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
 
     static QString TargetLine(const QString& number)

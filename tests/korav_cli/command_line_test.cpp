@@ -43,6 +43,8 @@ TEST_P(Usage, IsRefusedWithItsMessageAndCodeTwo)
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
     ::testing::Values(UsageCase { "bauen --data DATA", "Unbekannter Befehl : bauen" },
+        UsageCase { "BUILD --data DATA", "Unbekannter Befehl : BUILD" },
+        UsageCase { "--data DATA build", "Unbekannter Befehl : --data" },
         UsageCase { "build", "Es fehlt der KORAV-Ordner ( --data ORDNER )" },
         UsageCase { "build --data DATA --now", "Unbekannte oder hier nicht erlaubte Angabe : --now" },
         UsageCase { "backup --data DATA --data DATA", "Angabe doppelt : --data" },
@@ -69,6 +71,30 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
             "Unbekannte oder hier nicht erlaubte Angabe : --missing" },
         UsageCase { "report viewer --data DATA --year 2023 --format txt --out x",
             "Es fehlt der Monat ( --month MONAT )" }));
+
+struct StartCase {
+    QStringList words;
+    bool command;
+};
+
+class Start : public ::testing::TestWithParam<StartCase> { };
+
+// Only what Qt itself reads for a window opens the window; every other word
+// ends as a command line, where an unknown word gets the usage message.
+TEST_P(Start, OpensTheWindowOnlyForWindowOptions)
+{
+    EXPECT_EQ(IsKoravCommand(GetParam().words), GetParam().command)
+        << GetParam().words.join(u' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, Start,
+    ::testing::Values(StartCase { {}, false }, StartCase { { u"-platform"_s, u"xcb"_s }, false },
+        StartCase { { u"-style=fusion"_s, u"-reverse"_s }, false },
+        StartCase { { u"-session"_s, u"1a2b"_s, u"-geometry"_s, u"800x600"_s }, false },
+        StartCase { { u"frobnicate"_s }, true }, StartCase { { u"BUILD"_s }, true },
+        StartCase { { u"--data"_s, u"/firma"_s, u"build"_s }, true }, StartCase { { u"-platform"_s }, true },
+        StartCase { { u"-reverse"_s, u"collect"_s }, true }, StartCase { { u"build"_s }, true },
+        StartCase { { u"--help"_s }, true }, StartCase { { u"demo"_s }, true }));
 
 struct FormatCase {
     const char* report;

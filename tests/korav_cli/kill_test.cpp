@@ -1,4 +1,5 @@
 #include "tests/korav_cli/cli_fixture.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/record_audit.h"
 
 #include <QDirIterator>
@@ -148,9 +149,8 @@ TEST_F(KilledProgram, BackupLeavesEveryFileOldOrNew)
         // The log and the settings carry the time of the run; whole, they
         // are one line and a settings file.
         const QByteArray log = now.take(u"terminbkp1/bkp_log.txt"_s);
-        EXPECT_TRUE(log.isEmpty()
-                ? !QFileInfo::exists(dataPath(u"terminbkp1/bkp_log.txt"_s))
-                : log.startsWith("\xEF\xBB\xBF") && log.endsWith("\r\n") && log.count('\n') == 1)
+        EXPECT_TRUE(log.isEmpty() ? !QFileInfo::exists(dataPath(u"terminbkp1/bkp_log.txt"_s))
+                                  : log.startsWith(kBom) && log.endsWith("\r\n") && log.count('\n') == 1)
             << "run " << run;
         const QByteArray settings = now.take(u"zbackup.kvd"_s);
         EXPECT_TRUE(settings.isEmpty() ? !QFileInfo::exists(dataPath(u"zbackup.kvd"_s))

@@ -56,6 +56,17 @@ TEST_F(Program, RefusalsAreOneLineEachOnStandardErrorWithTheirExitCode)
     EXPECT_EQ(usage.err, u"Es fehlt der KORAV-Ordner ( --data ORDNER )\nAufruf siehe : korav --help\n"_s);
 }
 
+TEST_F(Program, UnknownWordsEndWithTheUsageMessageInsteadOfAWindow)
+{
+    for (const QStringList& words : { QStringList { u"frobnicate"_s }, QStringList { u"BUILD"_s },
+             QStringList { u"--data"_s, dataFolder(), u"build"_s } }) {
+        const Finished unknown = korav(words);
+        EXPECT_EQ(unknown.exitCode, 2) << words.join(u' ').toStdString();
+        EXPECT_EQ(
+            unknown.err, u"Unbekannter Befehl : %1\nAufruf siehe : korav --help\n"_s.arg(words.first()));
+    }
+}
+
 TEST_F(Program, QuestionsAreAnsweredYesOnlyWhenAskedTo)
 {
     // The real program runs on today's date: the build brings the 2023

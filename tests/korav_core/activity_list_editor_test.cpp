@@ -14,9 +14,9 @@ const QByteArray kOthers = "S1=Pause\r\nS2=Krank\r\nS3=Urlaub\r\nS4=Gleitfrei\r\
 struct Activities : ::testing::Test {
     Activities()
     {
-        f.write(u"zprojekte.kvd"_s, Bom() + "P2=Zwei\r\nP1=Eins\r\n");
-        f.write(u"zsonstige.kvd"_s, Bom() + kOthers);
-        f.write(u"zconfig.kvd"_s, Bom() + "progordner=/p\r\n");
+        f.write(u"zprojekte.kvd"_s, kBom + "P2=Zwei\r\nP1=Eins\r\n");
+        f.write(u"zsonstige.kvd"_s, kBom + kOthers);
+        f.write(u"zconfig.kvd"_s, kBom + "progordner=/p\r\n");
     }
 
     bool add(const QString& number, const QString& description)
@@ -71,25 +71,25 @@ TEST_F(Activities, AddedLinesAreCapitalisedAndSortedByNumber)
             u"S2=Krank"_s, u"S3=Urlaub"_s, u"S4=Gleitfrei"_s, u"S5=Verwaltung"_s }));
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     EXPECT_TRUE(
-        f.read(u"zsonstige.kvd"_s).startsWith(QByteArray(Bom() + "s0=PAUSE\r\nS1=Pause\r\nS10=Pause\r\n")));
+        f.read(u"zsonstige.kvd"_s).startsWith(QByteArray(kBom + "s0=PAUSE\r\nS1=Pause\r\nS10=Pause\r\n")));
     EXPECT_EQ(savedCalls, 1);
 }
 
 TEST_F(Activities, UppercasePauseDoesNotSatisfyTheRequiredEntry)
 {
-    f.write(u"zsonstige.kvd"_s, Bom() + "S2=Krank\r\nS3=Urlaub\r\nS4=Gleitfrei\r\nS5=Verwaltung\r\n");
+    f.write(u"zsonstige.kvd"_s, kBom + "S2=Krank\r\nS3=Urlaub\r\nS4=Gleitfrei\r\nS5=Verwaltung\r\n");
     editor.load(Mode::OtherActivities);
     EXPECT_TRUE(add(u"S1"_s, u"PAUSE"_s));
     EXPECT_EQ(editor.save(), DialogOutcome::Stay);
     EXPECT_EQ(f.messenger.messages, QStringList { u"Es existiert kein Eintrag für 'Pause'  "_s });
     EXPECT_EQ(editor.description, u"Pause"_s);
     EXPECT_EQ(
-        f.read(u"zsonstige.kvd"_s), Bom() + "S2=Krank\r\nS3=Urlaub\r\nS4=Gleitfrei\r\nS5=Verwaltung\r\n");
+        f.read(u"zsonstige.kvd"_s), kBom + "S2=Krank\r\nS3=Urlaub\r\nS4=Gleitfrei\r\nS5=Verwaltung\r\n");
 }
 
 TEST_F(Activities, RequiredEntriesAreCheckedInOrderWithTheDesignations)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "bezeichnung4=Homeoffice\r\n");
+    f.write(u"zconfig.kvd"_s, kBom + "bezeichnung4=Homeoffice\r\n");
     editor.load(Mode::OtherActivities);
     EXPECT_EQ(editor.save(), DialogOutcome::Stay);
     EXPECT_EQ(editor.designation4(), u"Homeoffice"_s);
@@ -141,7 +141,7 @@ TEST_F(Activities, CopyAloneSavesTheUnchangedList)
     editor.number.clear();
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     EXPECT_TRUE(f.messenger.messages.isEmpty());
-    EXPECT_EQ(f.read(u"zsonstige.kvd"_s), Bom() + kOthers);
+    EXPECT_EQ(f.read(u"zsonstige.kvd"_s), kBom + kOthers);
     EXPECT_EQ(savedCalls, 1);
 }
 
@@ -163,7 +163,7 @@ TEST_F(Activities, BothFieldsFilledAskBeforeSaving)
     EXPECT_EQ(f.messenger.questions, QStringList { u"Projekt in Eingabebereich verwerfen ?  "_s });
     f.messenger.answerNext(kAnswerYes);
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zconfig.kvd"_s), Bom() + "progordner=/p\r\nkey_laestamm=3\r\n");
+    EXPECT_EQ(f.read(u"zconfig.kvd"_s), kBom + "progordner=/p\r\nkey_laestamm=3\r\n");
 }
 
 TEST_F(Activities, ProjectModeSavesLengthFiveByDefault)
@@ -172,13 +172,13 @@ TEST_F(Activities, ProjectModeSavesLengthFiveByDefault)
     EXPECT_TRUE(editor.masterLength().isEmpty());
     EXPECT_TRUE(add(u"P3"_s, u"Drei"_s));
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zprojekte.kvd"_s), Bom() + "P1=Eins\r\nP2=Zwei\r\nP3=Drei\r\n");
-    EXPECT_EQ(f.read(u"zconfig.kvd"_s), Bom() + "progordner=/p\r\nkey_laestamm=5\r\n");
+    EXPECT_EQ(f.read(u"zprojekte.kvd"_s), kBom + "P1=Eins\r\nP2=Zwei\r\nP3=Drei\r\n");
+    EXPECT_EQ(f.read(u"zconfig.kvd"_s), kBom + "progordner=/p\r\nkey_laestamm=5\r\n");
 }
 
 TEST_F(Activities, AnAcceptedDesignationChangeAloneIsSaved)
 {
-    f.write(u"zsonstige.kvd"_s, Bom() + kOthers + "S6=Homeoffice\r\n");
+    f.write(u"zsonstige.kvd"_s, kBom + kOthers + "S6=Homeoffice\r\n");
     editor.load(Mode::OtherActivities);
     editor.beginDesignations();
     EXPECT_EQ(editor.startDesignation4(), u"Gleitfrei"_s);
@@ -202,8 +202,8 @@ TEST_F(Activities, AnAcceptedDesignationChangeAloneIsSaved)
 
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     EXPECT_EQ(f.read(u"zconfig.kvd"_s),
-        Bom() + "progordner=/p\r\nbezeichnung4=Homeoffice\r\nbezeichnung5=Verwaltung\r\n");
-    EXPECT_EQ(f.read(u"zsonstige.kvd"_s), Bom() + kOthers + "S6=Homeoffice\r\n");
+        kBom + "progordner=/p\r\nbezeichnung4=Homeoffice\r\nbezeichnung5=Verwaltung\r\n");
+    EXPECT_EQ(f.read(u"zsonstige.kvd"_s), kBom + kOthers + "S6=Homeoffice\r\n");
 }
 
 TEST_F(Activities, RefusedDesignationChangePutsTheStartValuesBack)

@@ -19,7 +19,7 @@ QString Inverted(QString text)
 
 QByteArray PasswordFile(const QString& system, const QString& data)
 {
-    return Bom() + (u"orvan="_s + Inverted(system) + u"\r\npumol="_s + Inverted(data) + u"\r\n"_s).toUtf8();
+    return kBom + (u"orvan="_s + Inverted(system) + u"\r\npumol="_s + Inverted(data) + u"\r\n"_s).toUtf8();
 }
 
 } // namespace
@@ -83,10 +83,10 @@ TEST(AdminLogin, StoredPasswordIsComparedOnItsFirstTenCharacters)
 TEST(AdminPasswords, SavingKeepsOtherLinesAndChangesInPlace)
 {
     KoravFixture f;
-    f.write(u"zamino.kvd"_s, Bom() + "pumol=alt\r\nnotiz=1\r\n");
+    f.write(u"zamino.kvd"_s, kBom + "pumol=alt\r\nnotiz=1\r\n");
     ASSERT_TRUE(AdminPasswords::Save(f.store, u"s"_s, u"d"_s));
     EXPECT_EQ(f.read(u"zamino.kvd"_s),
-        Bom()
+        kBom
             + (u"pumol="_s + Inverted(u"d"_s) + u"\r\nnotiz=1\r\norvan="_s + Inverted(u"s"_s) + u"\r\n"_s)
                   .toUtf8());
 }

@@ -21,16 +21,16 @@ class BackupFolder : public ::testing::Test {
 protected:
     BackupFolder() : f(u"sicherung/terminbkp3"_s)
     {
-        f.write(u"zama.kvd"_s, Bom() + "Anna\r\n");
-        f.write(u"zamasta.kvd"_s, Bom() + "Anna=A#1#p#100#\r\n");
-        f.write(u"zconfig.kvd"_s, Bom() + "landcode=1\r\n");
+        f.write(u"zama.kvd"_s, kBom + "Anna\r\n");
+        f.write(u"zamasta.kvd"_s, kBom + "Anna=A#1#p#100#\r\n");
+        f.write(u"zconfig.kvd"_s, kBom + "landcode=1\r\n");
     }
 
     void expectUnchanged() const
     {
-        EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\n");
-        EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#1#p#100#\r\n");
-        EXPECT_EQ(f.read(u"zconfig.kvd"_s), Bom() + "landcode=1\r\n");
+        EXPECT_EQ(f.read(u"zama.kvd"_s), kBom + "Anna\r\n");
+        EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Anna=A#1#p#100#\r\n");
+        EXPECT_EQ(f.read(u"zconfig.kvd"_s), kBom + "landcode=1\r\n");
         EXPECT_FALSE(QFileInfo::exists(f.path(u"zamino.kvd"_s)));
         EXPECT_FALSE(QFileInfo::exists(f.path(u"prog"_s)));
         EXPECT_FALSE(QFileInfo::exists(f.path(u"zeit"_s)));

@@ -2,6 +2,7 @@
 #include "korav/core/backup_list.h"
 #include "korav/core/backup_texts.h"
 #include "tests/korav_core/backup_fixture.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 
 #include <QDir>
@@ -12,8 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 class BackupRingTest : public ::testing::Test, public BackupFixture {
 protected:

@@ -1,6 +1,7 @@
 #include "korav/core/data_folder_takeover.h"
 #include "korav/core/korav_settings.h"
 #include "korav/core/korav_start.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -12,8 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 class TakeOver : public ::testing::Test {
 protected:

@@ -11,7 +11,7 @@ class EmployeeList : public ::testing::Test {
 protected:
     EmployeeList()
     {
-        f.write(u"zama.kvd"_s, Bom() + "Anna\r\nBert\r\nCarl\r\n");
+        f.write(u"zama.kvd"_s, kBom + "Anna\r\nBert\r\nCarl\r\n");
         editor.load();
     }
 
@@ -104,7 +104,7 @@ TEST_F(EmployeeList, SavesTheOrderAndSaysWhatToCheck)
     editor.select(1);
     editor.remove();
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nCarl\r\n");
+    EXPECT_EQ(f.read(u"zama.kvd"_s), kBom + "Anna\r\nCarl\r\n");
     EXPECT_EQ(savedCalls, 1);
     EXPECT_EQ(f.messenger.all,
         QStringList { u"Die geänderte Mitarbeiterliste wurde gespeichert !\n\nÜberprüfen Sie \n\n  "
@@ -123,7 +123,7 @@ TEST_F(EmployeeList, SaveWithoutChangesOrWithAnEmptyList)
     EXPECT_EQ(f.messenger.all,
         (QStringList { u"Sie haben keine Änderungen vorgenommen  "_s,
             u"Sie müssen mindestens 1 Mitarbeiter eintragen !  "_s }));
-    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nBert\r\nCarl\r\n");
+    EXPECT_EQ(f.read(u"zama.kvd"_s), kBom + "Anna\r\nBert\r\nCarl\r\n");
     EXPECT_EQ(savedCalls, 0);
 }
 
@@ -148,7 +148,7 @@ TEST_F(EmployeeList, CancelAsksOnlyWhenModified)
     f.messenger.answerNext(kAnswerYes);
     EXPECT_EQ(editor.cancel(), DialogOutcome::Close);
     EXPECT_EQ(f.messenger.questions, QStringList(3, u"Änderungen verwerfen ?  "_s));
-    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nBert\r\nCarl\r\n");
+    EXPECT_EQ(f.read(u"zama.kvd"_s), kBom + "Anna\r\nBert\r\nCarl\r\n");
 }
 
 // Bert has master data and an own daily target; the others have none.
@@ -156,8 +156,8 @@ class RemovingWithMasterData : public EmployeeList {
 protected:
     RemovingWithMasterData()
     {
-        f.write(u"zamasta.kvd"_s, Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
-        f.write(u"zmatagsoll.kvd"_s, Bom() + "Bert=0400\r\n");
+        f.write(u"zamasta.kvd"_s, kBom + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
+        f.write(u"zmatagsoll.kvd"_s, kBom + "Bert=0400\r\n");
         editor.select(1);
     }
 };
@@ -167,12 +167,12 @@ TEST_F(RemovingWithMasterData, YesRemovesTheRecordWhenTheListIsSaved)
     f.messenger.answerNext(kAnswerYes);
     editor.remove();
     EXPECT_EQ(f.messenger.questions, QStringList { u"Die Stammdaten von Bert ebenfalls löschen ?  "_s });
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n")
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n")
         << "nothing before saving";
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "Anna\r\nCarl\r\n");
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\n");
-    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom());
+    EXPECT_EQ(f.read(u"zama.kvd"_s), kBom + "Anna\r\nCarl\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Anna=A#P1#a#100#\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), kBom);
 }
 
 TEST_F(RemovingWithMasterData, NoOrTheCloseBoxKeepsTheRecord)
@@ -183,8 +183,8 @@ TEST_F(RemovingWithMasterData, NoOrTheCloseBoxKeepsTheRecord)
         f.messenger.answerNext(answer);
         editor.remove();
         EXPECT_EQ(editor.save(), DialogOutcome::Close);
-        EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
-        f.write(u"zama.kvd"_s, Bom() + "Anna\r\nBert\r\nCarl\r\n");
+        EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
+        f.write(u"zama.kvd"_s, kBom + "Anna\r\nBert\r\nCarl\r\n");
     }
 }
 
@@ -199,8 +199,8 @@ TEST_F(RemovingWithMasterData, NoQuestionWithoutRecordAndNothingLostWhenAddedAga
     editor.select(-1);
     EXPECT_TRUE(editor.add(u"Bert"_s));
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
-    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom() + "Bert=0400\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Anna=A#P1#a#100#\r\nBert=B#P2#b#50#\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), kBom + "Bert=0400\r\n");
 }
 
 TEST_F(RemovingWithMasterData, AnEntryDifferingInCaseStillUsesTheRecord)

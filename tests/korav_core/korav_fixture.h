@@ -1,6 +1,7 @@
 #pragma once
 
 #include "korav/core/base_data_store.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -29,8 +30,3 @@ struct KoravFixture {
     ScriptedMessenger messenger;
     BaseDataStore store { messenger };
 };
-
-inline QByteArray Bom()
-{
-    return QByteArray("\xEF\xBB\xBF");
-}

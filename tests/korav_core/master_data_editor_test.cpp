@@ -11,7 +11,7 @@ class MasterData : public ::testing::Test {
 protected:
     MasterData()
     {
-        f.write(u"zamasta.kvd"_s, Bom() + "Bert=Bert Berg#P2#pw2#50#\r\n");
+        f.write(u"zamasta.kvd"_s, kBom + "Bert=Bert Berg#P2#pw2#50#\r\n");
         editor.load({ u"carl"_s, u"Bert"_s, u"anna"_s });
     }
 
@@ -36,7 +36,7 @@ TEST_F(MasterData, MissingOrEmptyEmployeeListOpensNothing)
 {
     KoravFixture empty;
     EXPECT_FALSE(MasterDataEditor::EmployeesToEdit(empty.store));
-    empty.write(u"zama.kvd"_s, Bom());
+    empty.write(u"zama.kvd"_s, kBom);
     EXPECT_FALSE(MasterDataEditor::EmployeesToEdit(empty.store));
     EXPECT_EQ(empty.messenger.all,
         (QStringList { u"Keine Mitarbeiter-Datei vorhanden!  "_s, u"Mitarbeiter-Liste ist leer  "_s }));
@@ -57,7 +57,7 @@ TEST_F(MasterData, SelectingAndLeavingCreatesTheHundredRecord)
     editor.select(u"Bert"_s);
     EXPECT_TRUE(editor.changed());
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\nanna=###100#\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Bert=Bert Berg#P2#pw2#50#\r\nanna=###100#\r\n");
     EXPECT_EQ(savedCalls, 1);
 }
 
@@ -67,19 +67,19 @@ TEST_F(MasterData, DecimalCommaIsStoredAsPointAndHashesCannotShiftFields)
     editor.entries = { u"Carl #Clausen"_s, u"P3"_s, u"g#h"_s, u"62,5"_s };
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     EXPECT_EQ(
-        f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\ncarl=Carl Clausen#P3#gh#62.5#\r\n");
+        f.read(u"zamasta.kvd"_s), kBom + "Bert=Bert Berg#P2#pw2#50#\r\ncarl=Carl Clausen#P3#gh#62.5#\r\n");
 }
 
 TEST_F(MasterData, ChangedValueReplacesTheLineInPlaceAndEmptyEntriesRemoveIt)
 {
-    f.write(u"zamasta.kvd"_s, Bom() + "Bert=Bert Berg#P2#pw2#50#\r\nanna=A#P1#x#100#\r\n");
+    f.write(u"zamasta.kvd"_s, kBom + "Bert=Bert Berg#P2#pw2#50#\r\nanna=A#P1#x#100#\r\n");
     editor.load({ u"anna"_s, u"Bert"_s });
     editor.select(u"Bert"_s);
     editor.entries.degree = u"75"_s;
     editor.select(u"anna"_s);
     editor.entries = {};
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#75#\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Bert=Bert Berg#P2#pw2#75#\r\n");
 }
 
 TEST_F(MasterData, SaveWithoutChangesSaysSoAndWritesNothing)
@@ -98,7 +98,7 @@ TEST_F(MasterData, CancelAsksAndNoKeepsTheEdits)
     EXPECT_EQ(f.messenger.questions, QStringList { u"Änderungen verwerfen ?  "_s });
     EXPECT_EQ(editor.entries.longName, u"Bertram"_s);
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bertram#P2#pw2#50#\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Bert=Bertram#P2#pw2#50#\r\n");
 }
 
 TEST_F(MasterData, CancelWithYesWritesNothing)
@@ -106,7 +106,7 @@ TEST_F(MasterData, CancelWithYesWritesNothing)
     editor.select(u"anna"_s);
     f.messenger.answerNext(kAnswerYes);
     EXPECT_EQ(editor.cancel(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Bert=Bert Berg#P2#pw2#50#\r\n");
 }
 
 TEST_F(MasterData, OwnDailyTargetGoesIntoItsOwnFileAndEmptyRemovesIt)
@@ -119,8 +119,8 @@ TEST_F(MasterData, OwnDailyTargetGoesIntoItsOwnFileAndEmptyRemovesIt)
     editor.entries = {};
     editor.dailyHours = u"12"_s;
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\nanna=####\r\n");
-    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom() + "Bert=0405\r\nanna=1200\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Bert=Bert Berg#P2#pw2#50#\r\nanna=####\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), kBom + "Bert=0405\r\nanna=1200\r\n");
     EXPECT_EQ(savedCalls, 1);
 
     editor.load({ u"anna"_s, u"Bert"_s });
@@ -130,8 +130,8 @@ TEST_F(MasterData, OwnDailyTargetGoesIntoItsOwnFileAndEmptyRemovesIt)
     editor.dailyHours.clear();
     editor.dailyMinutes.clear();
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), Bom() + "anna=1200\r\n");
-    EXPECT_EQ(f.read(u"zamasta.kvd"_s), Bom() + "Bert=Bert Berg#P2#pw2#50#\r\nanna=####\r\n");
+    EXPECT_EQ(f.read(u"zmatagsoll.kvd"_s), kBom + "anna=1200\r\n");
+    EXPECT_EQ(f.read(u"zamasta.kvd"_s), kBom + "Bert=Bert Berg#P2#pw2#50#\r\nanna=####\r\n");
 }
 
 TEST_F(MasterData, WithoutOwnDailyTargetsNoFileIsWritten)

@@ -31,7 +31,7 @@ void SetTime(const QString& path, const QDateTime& time)
 
 QByteArray Lines(const QStringList& lines)
 {
-    return Bom() + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+    return kBom + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }
 
 // A data folder with three employees ready to be built, the exchange
@@ -289,7 +289,8 @@ TEST_F(ProvisionFixture, ProvidingCopiesAndAsksTheSecondTime)
     ASSERT_TRUE(build());
     f.write(u"pelin"_s, "#!/bin/sh\n");
     PelinProvision provision(f.store, connection);
-    EXPECT_EQ(provision.provideBaseData(stale, kNow), u"09:07 - PELIN - Basisdaten bereitgestellt (4)"_s);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow).statusText,
+        u"09:07 - PELIN - Basisdaten bereitgestellt (4)"_s);
     EXPECT_EQ(f.tmp.read(u"zeit/dama.kvd"_s), f.read(u"dama.kvd"_s));
     EXPECT_EQ(f.tmp.read(u"zeit/dprojekte.kvd"_s), f.read(u"dprojekte.kvd"_s));
     EXPECT_EQ(f.tmp.read(u"prog/pelin.cfg"_s), f.read(u"pelin.cfg"_s));
@@ -297,17 +298,18 @@ TEST_F(ProvisionFixture, ProvidingCopiesAndAsksTheSecondTime)
     EXPECT_EQ(f.read(u"uplstemp_pel.kvd"_s), Lines({ u"Zeitstempel für Upload"_s }));
     EXPECT_TRUE(f.messenger.questions.isEmpty());
 
-    EXPECT_EQ(provision.provideBaseData(stale, kNow), std::nullopt);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow).statusText, std::nullopt);
     EXPECT_EQ(f.messenger.questions,
         QStringList { u"PELIN-Basisdaten sind aktuell !  \nErneut Bereitstellen ?"_s });
     f.messenger.answerNext(kAnswerYes);
-    EXPECT_EQ(provision.provideBaseData(stale, kNow), u"09:07 - PELIN - Basisdaten bereitgestellt (3)"_s);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow).statusText,
+        u"09:07 - PELIN - Basisdaten bereitgestellt (3)"_s);
 }
 
 TEST_F(ProvisionFixture, MissingBuiltFileStopsProvidingWithoutMarker)
 {
     PelinProvision provision(f.store, connection);
-    EXPECT_EQ(provision.provideBaseData(stale, kNow), std::nullopt);
+    EXPECT_EQ(provision.provideBaseData(stale, kNow).statusText, std::nullopt);
     EXPECT_EQ(f.messenger.messages, QStringList { u"Datei dama.kvd in KORAV-Ordner nicht vorhanden !  "_s });
     EXPECT_FALSE(QFileInfo::exists(f.path(u"uplstemp_pel.kvd"_s)));
 }
@@ -380,13 +382,18 @@ TEST_F(CollectionFixture, EmptyTimeFolder)
 TEST_F(CollectionFixture, FailedCopyIsTriedAgainNextTime)
 {
     put(u"az202305P1.kvd"_s, "mai", t0);
+    put(u"az202304P1.kvd"_s, "april", t0);
     QDir().mkpath(f.path(u"auswtg/202305/az202305P1.kvd"_s));
-    EXPECT_EQ(collect().updated, 0);
+    const TimeFileCollection::Result failing = collect();
+    EXPECT_EQ(failing.updated, 1);
+    EXPECT_EQ(failing.failed, QStringList { u"az202305P1.kvd"_s });
     EXPECT_EQ(f.messenger.messages,
         QStringList { u"Datei az202305P1.kvd konnte nicht aktualisiert werden! (Kopierfehler)  "_s });
-    EXPECT_EQ(f.read(u"landatum.kv2"_s), Bom());
+    EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202304P1.kvd=2023_05_20_10_00_01"_s }));
     QDir(f.path(u"auswtg/202305/az202305P1.kvd"_s)).removeRecursively();
-    EXPECT_EQ(collect().updated, 1);
+    const TimeFileCollection::Result again = collect();
+    EXPECT_EQ(again.updated, 1);
+    EXPECT_TRUE(again.failed.isEmpty());
     EXPECT_EQ(f.read(u"auswtg/202305/az202305P1.kvd"_s), "mai");
 }
 

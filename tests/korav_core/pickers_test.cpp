@@ -96,8 +96,8 @@ namespace {
 struct Chooser : ::testing::Test {
     Chooser()
     {
-        f.write(u"zprojekte.kvd"_s, Bom() + "P-20=Umbau Halle\r\np-100=Neubau\r\n");
-        f.write(u"zsonstige.kvd"_s, Bom() + "S1=Pause\r\nS2=Krank\r\nS3=Pause\r\n");
+        f.write(u"zprojekte.kvd"_s, kBom + "P-20=Umbau Halle\r\np-100=Neubau\r\n");
+        f.write(u"zsonstige.kvd"_s, kBom + "S1=Pause\r\nS2=Krank\r\nS3=Pause\r\n");
     }
     KoravFixture f;
 };

@@ -14,15 +14,15 @@ TEST(HourlyRates, ForecastRowWithAnEmptyEmployeeList)
     EXPECT_EQ(editor.rows(), QStringList { u"Prognose"_s });
     editor.editRate(0, u"101,25"_s);
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zmasatz.kvd"_s), Bom() + "2024PrognoseNr=    101.25\r\n");
+    EXPECT_EQ(f.read(u"zmasatz.kvd"_s), kBom + "2024PrognoseNr=    101.25\r\n");
 }
 
 TEST(HourlyRates, RowsKeepOtherYearsAndNuvoMeansEmpty)
 {
     KoravFixture f;
-    f.write(u"zamasta.kvd"_s, Bom() + "bert=B#PB#x#1#\r\nAnna=A#PA#y#1#\r\n");
+    f.write(u"zamasta.kvd"_s, kBom + "bert=B#PB#x#1#\r\nAnna=A#PA#y#1#\r\n");
     f.write(u"zmasatz.kvd"_s,
-        Bom()
+        kBom
             + "2023PA=     90.00\r\n2024PrognoseNr=      nuvo\r\n2024PA=     45.50\r\n2024PX=        12\r\n");
     HourlyRatesEditor editor(f.store, 2024);
     editor.open({ u"bert"_s, u"Anna"_s });
@@ -33,7 +33,7 @@ TEST(HourlyRates, RowsKeepOtherYearsAndNuvoMeansEmpty)
     editor.editRate(2, u"45.51"_s);
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     EXPECT_EQ(f.read(u"zmasatz.kvd"_s),
-        Bom()
+        kBom
             + "2023PA=     90.00\r\n2024PrognoseNr=      nuvo\r\n2024PA=     45.50\r\n2024PB=     45.51\r\n");
 }
 
@@ -63,8 +63,8 @@ TEST(HourlyRates, EmployeesWithoutPersonnelNumberStayEmptyAndStopTheSaving)
     // "b" has no record and "c" one without number; the rows after them
     // still show their own rates.
     KoravFixture f;
-    f.write(u"zamasta.kvd"_s, Bom() + "c=C##x#1#\r\nd=D#PD#y#1#\r\ne=E#PE#z#1#\r\n");
-    f.write(u"zmasatz.kvd"_s, Bom() + "2024PD=        20\r\n2024PE=     31.50\r\n");
+    f.write(u"zamasta.kvd"_s, kBom + "c=C##x#1#\r\nd=D#PD#y#1#\r\ne=E#PE#z#1#\r\n");
+    f.write(u"zmasatz.kvd"_s, kBom + "2024PD=        20\r\n2024PE=     31.50\r\n");
     HourlyRatesEditor editor(f.store, 2024);
     editor.open({ u"e"_s, u"c"_s, u"d"_s, u"b"_s });
     EXPECT_EQ(editor.rows(), (QStringList { u"Prognose"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s }));
@@ -74,7 +74,7 @@ TEST(HourlyRates, EmployeesWithoutPersonnelNumberStayEmptyAndStopTheSaving)
     EXPECT_EQ(editor.rate(4), u"31.50"_s);
     editor.editRate(0, u"1"_s);
     EXPECT_EQ(editor.save(), DialogOutcome::Stay);
-    EXPECT_EQ(f.read(u"zmasatz.kvd"_s), Bom() + "2024PD=        20\r\n2024PE=     31.50\r\n");
+    EXPECT_EQ(f.read(u"zmasatz.kvd"_s), kBom + "2024PD=        20\r\n2024PE=     31.50\r\n");
     EXPECT_EQ(editor.cancel(), DialogOutcome::Stay);
     EXPECT_EQ(f.messenger.questions, QStringList { u"Änderungen verwerfen ?  "_s });
 }
@@ -93,7 +93,7 @@ TEST_F(Holidays, OtherCountriesKeepTheStoredRegionalHolidays)
 {
     for (const int country : { HolidaySettingsEditor::kAustria, HolidaySettingsEditor::kSwitzerland,
              HolidaySettingsEditor::kNone }) {
-        f.write(u"zconfig.kvd"_s, Bom() + "progordner=/p\r\nlandcode=0\r\nfeiertag=101000\r\n");
+        f.write(u"zconfig.kvd"_s, kBom + "progordner=/p\r\nlandcode=0\r\nfeiertag=101000\r\n");
         editor.load();
         EXPECT_EQ(
             editor.switches, (HolidaySettingsEditor::Switches { true, false, true, false, false, false }));
@@ -101,7 +101,7 @@ TEST_F(Holidays, OtherCountriesKeepTheStoredRegionalHolidays)
         EXPECT_FALSE(editor.switchesEnabled());
         EXPECT_EQ(editor.save(), DialogOutcome::Close);
         EXPECT_EQ(f.read(u"zconfig.kvd"_s),
-            Bom() + "progordner=/p\r\nlandcode=" + QByteArray::number(country) + "\r\nfeiertag=101000\r\n");
+            kBom + "progordner=/p\r\nlandcode=" + QByteArray::number(country) + "\r\nfeiertag=101000\r\n");
         // Choosing Germany again in a later session finds the switches.
         editor.load();
         editor.ShowStateHolidays(HolidaySettingsEditor::kGermany);
@@ -113,16 +113,16 @@ TEST_F(Holidays, OtherCountriesKeepTheStoredRegionalHolidays)
 
 TEST_F(Holidays, AustriaWithoutStoredSwitchesAddsNone)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "progordner=/p\r\n");
+    f.write(u"zconfig.kvd"_s, kBom + "progordner=/p\r\n");
     editor.load();
     editor.ShowStateHolidays(HolidaySettingsEditor::kAustria);
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zconfig.kvd"_s), Bom() + "progordner=/p\r\nlandcode=1\r\nfeiertag=000000\r\n");
+    EXPECT_EQ(f.read(u"zconfig.kvd"_s), kBom + "progordner=/p\r\nlandcode=1\r\nfeiertag=000000\r\n");
 }
 
 TEST_F(Holidays, ReturningToGermanyShowsTheStoredSwitches)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "feiertag=000011\r\n");
+    f.write(u"zconfig.kvd"_s, kBom + "feiertag=000011\r\n");
     editor.load();
     editor.switches[0] = true;
     editor.ShowStateHolidays(HolidaySettingsEditor::kAustria);
@@ -132,7 +132,7 @@ TEST_F(Holidays, ReturningToGermanyShowsTheStoredSwitches)
 
 TEST_F(Holidays, NothingIsWrittenWithoutAChange)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "landcode=99\r\nfeiertag=000000\r\n");
+    f.write(u"zconfig.kvd"_s, kBom + "landcode=99\r\nfeiertag=000000\r\n");
     editor.load();
     EXPECT_EQ(editor.country, HolidaySettingsEditor::kNone);
     EXPECT_EQ(editor.cancel(), DialogOutcome::Close);
@@ -143,15 +143,15 @@ TEST_F(Holidays, NothingIsWrittenWithoutAChange)
 
 TEST_F(Holidays, MissingLinesAreAddedOnSaving)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "unbekannt=1\r\n");
+    f.write(u"zconfig.kvd"_s, kBom + "unbekannt=1\r\n");
     editor.load();
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zconfig.kvd"_s), Bom() + "unbekannt=1\r\nlandcode=0\r\nfeiertag=000000\r\n");
+    EXPECT_EQ(f.read(u"zconfig.kvd"_s), kBom + "unbekannt=1\r\nlandcode=0\r\nfeiertag=000000\r\n");
 }
 
 TEST_F(Holidays, CancellingAChangeAsksAndKeepsTheStoredSwitches)
 {
-    f.write(u"zconfig.kvd"_s, Bom() + "landcode=0\r\nfeiertag=100000\r\n");
+    f.write(u"zconfig.kvd"_s, kBom + "landcode=0\r\nfeiertag=100000\r\n");
     editor.load();
     editor.switches[5] = true;
     EXPECT_EQ(editor.cancel(), DialogOutcome::Stay);

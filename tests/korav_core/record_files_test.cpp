@@ -13,7 +13,7 @@ TEST(EmployeeListFile, IsUtf8WithBomAndCrLfInTheGivenOrder)
 {
     KoravFixture f;
     ASSERT_TRUE(EmployeeListFile::Save(f.store, { u"Müller"_s, u"abel"_s, u"Zorn"_s }));
-    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom() + "M\xC3\xBCller\r\nabel\r\nZorn\r\n");
+    EXPECT_EQ(f.read(u"zama.kvd"_s), kBom + "M\xC3\xBCller\r\nabel\r\nZorn\r\n");
     EXPECT_EQ(EmployeeListFile::Load(f.store), (QStringList { u"Müller"_s, u"abel"_s, u"Zorn"_s }));
 }
 
@@ -21,7 +21,7 @@ TEST(EmployeeListFile, EmptyListIsAFileWithoutLines)
 {
     KoravFixture f;
     ASSERT_TRUE(EmployeeListFile::Save(f.store, {}));
-    EXPECT_EQ(f.read(u"zama.kvd"_s), Bom());
+    EXPECT_EQ(f.read(u"zama.kvd"_s), kBom);
 }
 
 TEST(EmployeeListFile, ReadsAnsiFilesWithoutBomAndSkipsEmptyLines)
@@ -78,15 +78,14 @@ TEST(KoravConfig, UnknownLinesSurviveASave)
     config.setValue(u"landcode"_s, u"2"_s);
     config.setValue(u"feiertag"_s, u"010000"_s);
     ASSERT_TRUE(KoravConfig::Save(f.store, config));
-    EXPECT_EQ(
-        f.read(u"zconfig.kvd"_s), Bom() + "fremd=1\r\nlandcode=2\r\nohne Gleich\r\nfeiertag=010000\r\n");
+    EXPECT_EQ(f.read(u"zconfig.kvd"_s), kBom + "fremd=1\r\nlandcode=2\r\nohne Gleich\r\nfeiertag=010000\r\n");
 }
 
 TEST(KoravState, CollectionTextOrTheNoteThatThereWasNone)
 {
     KoravFixture f;
     EXPECT_EQ(KoravState::CollectionText(f.store), u"noch keine Aktualisierung"_s);
-    f.write(u"korav_cfg.kvd"_s, Bom() + "azstand=zuletzt am Mo, 06.03.2023 14:05\r\n");
+    f.write(u"korav_cfg.kvd"_s, kBom + "azstand=zuletzt am Mo, 06.03.2023 14:05\r\n");
     EXPECT_EQ(KoravState::CollectionText(f.store), u"zuletzt am Mo, 06.03.2023 14:05"_s);
 }
 

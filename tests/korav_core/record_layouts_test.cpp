@@ -24,7 +24,7 @@ TEST(YearTargetsFile, IsSavedUnderItsYear)
     KoravFixture f;
     ASSERT_TRUE(
         YearTargetsFile::Save(f.store, 2023, StringList({ YearTargetsFile::Line(2023, 1, u"A", u"8") })));
-    EXPECT_EQ(f.read(u"zmonsoll2023.kvd"_s), Bom() + "202301A=         8\r\n");
+    EXPECT_EQ(f.read(u"zmonsoll2023.kvd"_s), kBom + "202301A=         8\r\n");
     EXPECT_EQ(YearTargetsFile::Load(f.store, 2023).size(), 1);
 }
 
@@ -56,13 +56,13 @@ TEST(HourlyRatesFile, ForecastKeyAndValue)
 TEST(ActivityListFile, CutFieldsAndKeptSorted)
 {
     KoravFixture f;
-    f.write(u"zprojekte.kvd"_s, Bom() + "b2=Zwei\r\na15=Fuenfzehn\r\nA1=Eins\r\n");
+    f.write(u"zprojekte.kvd"_s, kBom + "b2=Zwei\r\na15=Fuenfzehn\r\nA1=Eins\r\n");
     StringList projects = ActivityListFile::Load(f.store, KoravFile::kProjects);
     ActivityListFile::Insert(projects, ActivityListFile::Line(u"a0", u"x"_s.repeated(120)));
     ActivityListFile::Insert(projects, ActivityListFile::Line(u"B1", u"y"));
     ASSERT_TRUE(ActivityListFile::Save(f.store, KoravFile::kProjects, projects));
     EXPECT_EQ(f.read(u"zprojekte.kvd"_s),
-        Bom() + "a0=" + QByteArray(100, 'x') + "\r\nA1=Eins\r\na15=Fuenfzehn\r\nB1=y\r\nb2=Zwei\r\n");
+        kBom + "a0=" + QByteArray(100, 'x') + "\r\nA1=Eins\r\na15=Fuenfzehn\r\nB1=y\r\nb2=Zwei\r\n");
     EXPECT_EQ(ActivityListFile::Line(u"123456789012345", u"d"), u"12345678901234=d"_s);
 }
 

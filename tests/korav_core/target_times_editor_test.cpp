@@ -12,10 +12,10 @@ namespace {
 struct Targets : ::testing::Test {
     Targets()
     {
-        f.write(u"zama.kvd"_s, Bom() + "carl\r\nBert\r\nanna\r\n");
+        f.write(u"zama.kvd"_s, kBom + "carl\r\nBert\r\nanna\r\n");
         f.write(u"zamasta.kvd"_s,
-            Bom() + "anna=Anna A#PA#pa#100#\r\nBert=Bert B#PB#pb#50#\r\ncarl=Carl C#PC#pc#100#\r\n");
-        f.write(u"zmszsatz.kvd"_s, Bom() + "mszPA=00800\r\n");
+            kBom + "anna=Anna A#PA#pa#100#\r\nBert=Bert B#PB#pb#50#\r\ncarl=Carl C#PC#pc#100#\r\n");
+        f.write(u"zmszsatz.kvd"_s, kBom + "mszPA=00800\r\n");
     }
 
     void open() { ASSERT_TRUE(editor.open(*TargetTimesEditor::EmployeesToEdit(f.store))); }
@@ -34,7 +34,7 @@ QString Units(const QStringList& units)
 
 TEST_F(Targets, OpensSortedWithTheDailyPartAndTheStartYear)
 {
-    f.write(u"zmonsoll2024.kvd"_s, Bom() + "202401anna=    164.25\r\n202402anna=      nuvo\r\n");
+    f.write(u"zmonsoll2024.kvd"_s, kBom + "202401anna=    164.25\r\n202402anna=      nuvo\r\n");
     open();
     EXPECT_EQ(editor.rows(), (QStringList { u"anna"_s, u"Bert"_s, u"carl"_s }));
     EXPECT_EQ(editor.displayedYear(), 2024);
@@ -50,12 +50,12 @@ TEST_F(Targets, OpeningIsRefusedWithTheirMessages)
 {
     KoravFixture empty;
     EXPECT_FALSE(TargetTimesEditor::EmployeesToEdit(empty.store));
-    empty.write(u"zama.kvd"_s, Bom());
+    empty.write(u"zama.kvd"_s, kBom);
     EXPECT_FALSE(TargetTimesEditor::EmployeesToEdit(empty.store));
     EXPECT_EQ(empty.messenger.messages,
         (QStringList { u"Keine Mitarbeiter-Datei vorhanden"_s, u"Mitarbeiter-Liste ist leer  "_s }));
 
-    f.write(u"zamasta.kvd"_s, Bom() + "anna=Anna A##pa#100#\r\n");
+    f.write(u"zamasta.kvd"_s, kBom + "anna=Anna A##pa#100#\r\n");
     EXPECT_FALSE(editor.open({ u"anna"_s }));
     EXPECT_EQ(f.messenger.messages,
         (QStringList {
@@ -66,7 +66,7 @@ TEST_F(Targets, OpeningIsRefusedWithTheirMessages)
 TEST(PersonnelNumbers, OnlyEmployeesWithRecords)
 {
     KoravFixture f;
-    f.write(u"zamasta.kvd"_s, Bom() + "b=B#P-B#x#1#\r\nzz=Z#P-Z#y#1#\r\n");
+    f.write(u"zamasta.kvd"_s, kBom + "b=B#P-B#x#1#\r\nzz=Z#P-Z#y#1#\r\n");
     const std::optional<StringList> map = BuildPersonnelNumberMap(f.store, { u"a"_s, u"B"_s });
     ASSERT_TRUE(map);
     EXPECT_EQ(map->lines(), QStringList { u"B=P-B"_s });
@@ -116,7 +116,7 @@ TEST_F(Targets, YearFileHoldsEveryRowAndMonth)
     editor.editCell(0, 3, u"164,25"_s);
     ASSERT_TRUE(editor.SaveYearTargets());
     const QByteArray file = f.read(u"zmonsoll2024.kvd"_s);
-    ASSERT_TRUE(file.startsWith(Bom()));
+    ASSERT_TRUE(file.startsWith(kBom));
     const QStringList lines = QString::fromUtf8(file.mid(3)).split(u"\r\n"_s);
     ASSERT_EQ(lines.size(), 3 * 12 + 1);
     EXPECT_EQ(lines.at(0), u"202401anna=      nuvo"_s);
@@ -137,9 +137,9 @@ TEST(DecimalCellUnits, HoursAndMinutesOfStoredValues)
 
 TEST_F(Targets, RecordsCoverDecemberBeforeToJanuaryAfterTheStartYear)
 {
-    f.write(u"zmonsoll2023.kvd"_s, Bom() + "202312anna=       7.5\r\n202311anna=       100\r\n");
-    f.write(u"zmonsoll2024.kvd"_s, Bom() + "202401anna=    164.25\r\n202412Bert=       .5\r\n");
-    f.write(u"zmonsoll2025.kvd"_s, Bom() + "202501carl=      0.05\r\n202502carl=        99\r\n");
+    f.write(u"zmonsoll2023.kvd"_s, kBom + "202312anna=       7.5\r\n202311anna=       100\r\n");
+    f.write(u"zmonsoll2024.kvd"_s, kBom + "202401anna=    164.25\r\n202412Bert=       .5\r\n");
+    f.write(u"zmonsoll2025.kvd"_s, kBom + "202501carl=      0.05\r\n202502carl=        99\r\n");
     open();
     editor.pickDaily(u"8"_s, u"00"_s);
     editor.setFiveMinuteRaster(true);
@@ -157,7 +157,7 @@ TEST_F(Targets, RecordsCoverDecemberBeforeToJanuaryAfterTheStartYear)
         carl.append(none);
     carl.append(u"01202500003"_s);
     EXPECT_EQ(f.read(u"zmszsatz.kvd"_s),
-        Bom()
+        kBom
             + (u"mszPA=10800"_s + Units(anna) + u"\r\nmszPB=10800"_s + Units(bert) + u"\r\nmszPC=10800"_s
                 + Units(carl) + u"\r\n"_s)
                   .toUtf8());
@@ -166,14 +166,14 @@ TEST_F(Targets, RecordsCoverDecemberBeforeToJanuaryAfterTheStartYear)
 
 TEST_F(Targets, NoToSavingTheYearStillBuildsFromDisk)
 {
-    f.write(u"zmonsoll2025.kvd"_s, Bom() + "202501anna=        10\r\n");
+    f.write(u"zmonsoll2025.kvd"_s, kBom + "202501anna=        10\r\n");
     open();
     ASSERT_TRUE(editor.switchYear(2025, true));
     editor.editCell(0, 1, u"20"_s);
     EXPECT_TRUE(editor.BuildTargetRecords());
     EXPECT_EQ(f.messenger.questions, QStringList { u" Änderungen für Jahr 2025 speichern ?  "_s });
     EXPECT_TRUE(f.read(u"zmszsatz.kvd"_s).contains("01202501000\r\nmszPB="));
-    EXPECT_EQ(f.read(u"zmonsoll2025.kvd"_s), Bom() + "202501anna=        10\r\n");
+    EXPECT_EQ(f.read(u"zmonsoll2025.kvd"_s), kBom + "202501anna=        10\r\n");
 }
 
 TEST_F(Targets, SwitchingYearsAsksWithTheDisplayedYear)
@@ -207,14 +207,14 @@ TEST_F(Targets, DailyTargetChecksOnSaving)
     EXPECT_EQ(f.messenger.messages,
         (QStringList { u"Es ist keine tägliche Soll-Arbeitszeit angegeben !  "_s,
             u"Es können maximal 12 Stunden für die tägliche Soll-Arbeitszeit vorgegeben werden !  "_s }));
-    EXPECT_TRUE(f.read(u"zmszsatz.kvd"_s).startsWith(QByteArray(Bom() + "mszPA=11200")));
+    EXPECT_TRUE(f.read(u"zmszsatz.kvd"_s).startsWith(QByteArray(kBom + "mszPA=11200")));
 }
 
 TEST_F(Targets, NothingChangedClosesWithoutWriting)
 {
     open();
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
-    EXPECT_EQ(f.read(u"zmszsatz.kvd"_s), Bom() + "mszPA=00800\r\n");
+    EXPECT_EQ(f.read(u"zmszsatz.kvd"_s), kBom + "mszPA=00800\r\n");
     editor.setFiveMinuteRaster(true);
     EXPECT_EQ(editor.cancel(), DialogOutcome::Stay);
     EXPECT_EQ(f.messenger.questions, QStringList { u"Änderungen verwerfen ?"_s });
@@ -222,7 +222,7 @@ TEST_F(Targets, NothingChangedClosesWithoutWriting)
 
 TEST_F(Targets, EmployeeWithoutMasterDataGetsNoRecord)
 {
-    f.write(u"zama.kvd"_s, Bom() + "anna\r\ndora\r\n");
+    f.write(u"zama.kvd"_s, kBom + "anna\r\ndora\r\n");
     open();
     editor.markDailyPicked();
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
@@ -234,8 +234,8 @@ TEST_F(Targets, EmployeeWithoutMasterDataGetsNoRecord)
 TEST_F(Targets, OwnDailyTargetsGoIntoTheirRecordsAndTheFirmsStaysTheFirms)
 {
     // anna's record comes first and carries her own 4:00.
-    f.write(u"zmszsatz.kvd"_s, Bom() + "mszPA=10400\r\nmszPB=10800\r\nmszPC=10800\r\n");
-    f.write(u"zmatagsoll.kvd"_s, Bom() + "anna=0400\r\nBert=0615\r\n");
+    f.write(u"zmszsatz.kvd"_s, kBom + "mszPA=10400\r\nmszPB=10800\r\nmszPC=10800\r\n");
+    f.write(u"zmatagsoll.kvd"_s, kBom + "anna=0400\r\nBert=0615\r\n");
     open();
     EXPECT_EQ(editor.dailyHours(), u"8"_s);
     EXPECT_EQ(editor.dailyMinutes(), u"0"_s);
@@ -243,7 +243,7 @@ TEST_F(Targets, OwnDailyTargetsGoIntoTheirRecordsAndTheFirmsStaysTheFirms)
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
     const QString none = u"00000000000"_s.repeated(14);
     EXPECT_EQ(f.read(u"zmszsatz.kvd"_s),
-        Bom()
+        kBom
             + (u"mszPA=00400"_s + none + u"\r\nmszPB=00615"_s + none + u"\r\nmszPC=00800"_s + none
                 + u"\r\n"_s)
                   .toUtf8());
@@ -252,7 +252,7 @@ TEST_F(Targets, OwnDailyTargetsGoIntoTheirRecordsAndTheFirmsStaysTheFirms)
 TEST_F(Targets, RowCopy)
 {
     f.write(u"zmonsoll2024.kvd"_s,
-        Bom() + "202401Bert=        10\r\n202402Bert=        11\r\n202401anna=         5\r\n");
+        kBom + "202401Bert=        10\r\n202402Bert=        11\r\n202401anna=         5\r\n");
     open();
     const std::pair<QString, QString> refused[] = { { u"0"_s, u"1"_s }, { u"4"_s, u"1"_s }, { u""_s, u"1"_s },
         { u"1"_s, u"9"_s }, { u"2"_s, u"2"_s } };

@@ -72,7 +72,7 @@ TEST(UpdateActivation, StoringOnCloseAsksThenWritesTheNumberAndGivesTheHint)
 {
     KoravFixture f;
     f.write(
-        u"zconfig.kvd"_s, Bom() + "progordner=/p\r\nupdate_nummer=01.03.2024 08:00:00\r\nzeitordner=/z\r\n");
+        u"zconfig.kvd"_s, kBom + "progordner=/p\r\nupdate_nummer=01.03.2024 08:00:00\r\nzeitordner=/z\r\n");
     ConnectionSettings settings(f.store);
     settings.load();
     f.messenger.answerNext(kAnswerNo);
@@ -84,7 +84,7 @@ TEST(UpdateActivation, StoringOnCloseAsksThenWritesTheNumberAndGivesTheHint)
     f.messenger.answerNext(kAnswerYes);
     EXPECT_TRUE(UpdateActivation::StoreOnClose(u"05.03.2024 14:07:09"_s, settings, f.messenger));
     EXPECT_EQ(f.read(u"zconfig.kvd"_s),
-        Bom() + "progordner=/p\r\nupdate_nummer=05.03.2024 14:07:09\r\nzeitordner=/z\r\n");
+        kBom + "progordner=/p\r\nupdate_nummer=05.03.2024 14:07:09\r\nzeitordner=/z\r\n");
     EXPECT_EQ(f.messenger.messages,
         QStringList { u"Wählen Sie Schalter 'PELIN-Basisdaten erstellen '  \n\nund anschließend Schalter "
                       "'PELIN-Basisdaten breitstellen' \n\num den Anwendern die geänderten Daten zur "
@@ -111,7 +111,7 @@ TEST(UpdatePackage, PacksTheThreeFilesAndDeletesTheUploadMarker)
 {
     UpdateFixture f;
     ASSERT_TRUE(UpdatePackage::WriteMarker(f.store.folder()));
-    EXPECT_EQ(f.read(kMarker), Bom() + "Zeitstempel für Upload\r\n");
+    EXPECT_EQ(f.read(kMarker), kBom + "Zeitstempel für Upload\r\n");
     EXPECT_TRUE(UpdatePackage::MarkerExists(f.store.folder()));
 
     const std::optional<QStringList> files = UpdatePackage::FilesToPack(f.store.folder(), f.messenger);

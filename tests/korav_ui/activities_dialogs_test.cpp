@@ -6,6 +6,7 @@
 #include "korav/forms/hours_cells_widget.h"
 #include "korav/forms/projekte_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -16,8 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 struct ActivityDialogs : KoravWindow {
     ActivityDialogs()

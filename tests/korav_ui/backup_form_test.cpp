@@ -1,6 +1,7 @@
 #include "common/clock.h"
 #include "common/file_store.h"
 #include "korav/forms/backup_form.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -20,8 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 class BackupFormTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 #include "korav/forms/m_liste_form.h"
 #include "korav/forms/ma_stamm_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -15,8 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 struct KoravDialogs : KoravWindow {
     KoravDialogs()

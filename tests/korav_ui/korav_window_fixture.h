@@ -6,6 +6,7 @@
 #include "korav/forms/help_window.h"
 #include "korav/forms/korav_environment.h"
 #include "korav/forms/main_form.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -47,7 +48,7 @@ struct KoravWindow : ::testing::Test {
     // A data folder with an employee list, remembered in the settings.
     QString makeDataFolder(const QString& name = QStringLiteral("daten"))
     {
-        tmp.write(name + QStringLiteral("/zama.kvd"), "\xEF\xBB\xBF");
+        tmp.write(name + QStringLiteral("/zama.kvd"), kBom);
         settings.write(KoravSettings::kDirectory, tmp.path(name));
         return tmp.path(name);
     }

@@ -1,6 +1,7 @@
 #include "korav/forms/ma_open_form.h"
 #include "korav/forms/main_form_controls.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -40,7 +41,7 @@ TEST_F(KoravWindow, FirstStartSetsUpANewDataFolder)
     EXPECT_EQ(form->windowTitle(), u"KORAV - "_s + tmp.path(u"leer"_s));
     EXPECT_EQ(store.folder().root(), tmp.path(u"leer/"_s));
     EXPECT_EQ(messenger.messages.value(0), u"KORAV-Dateien wurden neu angelegt, Ordner wird übernommen."_s);
-    EXPECT_EQ(tmp.read(u"leer/zama.kvd"_s), QByteArray("\xEF\xBB\xBF"));
+    EXPECT_EQ(tmp.read(u"leer/zama.kvd"_s), kBom);
     EXPECT_EQ(form->startDate(), QDate(2024, 3, 1));
 }
 
@@ -127,7 +128,7 @@ TEST_F(KoravWindow, DefaultPasswordLogsInAsSystemAdministratorAndTheButtonLogsOu
 TEST_F(KoravWindow, DataAdministratorLosesTheEightButtonsAndMenuItems)
 {
     const QString folder = makeDataFolder();
-    tmp.write(u"daten/zamino.kvd"_s, "\xEF\xBB\xBF" + Zamino(u"sys"_s, u"dat"_s).toUtf8());
+    tmp.write(u"daten/zamino.kvd"_s, kBom + Zamino(u"sys"_s, u"dat"_s).toUtf8());
     start();
     logIn(u"dat"_s);
     ASSERT_EQ(form->role(), AdminPasswords::kDataAdmin);
@@ -148,7 +149,7 @@ TEST_F(KoravWindow, DataAdministratorLosesTheEightButtonsAndMenuItems)
 TEST_F(KoravWindow, EmptyOrWrongPasswordShowsTheStatusLine)
 {
     makeDataFolder();
-    tmp.write(u"daten/zamino.kvd"_s, "\xEF\xBB\xBF" + Zamino(u"sys"_s, u"dat"_s).toUtf8());
+    tmp.write(u"daten/zamino.kvd"_s, kBom + Zamino(u"sys"_s, u"dat"_s).toUtf8());
     start();
     logIn(u""_s);
     EXPECT_EQ(label(u"ErrLabel")->text(), u"Kein Administrator-Passwort eingegeben"_s);
@@ -253,7 +254,7 @@ TEST_F(KoravWindow, DefaultPasswordNoteAndAboutBox)
 TEST_F(KoravWindow, ChangingTheFolderLogsOut)
 {
     makeDataFolder();
-    tmp.write(u"zweiter/zama.kvd"_s, "\xEF\xBB\xBF");
+    tmp.write(u"zweiter/zama.kvd"_s, kBom);
     start();
     logIn(u"nuvo"_s);
     onModal = [this](QDialog& dialog) {

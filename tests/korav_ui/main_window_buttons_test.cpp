@@ -5,6 +5,7 @@
 #include "korav/forms/projekte_form.h"
 #include "korav/forms/zeit_soll_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/enter_key_answers.h"
 
 #include <QSignalSpy>
@@ -17,8 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 const QString kDefaultPasswordNote
     = u" Das Standard-Passwort heißt 'nuvo' .  \n\nÄndern Sie das Passwort um den "

@@ -3,6 +3,7 @@
 #include "korav/forms/ausw_projekte_form.h"
 #include "korav/reports/forms/monat_komplett_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,8 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 // The month completion opened from the main window, with KORAV's own hours
 // picker and activity chooser played through their cells and rows.

@@ -1,7 +1,11 @@
 #include "korav/forms/main_form_controls.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -9,7 +13,7 @@ namespace {
 
 QByteArray Lines(const QString& text)
 {
-    return "\xEF\xBB\xBF" + text.toUtf8();
+    return kBom + text.toUtf8();
 }
 
 struct ProvisionWindow : KoravWindow {
@@ -62,6 +66,24 @@ TEST_F(ProvisionWindow, BuildProvideAndCollectFromTheButtons)
         u"00:00 - 1 Arbeitszeit-Dateien vorhanden - 1 geänderte Dateien aktualisiert"_s);
     EXPECT_EQ(label(u"AzDatStandLabel")->text(), u"zuletzt am Fr, 01.03.2024 00:00"_s);
     EXPECT_EQ(tmp.read(u"daten/auswtg/202402/az202402P1.kvd"_s), "februar");
+}
+
+// The second click of a double click arrives while the collection runs: it
+// must meet a disabled button instead of collecting once more.
+TEST_F(ProvisionWindow, ADoubleClickCollectsOnce)
+{
+    tmp.write(u"daten/zeit/az202402P1.kvd"_s, "februar");
+    QPushButton* collect = button(u"KoravDownloadBtn");
+    const QPointF centre = QRectF(collect->rect()).center();
+    for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
+        QCoreApplication::postEvent(collect,
+            new QMouseEvent(type, centre, collect->mapToGlobal(centre), Qt::LeftButton,
+                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+    collect->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label(u"ErrLabel")->text(),
+        u"00:00 - 1 Arbeitszeit-Dateien vorhanden - 1 geänderte Dateien aktualisiert"_s);
+    EXPECT_TRUE(collect->isEnabled());
 }
 
 TEST_F(ProvisionWindow, SavedBaseDataMakeBuildingDueAgain)

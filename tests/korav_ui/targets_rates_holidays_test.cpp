@@ -5,8 +5,11 @@
 #include "korav/forms/zeit_soll_form.h"
 #include "korav/forms/zeit_ueber_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -16,8 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 struct SettingsDialogs : KoravWindow {
     SettingsDialogs()
@@ -86,6 +87,40 @@ TEST_F(SettingsDialogs, TargetTimesThroughTheirControls)
     EXPECT_EQ(saved.count(), 1);
 }
 
+// Delete, pasting a spreadsheet range and Tab write only the month cells.
+TEST_F(SettingsDialogs, TargetGridTakesSpreadsheetKeys)
+{
+    onModal = [](QDialog& dialog) {
+        auto* grid = in<QTableWidget>(dialog, u"ZeitSollSGrid"_s);
+        grid->setFocus();
+        grid->setCurrentCell(0, 12);
+        QApplication::clipboard()->setText(u"151\t152\t153\r\n161\t162\r\n"_s);
+        QTest::keySequence(grid, QKeySequence::Paste);
+        EXPECT_EQ(grid->item(0, 12)->text(), u"151"_s);
+        EXPECT_EQ(grid->item(0, 13)->text(), u"152"_s);
+        EXPECT_EQ(grid->item(1, 12)->text(), u"161"_s);
+        EXPECT_EQ(grid->item(1, 13)->text(), u"162"_s);
+
+        grid->setCurrentCell(1, 1);
+        grid->setRangeSelected(QTableWidgetSelectionRange(0, 1, 1, 12), true);
+        QTest::keyClick(grid, Qt::Key_Delete);
+        EXPECT_EQ(grid->item(0, 12)->text(), QString());
+        EXPECT_EQ(grid->item(1, 12)->text(), QString());
+        EXPECT_EQ(grid->item(1, 13)->text(), u"162"_s);
+        EXPECT_EQ(grid->item(0, 1)->text(), u"Anna"_s) << "names stay";
+
+        grid->setCurrentCell(0, 13);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_EQ(grid->currentColumn(), 2);
+        EXPECT_EQ(grid->currentRow(), 1);
+        QTest::keyClick(grid, Qt::Key_Backtab);
+        EXPECT_EQ(grid->currentColumn(), 13);
+        EXPECT_EQ(grid->currentRow(), 0);
+    };
+    button(u"ChgMonSollZBtn")->click();
+    EXPECT_EQ(modals, QStringList { u"ZeitSollForm"_s });
+}
+
 TEST_F(SettingsDialogs, TargetTimesRefuseAMissingEmployeeList)
 {
     tmp.write(u"daten/zama.kvd"_s, kBom);
@@ -96,7 +131,7 @@ TEST_F(SettingsDialogs, TargetTimesRefuseAMissingEmployeeList)
 
 TEST_F(SettingsDialogs, RatesThroughTheirControls)
 {
-    onModal = [this](QDialog& dialog) {
+    onModal = [](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), u"  Stundensätze 2024"_s);
         auto* grid = in<QTableWidget>(dialog, u"StdSatzSGrid"_s);
         ASSERT_EQ(grid->rowCount(), 3);
@@ -119,7 +154,7 @@ TEST_F(SettingsDialogs, HolidaysThroughTheirControls)
 {
     tmp.write(u"daten/zconfig.kvd"_s, kBom + "feiertag=010000\r\n");
     QSignalSpy saved(form.get(), &TMainForm::baseDataSaved);
-    onModal = [this](QDialog& dialog) {
+    onModal = [](QDialog& dialog) {
         auto& holidays = dynamic_cast<TFeiertagForm&>(dialog);
         holidays.FormShow();
         EXPECT_TRUE(in<QRadioButton>(dialog, u"RBtnD"_s)->isChecked());

@@ -1,6 +1,7 @@
 #include "korav/forms/connection_indicator.h"
 #include "korav/forms/verb_daten_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/ftp_server.h"
 #include "tests/support/ldap_server.h"
 
@@ -41,7 +42,7 @@ TEST_F(VerbDaten, ShowingCreatesTheDefaultFoldersAndStoresThem)
     EXPECT_EQ(field(u"ProgOrdnerEdit"_s)->text(), tmp.path(u"daten/prog"_s));
     EXPECT_EQ(field(u"ZeitOrdnerEdit"_s)->text(), tmp.path(u"daten/zeit"_s));
     EXPECT_EQ(config(),
-        "\xEF\xBB\xBFprogordner=" + tmp.path(u"daten/prog"_s).toUtf8()
+        kBom + "progordner=" + tmp.path(u"daten/prog"_s).toUtf8()
             + "\r\nzeitordner=" + tmp.path(u"daten/zeit"_s).toUtf8() + "\r\n");
     EXPECT_EQ(field(u"FtpServerEdit"_s)->text(), u" "_s);
 }
@@ -87,6 +88,36 @@ TEST_F(VerbDaten, NeinRestoresEveryField)
     EXPECT_EQ(field(u"FtpServerEdit"_s)->text(), u" "_s);
     EXPECT_TRUE(field(u"LdapPortEdit"_s)->text().isEmpty());
     EXPECT_FALSE(box(u"LdapAktivierenCBox"_s)->isChecked());
+}
+
+TEST_F(VerbDaten, NeinAfterUntickingTheDirectoryTicksItAgainWithItsFieldsOpen)
+{
+    tmp.write(u"daten/zconfig.kvd"_s,
+        config() + "ldapserver=ldap.firma.de\r\nldapport=389\r\nldap_cbox_aktiviert=1\r\n");
+    dialog().FormShow();
+    ASSERT_TRUE(field(u"LdapServerEdit"_s)->isEnabled());
+    box(u"LdapAktivierenCBox"_s)->setChecked(false);
+    dialog().LdapAktivierenCBoxClick();
+    messenger.answerNext(kAnswerNo);
+    dialog().SaveBtnClick();
+    EXPECT_TRUE(box(u"LdapAktivierenCBox"_s)->isChecked());
+    EXPECT_TRUE(field(u"LdapServerEdit"_s)->isEnabled());
+    EXPECT_TRUE(dialog().findChild<QToolButton*>(u"LdapPruefenSBtn"_s)->isEnabled());
+}
+
+TEST_F(VerbDaten, UnsavedFtpChangesAreWarnedOfAlsoAfterASave)
+{
+    for (const QString& password : { u"eins"_s, u"zwei"_s }) {
+        dialog().FormShow();
+        field(u"FtpPasswortEdit"_s)->setText(password);
+        messenger.answerNext(kAnswerYes);
+        dialog().SaveBtnClick();
+        dialog().FormShow();
+        field(u"FtpServerEdit"_s)->setText(u"ftp.firma.de"_s);
+        messenger.messages.clear();
+        dialog().close();
+        EXPECT_EQ(messenger.messages, QStringList { u"Änderungen werden nicht gespeichert !  "_s });
+    }
 }
 
 TEST_F(VerbDaten, OnlyTheTestLogInIsNoChange)

@@ -1,3 +1,4 @@
+#include "tests/support/byte_order_mark.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/temp_folder.h"
 #include "tools/kvd/kvd_command.h"
@@ -17,8 +18,7 @@ QByteArray Scrambled(const QString& plain, int n)
         const qsizetype j = alphabet.indexOf(c);
         body += QChar(char16_t(~(j >= 0 ? alphabet[(j + n) % 67] : c).unicode()));
     }
-    return "\xEF\xBB\xBF" + QStringLiteral("-CR%1P-\r\n").arg(n, 2, 10, QChar(u'0')).toUtf8() + body.toUtf8()
-        + "\r\n";
+    return kBom + QStringLiteral("-CR%1P-\r\n").arg(n, 2, 10, QChar(u'0')).toUtf8() + body.toUtf8() + "\r\n";
 }
 
 struct Kvd : ::testing::Test {

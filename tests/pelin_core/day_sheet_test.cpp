@@ -32,8 +32,7 @@ struct DaySheetFixture : ::testing::Test {
     void enter(const QString& number, const QString& hours, const QString& minutes)
     {
         sheet.ActivityChosen(number, {});
-        sheet.hoursField = hours;
-        sheet.minutesField = minutes;
+        sheet.HoursPicked(hours, minutes);
         sheet.EinfgEintragBtnClick();
     }
 };
@@ -43,7 +42,8 @@ struct DaySheetFixture : ::testing::Test {
 TEST_F(DaySheetFixture, KrankOnAnEmptyDayFillsTheDailyTarget)
 {
     sheet.QuickEntry(u"Krank"_s);
-    EXPECT_EQ(QStringList({ sheet.comeHour, sheet.comeMinute, sheet.goHour, sheet.goMinute }),
+    EXPECT_EQ(QStringList({ sheet.fields().comeHour, sheet.fields().comeMinute, sheet.fields().goHour,
+                  sheet.fields().goMinute }),
         (QStringList { u"08"_s, u"00"_s, u"16"_s, u"00"_s }));
     ASSERT_EQ(sheet.rows().size(), 1);
     EXPECT_EQ(sheet.rows()[0].number, u"910"_s) << "the first matching description in file order";
@@ -54,7 +54,7 @@ TEST_F(DaySheetFixture, KrankOnAnEmptyDayFillsTheDailyTarget)
         (QStringList { u"az202303064711=2023030708001600----------------"_s,
             u"pz202303064711=2023030700800910####"_s }));
     EXPECT_TRUE(messenger.all.isEmpty());
-    EXPECT_TRUE(state.dataChanged);
+    EXPECT_TRUE(state.changes.data());
 }
 
 TEST_F(DaySheetFixture, AbsenceFillsThePartTimeEmployeesOwnDailyTarget)
@@ -62,7 +62,8 @@ TEST_F(DaySheetFixture, AbsenceFillsThePartTimeEmployeesOwnDailyTarget)
     // The daily part of the employee's target record: 4:15 of a 50 % employee.
     state.dailyTarget = 4 * 60 + 15;
     sheet.QuickEntry(u"Krank"_s);
-    EXPECT_EQ(QStringList({ sheet.comeHour, sheet.comeMinute, sheet.goHour, sheet.goMinute }),
+    EXPECT_EQ(QStringList({ sheet.fields().comeHour, sheet.fields().comeMinute, sheet.fields().goHour,
+                  sheet.fields().goMinute }),
         (QStringList { u"08"_s, u"00"_s, u"12"_s, u"15"_s }));
     ASSERT_EQ(sheet.rows().size(), 1);
     EXPECT_EQ(sheet.rows()[0].duration, u"  4:15"_s);
@@ -92,9 +93,9 @@ TEST_F(DaySheetFixture, QuickEntryWithoutMatchingDescriptionChangesNothing)
     sheet.QuickEntry(u"Gleitfrei"_s);
     EXPECT_EQ(
         messenger.messages, QStringList { u"'Gleitfrei' ist in der Tätigkeiten-Liste nicht enthalten"_s });
-    EXPECT_TRUE(sheet.comeHour.isEmpty());
+    EXPECT_TRUE(sheet.fields().comeHour.isEmpty());
     EXPECT_TRUE(state.currentMonth.lines().isEmpty());
-    EXPECT_FALSE(state.dataChanged);
+    EXPECT_FALSE(state.changes.data());
 }
 
 TEST_F(DaySheetFixture, EntryChecks)
@@ -133,13 +134,13 @@ TEST_F(DaySheetFixture, ChangingAnOldEntryReentersItWithTodaysDate)
     state.currentMonth = MonthList(2023, 3, u"4711"_s);
     state.currentMonth.pasteDay(6, u"2023030607301615----------------Messe"_s, u"2023030600400P100####"_s);
     sheet.LoadDisplayedDay();
-    EXPECT_EQ(sheet.remark, u"Messe"_s);
+    EXPECT_EQ(sheet.fields().remark, u"Messe"_s);
     sheet.Select(0);
     sheet.ChgEintragBtnClick();
-    EXPECT_EQ(sheet.projectNumber, u"P100"_s);
-    EXPECT_EQ(sheet.hoursField, u"4"_s);
-    EXPECT_EQ(sheet.minutesField, u"00"_s);
-    EXPECT_EQ(sheet.projectDescription, u"Messebau"_s);
+    EXPECT_EQ(sheet.fields().projectNumber, u"P100"_s);
+    EXPECT_EQ(sheet.fields().hoursField, u"4"_s);
+    EXPECT_EQ(sheet.fields().minutesField, u"00"_s);
+    EXPECT_EQ(sheet.fields().projectDescription, u"Messebau"_s);
     EXPECT_TRUE(sheet.entries().isEmpty());
     sheet.EinfgEintragBtnClick();
     ASSERT_EQ(sheet.entries().size(), 1);
@@ -158,11 +159,11 @@ TEST_F(DaySheetFixture, DiscardQuestionOnlyNoStops)
     EXPECT_EQ(sheet.entries().size(), 1);
     messenger.answerNext(kAnswerClosed);
     sheet.ChgEintragBtnClick();
-    EXPECT_EQ(sheet.projectNumber, u"P200"_s) << "a closed dialog keeps the entry fields";
+    EXPECT_EQ(sheet.fields().projectNumber, u"P200"_s) << "a closed dialog keeps the entry fields";
     EXPECT_EQ(sheet.entries().size(), 1);
     messenger.answerNext(kAnswerYes);
     sheet.ChgEintragBtnClick();
-    EXPECT_EQ(sheet.projectNumber, u"P100"_s);
+    EXPECT_EQ(sheet.fields().projectNumber, u"P100"_s);
 }
 
 namespace {
@@ -191,7 +192,7 @@ struct ChangingAnEntry : DaySheetFixture {
 
 TEST_F(ChangingAnEntry, TheEntryLeavesTheListButNotTheMonth)
 {
-    EXPECT_EQ(sheet.projectNumber, u"P100"_s);
+    EXPECT_EQ(sheet.fields().projectNumber, u"P100"_s);
     ASSERT_EQ(sheet.entries().size(), 1);
     EXPECT_EQ(sheet.entries()[0].activity, u"P200"_s);
     EXPECT_EQ(sheet.values().day.open(), 5 * 60 + 45) << "the day counts without the entry being changed";
@@ -213,7 +214,7 @@ TEST_F(ChangingAnEntry, LeavingTheDayKeepsTheEntryWithItsDateAndPlace)
 
 TEST_F(ChangingAnEntry, EnteringItAgainReplacesIt)
 {
-    sheet.hoursField = u"5"_s;
+    sheet.HoursPicked(u"5"_s, sheet.fields().minutesField);
     sheet.EinfgEintragBtnClick();
     showDay(7);
     EXPECT_EQ(state.currentMonth.activityValue(6), u"2023030200300P200####2023030700500P100####"_s);
@@ -222,8 +223,7 @@ TEST_F(ChangingAnEntry, EnteringItAgainReplacesIt)
     sheet.Select(1);
     sheet.ChgEintragBtnClick();
     sheet.ActivityChosen(u"P300"_s, u"Neu"_s);
-    sheet.hoursField = u"1"_s;
-    sheet.minutesField = u"00"_s;
+    sheet.HoursPicked(u"1"_s, u"00"_s);
     sheet.EinfgEintragBtnClick();
     EXPECT_EQ(state.currentMonth.activityValue(6), u"2023030200300P200####2023030700100P300####"_s)
         << "entered under another number, the changed entry is replaced";
@@ -245,7 +245,7 @@ TEST_F(ChangingAnEntry, ChangingAnotherEntryDiscardsOnlyOnYes)
         showDay(6);
         sheet.Select(0);
         sheet.ChgEintragBtnClick();
-        sheet.projectNumber.clear();
+        sheet.ActivityChosen({}, {});
         sheet.Select(0);
         messenger.questions.clear();
         messenger.answerNext(c.answer);
@@ -283,7 +283,7 @@ TEST_F(DaySheetFixture, CopyAndPaste)
     EXPECT_EQ(state.currentMonth.dayValue(8), state.currentMonth.dayValue(6))
         << "the copied write date stays";
     EXPECT_EQ(state.currentMonth.activityValue(8), u"2023030700400P100####"_s);
-    EXPECT_EQ(sheet.comeHour, u"07"_s);
+    EXPECT_EQ(sheet.fields().comeHour, u"07"_s);
 
     dates.displayedDay = QDate(2023, 2, 10);
     sheet.LoadDisplayedDay();
@@ -311,7 +311,7 @@ TEST_F(DaySheetFixture, ChoosingNeedsAttendanceAndResetClearsTheDay)
     EXPECT_TRUE(sheet.AttendancePresent());
     sheet.ResetTagBtnClick();
     EXPECT_TRUE(state.currentMonth.lines().isEmpty());
-    EXPECT_TRUE(sheet.comeHour.isEmpty());
+    EXPECT_TRUE(sheet.fields().comeHour.isEmpty());
     messenger.messages.clear();
     sheet.ResetTagBtnClick();
     EXPECT_EQ(messenger.messages, QStringList { u"Es sind keine Tagesdaten vorhanden"_s });

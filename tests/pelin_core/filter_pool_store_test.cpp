@@ -26,7 +26,7 @@ TEST(FilterPoolStore, SavedPoolIsWrittenInTheSettingsEncodingAndFilters)
 
     EXPECT_EQ(dir.read(u"d4711.kvd"_s), QByteArray("name=J\xFCrgen\r\nprojfilter=P1#P300#\r\n"));
     EXPECT_EQ(state.filteredActivities.lines(), (QStringList { u"P100=A"_s, u"P300=C"_s }));
-    EXPECT_TRUE(state.filterChanged);
+    EXPECT_TRUE(state.changes.filter());
 
     FilterPoolEditor cancelled;
     cancelled.open(state.filterPool);

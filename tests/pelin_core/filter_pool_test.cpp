@@ -44,6 +44,15 @@ TEST(FilterPool, AddingCutsToTheMasterLengthAndSkipsCoveredNumbers)
     EXPECT_TRUE(other.changed());
 }
 
+TEST(FilterPool, NumberTheStoredValueCannotCarryAddsNothing)
+{
+    ScriptedMessenger messenger;
+    FilterPoolEditor editor;
+    editor.addShownRows({ u""_s, u"   "_s, u"#'"_s, u"P1"_s }, 5, messenger);
+    EXPECT_EQ(editor.pool().entries(), QStringList { u"P1"_s });
+    EXPECT_EQ(PoolOf(editor.pool().toSettingValue()), editor.pool());
+}
+
 TEST(FilterPool, TwentyFirstEntryIsRefusedOncePerRow)
 {
     ScriptedMessenger messenger;

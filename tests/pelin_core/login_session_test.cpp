@@ -175,7 +175,7 @@ TEST_P(LoginTest, MonthMissingCentrallyIsRestoredFromTheLocalCopy)
     ASSERT_TRUE(session().login(u"sommer"_s, {}).loggedIn);
     EXPECT_EQ(session().state().currentMonth.readDay(1).record->remark, u"Meins"_s);
 
-    session().state().dataChanged = true;
+    session().state().changes.dataChanged();
     messenger.answerNext(kAnswerYes);
     session().logout();
     EXPECT_EQ(central(kCurrent), mine);
@@ -189,7 +189,7 @@ TEST_P(LoginTest, RecordedMonthArrivesByteForByteAfterTheSaveQuestion)
     LoginState& state = session().state();
     state.currentMonth.storeDay(6, { {}, u"07"_s, u"30"_s, u"16"_s, u"15"_s, u"Messe"_s },
         { { u"20230315"_s, u"00400"_s, u"P100"_s } }, kToday);
-    state.dataChanged = true;
+    state.changes.dataChanged();
     messenger.answerNext(kAnswerYes);
     session().logout();
 

@@ -41,7 +41,7 @@ TEST_F(Startup, MissingConfigurationEndsWithTheFiveLineMessage)
     EXPECT_EQ(messenger.messages[0],
         u"Die Datei pelin.cfg ist in Programm-Ordner\n"_s + exe.path()
             + u"\nnicht vorhanden !\nTipps zur Einrichtung der Software stehen\n"
-              u"in der Datei 'pelin-liesmich.pdf'.\n\nProgramm wird beendet! "_s);
+              u"in der KORAV-Hilfe, Abschnitt 'PC eines Mitarbeiters einrichten'.\n\nProgramm wird beendet! "_s);
 }
 
 TEST_F(Startup, DataStructureVersionMustMatch)

@@ -107,7 +107,7 @@ public:
     {
         session().state().currentMonth.storeDay(day, { {}, u"07"_s, u"30"_s, u"16"_s, u"15"_s, remark },
             { { u"20230315"_s, u"00400"_s, u"P100"_s } }, kToday);
-        session().state().dataChanged = true;
+        session().state().changes.dataChanged();
         entered << DayLine(day, remark) << ActivityLine(day);
     }
     bool logoutSaving()
@@ -337,7 +337,7 @@ void SaveQuestionClosed(FaultMatrix& t)
     t.messenger.answerNext(kAnswerClosed);
     EXPECT_FALSE(t.session().logout());
     EXPECT_TRUE(t.session().state().loggedIn);
-    EXPECT_TRUE(t.session().state().dataChanged);
+    EXPECT_TRUE(t.session().state().changes.data());
     t.messenger.answerNext(kAnswerClosed);
     EXPECT_FALSE(t.session().offerSave());
     EXPECT_TRUE(t.logoutSaving());

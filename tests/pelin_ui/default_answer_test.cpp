@@ -72,7 +72,7 @@ TEST_F(PelinEnter, SaveQuestionAfterAMessageSaves)
     start({ u"LAN_aktiv=1"_s });
     logIn();
     ASSERT_TRUE(form->loginSession()->state().loggedIn);
-    form->loginSession()->state().dataChanged = true;
+    form->loginSession()->state().changes.dataChanged();
 
     EnterKeyAnswers user;
     messenger.show(u"Hinweis"_s);

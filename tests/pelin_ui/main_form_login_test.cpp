@@ -97,7 +97,7 @@ TEST_F(PelinLogin, ClosingOffersToSaveChanges)
     form->close();
     EXPECT_TRUE(messenger.questions.isEmpty());
 
-    form->loginSession()->state().dataChanged = true;
+    form->loginSession()->state().changes.dataChanged();
     messenger.answerNext(kAnswerYes);
     form->close();
     EXPECT_EQ(messenger.questions, QStringList({ u"Änderungen speichern ?"_s }));
@@ -111,7 +111,7 @@ TEST_F(PelinLogin, ClosedSaveQuestionKeepsWindowAndSession)
     child<QLineEdit>(u"AnmeldeNameEdit"_s)->setText(u"sommer"_s);
     child<QPushButton>(u"LoginBtn"_s)->click();
     ASSERT_TRUE(form->loginSession()->state().loggedIn);
-    form->loginSession()->state().dataChanged = true;
+    form->loginSession()->state().changes.dataChanged();
 
     messenger.answerNext(kAnswerClosed);
     EXPECT_FALSE(form->close());
@@ -120,7 +120,7 @@ TEST_F(PelinLogin, ClosedSaveQuestionKeepsWindowAndSession)
     child<QPushButton>(u"LoginBtn"_s)->click();
     EXPECT_TRUE(form->loginSession()->state().loggedIn);
     EXPECT_EQ(child<QPushButton>(u"LoginBtn"_s)->text(), u"Abmelden"_s);
-    EXPECT_TRUE(form->loginSession()->state().dataChanged);
+    EXPECT_TRUE(form->loginSession()->state().changes.data());
 
     messenger.answerNext(kAnswerNo);
     child<QPushButton>(u"LoginBtn"_s)->click();

@@ -77,8 +77,7 @@ TEST_F(WorkingDayFlow, RecordedDayArrivesInTheTimeFolderAfterLogOut)
     DaySheet& sheet = form->daySheet()->sheet();
     sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
     sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
-    sheet.hoursField = u"4"_s;
-    sheet.minutesField = u"00"_s;
+    sheet.HoursPicked(u"4"_s, u"00"_s);
     sheet.EinfgEintragBtnClick();
     sheet.RemarkTaken(u"Messe"_s);
     form->daySheet()->LoadDisplayedDay();
@@ -101,8 +100,7 @@ TEST_F(WorkingDayFlow, EntryTakenForChangingSurvivesAnotherDayAndTheLogOut)
     DaySheet& sheet = form->daySheet()->sheet();
     sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
     sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
-    sheet.hoursField = u"4"_s;
-    sheet.minutesField = u"00"_s;
+    sheet.HoursPicked(u"4"_s, u"00"_s);
     sheet.EinfgEintragBtnClick();
     form->daySheet()->LoadDisplayedDay();
 

@@ -80,6 +80,17 @@ TEST(KoravMonthFileTest, StoringKeepsForeignLinesAndPlaces)
             u"az2024044711=other month"_s, u"last=3"_s }));
 }
 
+// A damaged file may hold the entry line twice: storing a month without
+// entries must not bring the older line back.
+TEST(KoravMonthFileTest, StoringWithoutEntriesRemovesEveryEntryLine)
+{
+    StringList lines({ u"az2024034711=old"_s, u"pz2024034711=2024030515000P100####"_s,
+        u"pz2024034711=2024030600930S7####"_s });
+    StoreMonth(lines, 2024, 3, u"4711"_s, kSaved, { u"160"_s, u"00"_s, u"Messe"_s, {} });
+    EXPECT_TRUE(ReadMonth(lines, 2024, 3, u"4711"_s).entries.isEmpty());
+    EXPECT_EQ(lines.size(), 1);
+}
+
 TEST(KoravMonthFileTest, SavedFileIsUtf8WithMarkAndCrLf)
 {
     TempFolder folder;

@@ -184,6 +184,27 @@ TEST_F(MonthCompletionTest, EntriesAreTakenBackAndRemoved)
     EXPECT_EQ(open->minutes, u"00"_s);
 }
 
+TEST_F(MonthCompletionTest, ActivitiesNeedTheWorkingTimeAndShowAsRows)
+{
+    showMarch();
+    messenger.messages.clear();
+    EXPECT_FALSE(completion.RequireWorkingTime());
+    EXPECT_EQ(messenger.messages, QStringList { u"Es ist keine Monats-Arbeitszeit eingetragen  "_s });
+    completion.SetWorkingTime(u"160"_s, u"00"_s);
+    EXPECT_TRUE(completion.RequireWorkingTime());
+    EXPECT_EQ(messenger.messages.size(), 1);
+
+    completion.AddEntry(u"P100"_s, u"8"_s, u"30"_s);
+    completion.AddEntry(u"X9"_s, u"120"_s, u"05"_s);
+    const QList<MonthCompletionRow> rows = completion.rows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].key, u"P100"_s);
+    EXPECT_EQ(rows[0].duration, u"  8:30"_s);
+    EXPECT_EQ(rows[0].description, u"Messebau"_s);
+    EXPECT_EQ(rows[1].duration, u"120:05"_s);
+    EXPECT_EQ(rows[1].description, QString()) << "a key missing from the activities has no description";
+}
+
 TEST_F(MonthCompletionTest, OpenTimeLimitIsReported)
 {
     showMarch();

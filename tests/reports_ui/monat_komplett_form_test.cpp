@@ -48,7 +48,7 @@ protected:
         };
         pickers.editRemark = [](const QString&, QPoint) { return std::optional(u"Messe"_s); };
         pickers.chooseFile = [this](const QString&, const QString&) { return folder.path(u"out.txt"_s); };
-        form = std::make_unique<TMonatKomplettForm>(completion, messenger, pickers, QDate(2024, 4, 2));
+        form = std::make_unique<TMonatKomplettForm>(completion, pickers, QDate(2024, 4, 2));
         form->FormShow();
         form->show();
     }

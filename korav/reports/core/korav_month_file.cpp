@@ -107,6 +107,11 @@ QString NewEntry(const QString& key, QDate made, const QString& duration)
     return shortKey + u'=' + DateDigits(made) + FixedWidth::Right(duration, 5) + shortKey;
 }
 
+QString EntryDuration(const QString& entry)
+{
+    return StringList::ValueOf(entry).mid(8, 5);
+}
+
 QStringList ParseEntryValue(QStringView value)
 {
     QStringList entries;
@@ -142,8 +147,9 @@ void StoreMonth(StringList& fileLines, int year, int month, const QString& perso
         SetRecord(fileLines, entryKey, EntryLineValue(record.entries));
         return;
     }
-    const qsizetype i = fileLines.indexOfKey(entryKey);
-    if (i >= 0)
+    // Every line of the key goes, or an older line would come back as the
+    // month's entries.
+    for (qsizetype i = fileLines.indexOfKey(entryKey); i >= 0; i = fileLines.indexOfKey(entryKey))
         fileLines.removeAt(i);
 }
 

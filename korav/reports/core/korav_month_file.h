@@ -44,6 +44,8 @@ QString EntryLineValue(const QStringList& entries);
 // "%.14s=%4.4i%2.2i%2.2i%5.5s%.14s"
 QString NewEntry(const QString& key, QDate made, const QString& duration);
 QStringList ParseEntryValue(QStringView value);
+// The duration HHHMM of an entry held as above.
+QString EntryDuration(const QString& entry);
 
 MonthRecord ReadMonth(const StringList& fileLines, int year, int month, const QString& personnelNumber);
 // Writes the month line and the entry line in place, appends them when

@@ -128,6 +128,17 @@ void MonthCompletion::SetWorkingTime(const QString& hoursText, const QString& mi
     modified_ = true;
 }
 
+QList<MonthCompletionRow> MonthCompletion::rows() const
+{
+    QList<MonthCompletionRow> rows;
+    for (const QString& entry : record_.entries) {
+        const QString key = StringList::KeyOf(entry);
+        rows.append({ key, EntryDurationText(KoravMonthFile::EntryDuration(entry)),
+            descriptions_.value(key).left(100) });
+    }
+    return rows;
+}
+
 void MonthCompletion::SetRemark(const QString& remark)
 {
     record_.remark = remark.left(60);
@@ -150,6 +161,13 @@ bool MonthCompletion::RequireShown()
     if (!shown_)
         messenger_.show(kChooseMonthMessage.toString());
     return shown_;
+}
+
+bool MonthCompletion::RequireWorkingTime()
+{
+    if (record_.hoursText.isEmpty())
+        messenger_.show(u"Es ist keine Monats-Arbeitszeit eingetragen  "_s);
+    return !record_.hoursText.isEmpty();
 }
 
 std::optional<EntryFields> MonthCompletion::OpenTime()

@@ -18,6 +18,13 @@ class Clock;
 class DataFileCodec;
 class Messenger;
 
+// One row of the entry list as shown.
+struct MonthCompletionRow {
+    QString key;
+    QString duration; // "HHH:MM", leading zeros blanked
+    QString description;
+};
+
 // The month completion of an employee without PELIN, without its window:
 // which month is shown, its fields and entries, and every refusal, question
 // and save on the way. The dialog shows what this holds.
@@ -47,6 +54,7 @@ public:
 
     const KoravMonthFile::MonthRecord& record() const { return record_; }
     const MonthTarget& target() const { return target_; }
+    QList<MonthCompletionRow> rows() const;
     void SetWorkingTime(const QString& hoursText, const QString& minutesText);
     void SetRemark(const QString& remark);
     // The entry line's duration was set: a pending entry is offered before
@@ -58,6 +66,9 @@ public:
     std::optional<MonthSums> UpdateSums();
     // Needs a shown month; says so otherwise.
     bool RequireShown();
+    // Activities are assigned to the month's working time: needs it, says so
+    // otherwise.
+    bool RequireWorkingTime();
     std::optional<EntryFields> OpenTime();
     AddEntryResult AddEntry(const QString& key, const QString& hoursText, const QString& minutesText);
     // Asks first when the entry line holds something; without a selected row

@@ -38,7 +38,7 @@ void AppendEntries(StringList& lines, const MonthExportInput& in)
 {
     for (const QString& entry : in.entries.mid(0, KoravMonthFile::kMaxStoredEntries)) {
         const QString key = StringList::KeyOf(entry);
-        const QString duration = EntryDurationText(StringList::ValueOf(entry).mid(8, 5));
+        const QString duration = EntryDurationText(KoravMonthFile::EntryDuration(entry));
         lines.append(u"   "_s + Left(key, 20) + u' ' + Right(duration, 10) + u"   "_s
             + Left(Description(in.descriptions, key), 100));
     }

@@ -4,6 +4,7 @@
 #include "common/number_parse.h"
 #include "common/time_format.h"
 #include "common/working_time.h"
+#include "korav/reports/core/korav_month_file.h"
 
 #include <cstdlib>
 
@@ -22,7 +23,7 @@ int AssignedMinutes(const QStringList& entries)
 {
     int sum = 0;
     for (const QString& entry : entries)
-        sum += DurationTextMinutes(StringList::ValueOf(entry).mid(8, 5));
+        sum += DurationTextMinutes(KoravMonthFile::EntryDuration(entry));
     return sum;
 }
 

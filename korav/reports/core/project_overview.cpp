@@ -319,7 +319,7 @@ QList<ActivityBooking> CollectedBookings(
     const KoravMonthTotals sums = KoravMonthSums(lines, personnelNumber, year, month, 0);
     for (const QString& entry : sums.entries())
         bookings.append(
-            { StringList::KeyOf(entry).left(14), DurationTextMinutes(StringList::ValueOf(entry).mid(8, 5)) });
+            { StringList::KeyOf(entry).left(14), DurationTextMinutes(KoravMonthFile::EntryDuration(entry)) });
     return bookings;
 }
 

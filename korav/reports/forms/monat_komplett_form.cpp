@@ -1,6 +1,8 @@
 #include "korav/reports/forms/monat_komplett_form.h"
 
 #include "common/messenger.h"
+#include "common/ui/named_widgets.h"
+#include "common/ui/program_icons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -31,12 +33,6 @@ void SetBackground(QLabel* label, Rgb colour)
     label->setAutoFillBackground(true);
 }
 
-template <typename W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLineEdit* ReadOnlyEdit(QWidget* parent, const QString& name, int width)
 {
     auto* edit = Named(new QLineEdit(parent), name);
@@ -56,9 +52,9 @@ QLabel* TotalLabel(QWidget* parent, const QString& name)
 
 } // namespace
 
-TMonatKomplettForm::TMonatKomplettForm(MonthCompletion& completion, Messenger& messenger,
-    MonatKomplettPickers pickers, QDate startDate, QWidget* parent)
-    : QDialog(parent), completion_(completion), messenger_(messenger), pickers_(std::move(pickers))
+TMonatKomplettForm::TMonatKomplettForm(
+    MonthCompletion& completion, MonatKomplettPickers pickers, QDate startDate, QWidget* parent)
+    : QDialog(parent), completion_(completion), pickers_(std::move(pickers))
 {
     setObjectName(u"MonatKomplettForm"_s);
     setWindowTitle(u"  Monatswerte ersatzweise erfassen"_s);
@@ -121,6 +117,7 @@ void TMonatKomplettForm::buildControls()
     closeBtn_ = Named(new QPushButton(u"Schließen"_s, this), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* choice = new QHBoxLayout;
@@ -275,12 +272,11 @@ void TMonatKomplettForm::MonatLaden()
 void TMonatKomplettForm::fillRows()
 {
     anzeigeListView_->clear();
-    for (const QString& entry : completion_.record().entries) {
-        const QString key = StringList::KeyOf(entry);
+    for (const MonthCompletionRow& row : completion_.rows()) {
         auto* item = new QTreeWidgetItem(anzeigeListView_);
-        item->setText(0, key);
-        item->setText(1, EntryDurationText(StringList::ValueOf(entry).mid(8, 5)));
-        item->setText(2, completion_.descriptions().value(key).left(100));
+        item->setText(0, row.key);
+        item->setText(1, row.duration);
+        item->setText(2, row.description);
     }
 }
 
@@ -338,10 +334,8 @@ void TMonatKomplettForm::ProjektNrEditClick()
         anzeigenBtn_->setFocus();
         return;
     }
-    if (monArbZeitStdEdit_->text().isEmpty()) {
-        messenger_.show(u"Es ist keine Monats-Arbeitszeit eingetragen  "_s);
+    if (!completion_.RequireWorkingTime())
         return;
-    }
     anzeigeListView_->clearSelection();
     setEntryButtons(einfgEintragSBtn_->isEnabled(), false);
     const ActivityChoice choice = pickers_.chooseActivity(kChooserTag);

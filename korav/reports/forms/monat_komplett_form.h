@@ -9,7 +9,6 @@
 #include <optional>
 #include <utility>
 
-class Messenger;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -43,8 +42,8 @@ struct MonatKomplettPickers {
 class TMonatKomplettForm : public QDialog {
     Q_OBJECT
 public:
-    TMonatKomplettForm(MonthCompletion& completion, Messenger& messenger, MonatKomplettPickers pickers,
-        QDate startDate, QWidget* parent = nullptr);
+    TMonatKomplettForm(MonthCompletion& completion, MonatKomplettPickers pickers, QDate startDate,
+        QWidget* parent = nullptr);
 
     // What HilfeImage opens: the help at the check's topic.
     void setHelpHandler(std::function<void()> openHelp) { openHelp_ = std::move(openHelp); }
@@ -86,7 +85,6 @@ private:
     QString selectedRowKey() const;
 
     MonthCompletion& completion_;
-    Messenger& messenger_;
     MonatKomplettPickers pickers_;
     std::function<void()> openHelp_;
 

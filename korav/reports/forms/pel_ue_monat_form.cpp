@@ -1,5 +1,9 @@
 #include "korav/reports/forms/pel_ue_monat_form.h"
 
+#include "common/ui/named_widgets.h"
+#include "common/ui/program_icons.h"
+#include "common/ui/week_separator_lines.h"
+
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -7,7 +11,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -16,12 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename Widget> Widget* Named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QPlainTextEdit* ReportEdit(const QString& name)
 {
     auto* edit = Named(new QPlainTextEdit, name);
@@ -29,21 +26,6 @@ QPlainTextEdit* ReportEdit(const QString& name)
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return edit;
-}
-
-// The lines of lower-half blocks before the week end and before Monday are
-// drawn grey; their text stays as it is saved.
-void GreyWeekendLines(QPlainTextEdit* edit)
-{
-    QTextCharFormat grey;
-    grey.setForeground(QColor(128, 128, 128));
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-        if (!block.text().startsWith(u" \u2584"_s))
-            continue;
-        QTextCursor cursor(block);
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(grey);
-    }
 }
 
 } // namespace
@@ -79,6 +61,7 @@ void TPelUeMonatForm::buildControls()
     saveUeBtn_ = Named(new QPushButton(u"&Übersicht in Textdatei speichern"_s), u"SaveUeBtn"_s);
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     closeBtn_ = Named(new QPushButton(u"&Schließen"_s), u"CloseBtn"_s);
 
     auto* choice = new QGridLayout;
@@ -141,7 +124,7 @@ void TPelUeMonatForm::showReport()
 {
     headUeMonatREdit_->setPlainText(viewer_.head().join(u'\n'));
     pelUeMonatREdit_->setPlainText(viewer_.body().join(u'\n'));
-    GreyWeekendLines(pelUeMonatREdit_);
+    GreyWeekSeparatorLines(pelUeMonatREdit_);
     saveUeBtn_->setEnabled(!viewer_.body().isEmpty());
     pelUeMonatREdit_->moveCursor(QTextCursor::Start);
 }

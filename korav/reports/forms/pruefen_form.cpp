@@ -1,5 +1,7 @@
 #include "korav/reports/forms/pruefen_form.h"
 
+#include "common/ui/named_widgets.h"
+#include "common/ui/program_icons.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
 
@@ -15,16 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-template <typename W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 TPruefenForm::TPruefenForm(
     DataRoot dataRoot, Messenger& messenger, const Clock& clock, QDate startDate, QWidget* parent)
@@ -59,6 +51,7 @@ void TPruefenForm::buildControls()
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;

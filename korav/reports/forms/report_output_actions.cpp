@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/messenger.h"
 #include "common/ui/busy_cursor.h"
+#include "common/ui/progress_display.h"
 #include "korav/reports/core/report_names.h"
 #include "korav/reports/core/text_report.h"
 #include "korav/reports/core/workbook_export.h"
@@ -36,6 +37,7 @@ PrintoutContent Printout(
 ReportProgress BarProgress(QProgressBar& bar)
 {
     return [&bar](int value, int maximum) {
+        ShowProgressRunning(&bar);
         bar.setRange(0, maximum);
         bar.setValue(value);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -105,6 +107,6 @@ bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& s
     const bool saved = ExportWorkbook(path, selection, buffer, projects, moment, context.messenger,
         progressBar1 ? BarProgress(*progressBar1) : ExportProgress());
     if (progressBar1)
-        progressBar1->setValue(0);
+        ShowProgressIdle(progressBar1);
     return saved;
 }

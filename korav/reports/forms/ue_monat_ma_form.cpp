@@ -2,6 +2,9 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/named_widgets.h"
+#include "common/ui/program_icons.h"
+#include "common/ui/progress_display.h"
 #include "korav/reports/core/korav_month_file.h"
 
 #include <QApplication>
@@ -17,21 +20,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-template <typename W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& text)
-{
-    return Named(new QPushButton(text, parent), name);
-}
-
-} // namespace
 
 TUeMonatMaForm::TUeMonatMaForm(
     DataRoot dataRoot, Messenger& messenger, const Clock& clock, QDate startDate, QWidget* parent)
@@ -54,24 +42,26 @@ void TUeMonatMaForm::buildControls()
     label2_ = Named(new QLabel(u"Monat"_s, this), u"Label2"_s);
     monatCBox_ = Named(new QComboBox(this), u"MonatCBox"_s);
     jahrCBox_ = Named(new QComboBox(this), u"JahrCBox"_s);
-    anzeigenBtn_ = Button(this, u"AnzeigenBtn"_s, u"Anzeigen"_s);
+    anzeigenBtn_ = MakeButton(this, u"AnzeigenBtn"_s, u"Anzeigen"_s);
     ueMonatREdit_ = Named(new QPlainTextEdit(this), u"UeMonatREdit"_s);
     ueMonatREdit_->setReadOnly(true);
     ueMonatREdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     ueMonatREdit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ueMonatREdit_->setMinimumSize(900, 420);
-    saveUeBtn_ = Button(this, u"SaveUeBtn"_s, u"in Textdatei speichern"_s);
-    druckenUeBtn_ = Button(this, u"DruckenUeBtn"_s, u"Drucken"_s);
-    pdfSaveBtn_ = Button(this, u"PdfSaveBtn"_s, u"als PDF speichern"_s);
-    excelSaveBtn_ = Button(this, u"ExcelSaveBtn"_s, u"in Exceldatei speichern"_s);
-    closeBtn_ = Button(this, u"CloseBtn"_s, u"Schließen"_s);
+    saveUeBtn_ = MakeButton(this, u"SaveUeBtn"_s, u"in Textdatei speichern"_s);
+    druckenUeBtn_ = MakeButton(this, u"DruckenUeBtn"_s, u"Drucken"_s);
+    pdfSaveBtn_ = MakeButton(this, u"PdfSaveBtn"_s, u"als PDF speichern"_s);
+    excelSaveBtn_ = MakeButton(this, u"ExcelSaveBtn"_s, u"in Exceldatei speichern"_s);
+    closeBtn_ = MakeButton(this, u"CloseBtn"_s, u"Schließen"_s);
     progressBar2_ = Named(new QProgressBar(this), u"ProgressBar2"_s);
     progressBar2_->setTextVisible(false);
     progressBar1_ = Named(new QProgressBar(this), u"ProgressBar1"_s);
     progressBar1_->setTextVisible(false);
-    progressBar1_->setValue(0);
+    ShowProgressIdle(progressBar1_);
+    ShowProgressIdle(progressBar2_);
     auto* hilfeImage = Named(new QToolButton(this), u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
 
     auto* selectors = new QHBoxLayout;
@@ -192,13 +182,13 @@ void TUeMonatMaForm::AnzeigenBtnClick()
     const EmployeeOverviewReport report = RunEmployeeOverview(
         { dataRoot_(), directory_, clock_, startDate_, codec_, messenger_, BarProgress(*progressBar2_) },
         request);
+    ShowProgressIdle(progressBar2_);
     QApplication::restoreOverrideCursor();
     if (report.outcome == EmployeeOverviewReport::Outcome::DateChanged)
         return;
     exportBuffer_ = report.exportLines;
     if (report.outcome == EmployeeOverviewReport::Outcome::Built)
         ueMonatREdit_->setPlainText(report.lines.join(u'\n'));
-    progressBar2_->setValue(0);
     ueMonatREdit_->verticalScrollBar()->setValue(0);
     setOutputEnabled(!ueMonatREdit_->toPlainText().isEmpty());
 }

@@ -3,6 +3,9 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "common/ui/named_widgets.h"
+#include "common/ui/program_icons.h"
+#include "common/ui/progress_display.h"
 #include "korav/reports/core/project_overview_start.h"
 
 #include <QApplication>
@@ -22,12 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A read-only field that reacts to a click like a button.
 class ClickableLineEdit : public QLineEdit {
@@ -84,12 +81,13 @@ void TUeMonatProForm::buildControls()
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
+    hilfeImage->setIcon(HelpIcon());
     hilfeImage->setToolTip(u"Hilfedatei öffnen"_s);
     progressBar2_ = Named(new QProgressBar, u"ProgressBar2"_s);
     progressBar1_ = Named(new QProgressBar, u"ProgressBar1"_s);
     for (QProgressBar* bar : { progressBar2_, progressBar1_ }) {
         bar->setTextVisible(false);
-        bar->setValue(0);
+        ShowProgressIdle(bar);
     }
 
     auto* choice = new QGridLayout;
@@ -228,7 +226,7 @@ void TUeMonatProForm::AnzeigenBtnClick()
     };
     in.progress = BarProgress(*progressBar2_);
     overview_ = BuildProjectOverview(data_, in);
-    progressBar2_->setValue(0);
+    ShowProgressIdle(progressBar2_);
     ueMonatREdit_->setPlainText(overview_.lines.join(u'\n'));
     ueMonatREdit_->moveCursor(QTextCursor::Start);
     QApplication::restoreOverrideCursor();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <initializer_list>
+
+class QProgressBar;
+
+// The length of one piece of long work in a window: the controls that could
+// start it again answer no click, and the progress bar shows only meanwhile.
+// Clicks that arrived during the work (the second half of a double click)
+// meet the controls still disabled and are dropped before they answer again.
+class LongWork {
+public:
+    LongWork(std::initializer_list<QWidget*> controls, QProgressBar* progress = nullptr);
+    ~LongWork();
+    LongWork(const LongWork&) = delete;
+    LongWork& operator=(const LongWork&) = delete;
+
+private:
+    QList<QPointer<QWidget>> disabled_;
+    QPointer<QProgressBar> progress_;
+};
