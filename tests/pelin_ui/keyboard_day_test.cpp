@@ -93,6 +93,18 @@ struct KeyboardDay : ::testing::Test {
         form->ShowDate(QDate(2023, 3, 6));
     }
 
+    // Logged in on a day with times and one entry on "P100".
+    void logInWithOneEntry()
+    {
+        logIn();
+        DaySheet& sheet = form->daySheet()->sheet();
+        sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
+        sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
+        sheet.HoursPicked(u"4"_s, u"00"_s);
+        sheet.EinfgEintragBtnClick();
+        form->daySheet()->LoadDisplayedDay();
+    }
+
     QStringList listedNumbers()
     {
         QStringList numbers;
@@ -222,13 +234,7 @@ TEST_F(KeyboardDay, LongNameIsShortenedWithTheFullNameAsTip)
 
 TEST_F(KeyboardDay, ResettingADayWithEntriesAsksFirst)
 {
-    logIn();
-    DaySheet& sheet = form->daySheet()->sheet();
-    sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
-    sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
-    sheet.HoursPicked(u"4"_s, u"00"_s);
-    sheet.EinfgEintragBtnClick();
-    form->daySheet()->LoadDisplayedDay();
+    logInWithOneEntry();
     auto* reset = child<QPushButton>(u"ResetTagBtn"_s);
 
     reset->click();
@@ -249,13 +255,7 @@ TEST_F(KeyboardDay, ResettingADayWithEntriesAsksFirst)
 
 TEST_F(KeyboardDay, QuickEntryRowIsListedAtOnce)
 {
-    logIn();
-    DaySheet& sheet = form->daySheet()->sheet();
-    sheet.TimesPicked(u"07"_s, u"30"_s, u"16"_s, u"15"_s);
-    sheet.ActivityChosen(u"P100"_s, u"Projekt"_s);
-    sheet.HoursPicked(u"4"_s, u"00"_s);
-    sheet.EinfgEintragBtnClick();
-    form->daySheet()->LoadDisplayedDay();
+    logInWithOneEntry();
     auto* list = child<QTreeWidget>(u"AnzeigeListView"_s);
     QTest::qWait(0);
 
