@@ -3,6 +3,7 @@
 #include "common/file_store.h"
 #include "common/messenger.h"
 #include "korav/core/backup_texts.h"
+#include "korav/core/data_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +114,19 @@ bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
         return true;
     const std::optional<qint64> copySeconds = WriteSeconds(target);
     return !copySeconds || sourceSeconds > copySeconds;
+}
+
+bool EmptyBackupFolder(const QString& folder, const QString& dataFolder)
+{
+    const QFileInfo info(WithoutTrailingSeparator(folder));
+    if (info.isSymLink() || !info.isDir())
+        return false;
+    const QString path = info.canonicalFilePath();
+    const QString data = QFileInfo(WithoutTrailingSeparator(dataFolder)).canonicalFilePath();
+    if (data == path || data.startsWith(path + u'/'))
+        return false;
+    // Links inside are removed as links; what they point to stays.
+    return QDir(path).removeRecursively();
 }
 
 void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress)

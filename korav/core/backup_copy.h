@@ -55,6 +55,11 @@ std::optional<qint64> WriteSeconds(const QString& path);
 // the source's.
 bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target);
 
+// Removes a backup folder with everything in it, so that a backup into it
+// holds nothing older. Refused (false) for a link and for a folder that holds
+// the data folder, whose files must never go with it.
+bool EmptyBackupFolder(const QString& folder, const QString& dataFolder);
+
 // Copies every due file (through a temporary name, keeping its time) and
 // counts what was examined and what was really copied.
 void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress);

@@ -175,17 +175,61 @@ BackupOutcome BackupRing::BackupAusfuehren()
     // Read under the lock, so that the ring position of another instance's
     // backup is respected.
     StringList settings = loadSettings();
-    const int folderCount = choices_.folderCount();
-    outcome.folderIndex = NextFolderIndex(
-        ParseLastBackup(settings.value(BackupKey::kLastBackup), folderCount).folderIndex, folderCount);
-    const QString target = BackupFolderPath(baseFolder(), outcome.folderIndex);
-    if (QDir().mkpath(target)) {
-        copyInto(target, outcome);
-        record(target, settings, outcome);
-        outcome.ran = true;
-    }
+    backUpInto(nextFolderIndex(settings), settings, {}, outcome);
     releaseLock();
     return outcome;
+}
+
+bool BackupRing::lockForRestore()
+{
+    if (dataFolder_.isEmpty())
+        return false;
+    afterAutomatic_ = false;
+    return takeLock();
+}
+
+int BackupRing::folderBeforeRestore(int sourceIndex) const
+{
+    const int next = nextFolderIndex(loadSettings());
+    return next == sourceIndex ? NextFolderIndex(next, choices_.folderCount()) : next;
+}
+
+BackupOutcome BackupRing::SaveBeforeRestore(int sourceIndex)
+{
+    BackupOutcome outcome;
+    StringList settings = loadSettings();
+    const int index = folderBeforeRestore(sourceIndex);
+    const QString target = BackupFolderPath(baseFolder(), index);
+    // Files of an older backup left in the folder would look like part of
+    // the state before the restore, and a restored file older than its copy
+    // there would not be copied at all.
+    if (QFileInfo(target).isDir() && !EmptyBackupFolder(target, dataFolder_)) {
+        outcome.folderIndex = index;
+        outcome.problems.append(
+            u"Der Sicherungsordner %1 konnte nicht geleert werden !"_s.arg(QDir::toNativeSeparators(target)));
+        return outcome;
+    }
+    backUpInto(index, settings, { BeforeRestoreLogLine(sourceIndex) }, outcome);
+    return outcome;
+}
+
+int BackupRing::nextFolderIndex(const StringList& settings) const
+{
+    const int folderCount = choices_.folderCount();
+    return NextFolderIndex(
+        ParseLastBackup(settings.value(BackupKey::kLastBackup), folderCount).folderIndex, folderCount);
+}
+
+void BackupRing::backUpInto(
+    int index, StringList& settings, const QStringList& logLines, BackupOutcome& outcome)
+{
+    outcome.folderIndex = index;
+    const QString target = BackupFolderPath(baseFolder(), index);
+    if (!QDir().mkpath(target))
+        return;
+    copyInto(target, outcome);
+    record(target, settings, logLines, outcome);
+    outcome.ran = true;
 }
 
 void BackupRing::FormClose()
@@ -276,15 +320,19 @@ QStringList BackupRing::backupFolders() const
     return folders;
 }
 
-void BackupRing::record(const QString& target, StringList& settings, BackupOutcome& outcome)
+void BackupRing::record(
+    const QString& target, StringList& settings, const QStringList& logLines, BackupOutcome& outcome)
 {
     const QDateTime now = clock_.now();
     lastBackupText_ = LastBackupText(now, outcome.copied, outcome.examined, outcome.folderIndex);
     settings.setValue(QString::fromUtf16(BackupKey::kLastBackup), lastBackupText_);
-    saveSettings(settings, outcome.problems);
+    const bool saved = saveSettings(settings, outcome.problems);
     const StringList log(
-        QStringList { BackupLogLine(now, outcome.copied, outcome.examined, outcome.folderIndex) });
+        QStringList { BackupLogLine(now, outcome.copied, outcome.examined, outcome.folderIndex) } + logLines);
     QString error;
-    if (!FileStore::WriteText(target + kBackupLogName, log.toText(), TextEncoding::Utf8WithBom, &error))
+    const bool logged
+        = FileStore::WriteText(target + kBackupLogName, log.toText(), TextEncoding::Utf8WithBom, &error);
+    if (!logged)
         outcome.problems.append(error);
+    outcome.recorded = saved && logged;
 }

@@ -19,6 +19,7 @@ struct BackupOutcome {
     int examined = 0;
     QStringList failed; // files that could not be copied
     QStringList problems; // texts for the user: incomplete copies, files that could not be written
+    bool recorded = false; // "lastbackup" and the folder's log were written
 };
 
 // The backup of a data folder into the ring of "terminbkpN" folders: the
@@ -67,7 +68,20 @@ public:
     // Closing the dialog: saves the choices when they were changed.
     void FormClose();
 
+    // A restore holds the lock from the backup of the present state to its
+    // last copy; a held lock is reported as at a manual start.
+    bool lockForRestore();
+    void unlockAfterRestore() { releaseLock(); }
+    // The folder of the ring that takes the present state before a restore
+    // from `sourceIndex`: the next one, or the one after when the next is the
+    // source.
+    int folderBeforeRestore(int sourceIndex) const;
+    // Under the lock: the present state into that folder, emptied first so
+    // that it holds this state and nothing older, its log marked.
+    BackupOutcome SaveBeforeRestore(int sourceIndex);
+
     void setProgress(BackupProgress progress) { progress_ = std::move(progress); }
+    const BackupProgress& progress() const { return progress_; }
 
 private:
     StringList loadSettings() const;
@@ -78,8 +92,12 @@ private:
     // The base folder and its backup folders, kept out of the subtree copy in
     // case they lie inside it.
     QStringList backupFolders() const;
+    int nextFolderIndex(const StringList& settings) const;
+    // One backup into the folder, the lock held.
+    void backUpInto(int index, StringList& settings, const QStringList& logLines, BackupOutcome& outcome);
     void copyInto(const QString& target, BackupOutcome& outcome);
-    void record(const QString& target, StringList& settings, BackupOutcome& outcome);
+    void record(
+        const QString& target, StringList& settings, const QStringList& logLines, BackupOutcome& outcome);
 
     QString dataFolder_;
     Messenger& messenger_;

@@ -43,6 +43,16 @@ QString BackupListLine(const QString& logLine)
     return logLine.left(1) + date.mid(8, 2) + u'.' + date.mid(5, 2) + u'.' + date.mid(0, 4) + logLine.mid(11);
 }
 
+QString BeforeRestoreLogLine(int sourceIndex)
+{
+    return u"vor Wiederherstellung aus terminbkp%1"_s.arg(sourceIndex);
+}
+
+bool IsBeforeRestoreLogLine(const QString& line)
+{
+    return line.startsWith(u"vor Wiederherstellung"_s);
+}
+
 LastBackup ParseLastBackup(const QString& text, int folderCount)
 {
     LastBackup last;

@@ -13,6 +13,12 @@ QString BackupLogLine(const QDateTime& at, int copied, int examined, int folderI
 // A log line as the list shows it, with its date turned day first.
 QString BackupListLine(const QString& logLine);
 
+// The second line of "bkp_log.txt" in a folder that holds the data folder as
+// it was before a restore. Readers of the first line alone pass over it, and
+// the next backup into the folder rewrites the log without it.
+QString BeforeRestoreLogLine(int sourceIndex);
+bool IsBeforeRestoreLogLine(const QString& line);
+
 // What the automatic step and the ring read from a "lastbackup" text.
 struct LastBackup {
     int date = 19800101; // YYYYMMDD
