@@ -17,6 +17,10 @@ QString CommandHelpText()
         u"  korav collect --data ORDNER           Arbeitszeit-Dateien aktualisieren"_s,
         u"  korav backup  --data ORDNER [--now]   Datensicherung: wie die automatische (wenn fällig),"_s,
         u"                                        mit --now sofort wie \"Datensicherung jetzt ausführen\""_s,
+        u"  korav restore --data ORDNER --from terminbkpN [DATEI ...]"_s,
+        u"        Daten aus dem Sicherungsordner terminbkpN wiederherstellen: die genannten Dateien"_s,
+        u"        (zum Beispiel zama.kvd oder auswtg/202303/az2023034711.kvd) oder alle; der heutige"_s,
+        u"        Stand wird vorher in einem eigenen Sicherungsordner gesichert (\"vor Wiederherstellung\")"_s,
         u"  korav demo ORDNER [--employees N] [--months M] [--seed S] [--until JJJJ-MM]"_s,
         u"        Demo-Firma in einen neuen oder leeren ORDNER schreiben (ohne Passwort);"_s,
         u"        die Passwörter stehen danach auf der Standardausgabe und in demo-zugang.txt"_s,
@@ -37,10 +41,11 @@ QString CommandHelpText()
         u"  --data ORDNER       der KORAV-Ordner"_s,
         u"  --password TEXT     Administrator-Passwort (sonst Umgebungsvariable KORAV_PASSWORD)"_s,
         u"  --yes               Rückfragen mit \"Ja\" beantworten (sonst gilt \"Nein\")"_s,
-        u"  Datensicherung und Projekt-Übersicht nur für den System-Administrator."_s,
+        u"  Datensicherung, Wiederherstellung und Projekt-Übersicht nur für den System-Administrator."_s,
         u""_s,
         u"Meldungen erscheinen zeilenweise auf der Standardfehlerausgabe."_s,
         u"Rückgabewert: 0 erfolgreich, 1 abgelehnt oder fehlgeschlagen, 2 falscher Aufruf."_s,
+        u"  restore gibt 0 nur zurück, wenn jede Datei wiederhergestellt wurde."_s,
     };
     return lines.join(u'\n') + u'\n';
 }

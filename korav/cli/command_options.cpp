@@ -8,7 +8,8 @@ namespace {
 
 const QStringList& CommandWords()
 {
-    static const QStringList words = { u"build"_s, u"provide"_s, u"collect"_s, u"backup"_s, u"report"_s };
+    static const QStringList words
+        = { u"build"_s, u"provide"_s, u"collect"_s, u"backup"_s, u"restore"_s, u"report"_s };
     return words;
 }
 
@@ -30,6 +31,8 @@ QSet<QString> AllowedOptions(const CommandOptions& options)
     QSet<QString> allowed { u"--data"_s, u"--password"_s, u"--yes"_s };
     if (options.command == u"backup")
         allowed << u"--now"_s;
+    if (options.command == u"restore")
+        allowed << u"--from"_s;
     if (options.command != u"report")
         return allowed;
     allowed << u"--year"_s << u"--format"_s << u"--out"_s;
@@ -110,6 +113,10 @@ bool Parser::readOptions()
     QSet<QString> seen;
     while (next_ < arguments_.size()) {
         QString name = arguments_.at(next_++);
+        if (options_.command == u"restore" && !name.startsWith(u"--")) {
+            options_.files.append(name);
+            continue;
+        }
         std::optional<QString> value;
         if (const qsizetype equals = name.indexOf(u'='); name.startsWith(u"--") && equals > 0) {
             value = name.mid(equals + 1);
@@ -143,6 +150,8 @@ bool Parser::take(const QString& name, const QString& value)
         options_.password = value;
     else if (name == u"--now")
         options_.now = true;
+    else if (name == u"--from")
+        options_.from = value;
     else if (name == u"--forecast")
         options_.forecast = true;
     else if (name == u"--missing")
@@ -175,6 +184,8 @@ bool Parser::checkRequired()
 {
     if (options_.dataFolder.isEmpty())
         return fail(u"Es fehlt der KORAV-Ordner ( --data ORDNER )"_s);
+    if (options_.command == u"restore" && options_.from.isEmpty())
+        return fail(u"Es fehlt der Sicherungsordner ( --from terminbkpN )"_s);
     if (options_.command != u"report")
         return true;
     if (options_.month && options_.quarter)

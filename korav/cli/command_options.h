@@ -7,11 +7,13 @@
 
 // What one headless call of KORAV asks for, read from its command line.
 struct CommandOptions {
-    QString command; // "build", "provide", "collect", "backup", "report"
+    QString command; // "build", "provide", "collect", "backup", "restore", "report"
     QString report; // "employee", "project", "check", "viewer"
     QString dataFolder;
     std::optional<QString> password;
     bool now = false; // backup: the manual start instead of the automatic step
+    QString from; // restore: the backup folder, "terminbkpN"
+    QStringList files; // restore: the files to bring back; none: all of them
     bool forecast = false;
     bool onlyMissing = false;
     std::optional<int> year;
@@ -29,6 +31,7 @@ struct ParsedCommand {
 };
 
 // The words after the program name; "--name value" and "--name=value".
+// Only "restore" takes words of its own besides the options: the files.
 ParsedCommand ParseCommandLine(const QStringList& arguments);
 
 // True when the words are only what a window start may carry: Qt's own

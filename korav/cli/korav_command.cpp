@@ -9,6 +9,7 @@
 #include "korav/cli/exit_codes.h"
 #include "korav/cli/provision_commands.h"
 #include "korav/cli/report_command.h"
+#include "korav/cli/restore_command.h"
 #include "korav/demo/demo_command.h"
 
 #include <QApplication>
@@ -57,6 +58,8 @@ int RunWithSession(const CommandOptions& options, const AdminSession& session)
         return RunCollectCommand(session);
     if (options.command == u"backup")
         return RunBackupCommand(session, options.now);
+    if (options.command == u"restore")
+        return RunRestoreCommand(session, options.from, options.files);
     return RunReportCommand(session, options);
 }
 

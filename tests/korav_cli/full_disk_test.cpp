@@ -66,6 +66,25 @@ TEST_P(FullDataDisk, BackupFailsWithoutAnEmptyCopyOrLog)
     EXPECT_FALSE(dataExists(u"terminbkp1/bkp_log.txt"_s));
 }
 
+TEST_P(FullDataDisk, RestoreFailsKeepsTheOldFileAndTheStateBefore)
+{
+    ASSERT_EQ(run({ u"backup"_s, u"--now"_s }), 0);
+    writeData(u"zamasta.kvd"_s, { u"Erika=Erika Sommer#4711#sommer#90#"_s });
+    const QByteArray changed = root.read(u"daten/zamasta.kvd"_s);
+    {
+        const FileStore::FailureInjection full(GetParam().point, 10, dataPath(u"zamasta.kvd"_s));
+        EXPECT_EQ(run({ u"restore"_s, u"--from"_s, u"terminbkp1"_s }), 1);
+    }
+    EXPECT_EQ(root.read(u"daten/zamasta.kvd"_s), changed);
+    EXPECT_EQ(root.read(u"daten/terminbkp2/zamasta.kvd"_s), changed);
+    EXPECT_EQ(root.read(u"daten/zama.kvd"_s), root.read(u"daten/terminbkp1/zama.kvd"_s));
+    EXPECT_TRUE(messenger.all.contains(
+        u"Der Stand vor der Wiederherstellung liegt in "_s + dataPath(u"terminbkp2/"_s)));
+    EXPECT_TRUE(std::any_of(messenger.all.begin(), messenger.all.end(), [](const QString& text) {
+        return text.startsWith(u"1 Dateien nicht wiederhergestellt : zamasta.kvd ( "_s);
+    })) << messenger.all.join(u'|').toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Injected, FullDataDisk,
     ::testing::Values(FullDiskCase { "AfterBytes", Point::AfterBytes },
         FullDiskCase { "AtFlush", Point::AtFlush }, FullDiskCase { "AtRename", Point::AtRename }),

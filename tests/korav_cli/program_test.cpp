@@ -40,7 +40,7 @@ TEST_F(Program, HelpListsEveryCommandOnStandardOutput)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
     for (const QString& word : { u"korav build"_s, u"korav provide"_s, u"korav collect"_s, u"korav backup"_s,
-             u"korav report employee|project|check|viewer"_s, u"KORAV_PASSWORD"_s })
+             u"korav restore"_s, u"korav report employee|project|check|viewer"_s, u"KORAV_PASSWORD"_s })
         EXPECT_TRUE(help.out.contains(word)) << word.toStdString();
     EXPECT_EQ(korav({ u"-h"_s }).out, help.out);
 }
@@ -86,6 +86,30 @@ TEST_F(Program, QuestionsAreAnsweredYesOnlyWhenAskedTo)
     ASSERT_EQ(lines.size(), 3) << yes.err.toStdString();
     EXPECT_EQ(lines.at(0), u"PELIN-Basisdaten sind aktuell ! Erneut Bereitstellen ? Ja"_s);
     EXPECT_TRUE(lines.at(1).endsWith(u" - PELIN - Basisdaten bereitgestellt (3)"_s));
+}
+
+TEST_F(Program, RestoresAFileFromTheRingAndEndsAsFailureWhenOneIsMissing)
+{
+    ASSERT_EQ(korav({ u"backup"_s, u"--data"_s, dataFolder(), u"--now"_s }, kSystemPassword).exitCode, 0);
+    writeData(u"zama.kvd"_s, { u"Erika"_s });
+    const QByteArray changed = root.read(u"daten/zama.kvd"_s);
+
+    const Finished missing = korav({ u"restore"_s, u"--data"_s, dataFolder(), u"--from"_s, u"terminbkp1"_s,
+                                       u"zama.kvd"_s, u"fehlt.kvd"_s },
+        kSystemPassword);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, u"Datei fehlt.kvd ist im Sicherungsordner terminbkp1 nicht vorhanden !\n"_s);
+    EXPECT_EQ(root.read(u"daten/zama.kvd"_s), changed);
+
+    const Finished restored
+        = korav({ u"restore"_s, u"--data"_s, dataFolder(), u"--from"_s, u"terminbkp1"_s, u"zama.kvd"_s },
+            kSystemPassword);
+    EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_EQ(restored.err,
+        u"1 Dateien aus terminbkp1 wiederhergestellt\nDer Stand vor der Wiederherstellung liegt in "_s
+            + dataPath(u"terminbkp2/\n"_s));
+    EXPECT_EQ(root.read(u"daten/zama.kvd"_s), root.read(u"daten/terminbkp1/zama.kvd"_s));
+    EXPECT_EQ(root.read(u"daten/terminbkp2/zama.kvd"_s), changed);
 }
 
 TEST_F(Program, WritesAReportWithoutADisplay)

@@ -21,6 +21,7 @@ const char* const kAllCommands[] = {
     "collect",
     "backup",
     "backup --now",
+    "restore --from terminbkp1",
     "report employee --year 2023 --format txt --out bericht.txt",
     "report project --year 2023 --format txt --out bericht.txt",
     "report check --year 2023 --format txt --out bericht.txt",
@@ -97,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(BackupAndProjects, DataAdminRefusal,
         RoleCase { "backup", "Die Datensicherung ist nur für den System-Administrator freigegeben !  " },
         RoleCase {
             "backup --now", "Die Datensicherung ist nur für den System-Administrator freigegeben !  " },
+        RoleCase { "restore --from terminbkp1",
+            "Die Wiederherstellung ist nur für den System-Administrator freigegeben !  " },
         RoleCase { "report project --year 2023 --format txt --out bericht.txt",
             "Die Projekt-Übersicht ist nur für den System-Administrator freigegeben !  " }));
 
@@ -142,7 +145,9 @@ INSTANTIATE_TEST_SUITE_P(WritingCommands, BackupFolderRefusal,
         BackupFolderCase {
             "backup", "Von einem Datensicherungsordner kann keine Sicherung erstellt werden !  " },
         BackupFolderCase {
-            "backup --now", "Von einem Datensicherungsordner kann keine Sicherung erstellt werden !  " }));
+            "backup --now", "Von einem Datensicherungsordner kann keine Sicherung erstellt werden !  " },
+        BackupFolderCase { "restore --from terminbkp1",
+            "In einen Sicherungsordner können keine Daten gespeichert werden!" }));
 
 TEST_F(BackupFolderFixture, ReportsStillReadTheBackupFolder)
 {
