@@ -4,6 +4,7 @@
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
+#include "korav/forms/backup_restore_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,6 +50,7 @@ void TBackupForm::setDataFolder(const QString& dataFolder)
 {
     ring_ = std::make_unique<BackupRing>(dataFolder, messenger_, clock_);
     ring_->setProgress([this](int done, int total) { showProgress(done, total); });
+    restorePanel_->setRing(ring_.get());
 }
 
 void TBackupForm::buildControls()
@@ -81,6 +83,7 @@ void TBackupForm::buildControls()
     hilfeImage_->setText(u"?"_s);
     hilfeImage_->setIcon(HelpIcon());
     closeBtn_ = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
+    restorePanel_ = new BackupRestorePanel(messenger_, progressBar1_, this);
 
     grid->addWidget(
         new QLabel(u"Automatische Datensicherung ausführen, wenn letzte Sicherung älter als "_s, this), 0, 0);
@@ -101,9 +104,10 @@ void TBackupForm::buildControls()
     grid->addWidget(progressBar1_, 8, 0, 1, 3);
     grid->addWidget(new QLabel(u"Vorhandene Datensicherung(en)"_s, this), 9, 0, 1, 3);
     grid->addWidget(backupLBox_, 10, 0, 1, 3);
-    grid->addWidget(hilfeImage_, 11, 0, Qt::AlignLeft);
-    grid->addWidget(closeBtn_, 11, 2);
-    grid->addWidget(bkpDialogEdit_, 12, 0);
+    grid->addWidget(restorePanel_, 11, 0, 1, 3);
+    grid->addWidget(hilfeImage_, 12, 0, Qt::AlignLeft);
+    grid->addWidget(closeBtn_, 12, 2);
+    grid->addWidget(bkpDialogEdit_, 13, 0);
 
     connect(bkpIntervallCBox_, &QComboBox::activated, this, &TBackupForm::BkpIntervallCBoxChange);
     connect(backupCBox_, &QCheckBox::clicked, this, &TBackupForm::BkpIntervallCBoxChange);
@@ -113,6 +117,7 @@ void TBackupForm::buildControls()
     connect(startManBackupBtn_, &QPushButton::clicked, this, &TBackupForm::StartManBackupBtnClick);
     connect(hilfeImage_, &QToolButton::clicked, this, &TBackupForm::HilfeImageClick);
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(restorePanel_, &BackupRestorePanel::restoreFinished, this, &TBackupForm::restoreFinished);
 }
 
 void TBackupForm::showEvent(QShowEvent* event)
@@ -146,6 +151,7 @@ void TBackupForm::showState()
     lastBkpLabel_->setText(ring_->lastBackupText());
     backupLBox_->clear();
     backupLBox_->addItems(ring_->BackupListeAnzeigen());
+    restorePanel_->showFolders();
 }
 
 void TBackupForm::BkpIntervallCBoxChange()
@@ -162,12 +168,16 @@ void TBackupForm::AnzBkpOrdnerCBoxChange()
 
 void TBackupForm::DateisperreAufhebenBtnClick()
 {
+    if (busy())
+        return;
     ring_->DateisperreAufheben();
     dateisperreAufhebenBtn_->setVisible(ring_->lockExists());
 }
 
 void TBackupForm::ChgBkpOrdnerBtnClick()
 {
+    if (busy())
+        return;
     const QString chosen = ring_->choices().chosenFolder;
     const QString start = chosen.isEmpty() ? ring_->dataFolder() : chosen;
     const QString folder = chooseFolder_(u"Backup-Ordner für KORAV-Datensicherung auswählen"_s, start);
@@ -182,7 +192,7 @@ void TBackupForm::ChgBkpOrdnerBtnClick()
 
 void TBackupForm::StartManBackupBtnClick()
 {
-    if (busy_)
+    if (busy())
         return;
     busy_ = true;
     {
@@ -218,11 +228,22 @@ void TBackupForm::showProgress(int done, int total)
     QCoreApplication::processEvents();
 }
 
+void TBackupForm::restoreFinished(bool replaced)
+{
+    restored_ = restored_ || replaced;
+    showState();
+}
+
+bool TBackupForm::busy() const
+{
+    return busy_ || restorePanel_->busy();
+}
+
 void TBackupForm::done(int result)
 {
     // Closing in the middle of a copy would save the settings while the
-    // backup holds the lock.
-    if (busy_)
+    // backup or the restore holds the lock.
+    if (busy())
         return;
     ring_->FormClose();
     QDialog::done(result);

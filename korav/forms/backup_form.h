@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class Clock;
 class Messenger;
@@ -16,9 +17,10 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
+class BackupRestorePanel;
 
-// "  KORAV - Datensicherung": the backup settings, the manual start and the
-// list of existing backups. It owns the ring that the main window's timer
+// "  KORAV - Datensicherung": the backup settings, the manual start, the
+// list of existing backups and the restore from one of them. It owns the ring that the main window's timer
 // also uses (`ring().AutoBackupPruefen()`), so a change of the choices takes
 // effect for the automatic step at once.
 class TBackupForm : public QDialog {
@@ -35,6 +37,8 @@ public:
     void setDataFolder(const QString& dataFolder);
     void setFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }
     void setHelpHandler(std::function<void()> help) { help_ = std::move(help); }
+    // True once after files of the data folder were restored.
+    bool takeRestored() { return std::exchange(restored_, false); }
 
     void done(int result) override;
 
@@ -54,6 +58,8 @@ private:
     void runManualBackup();
     void HilfeImageClick();
     void showProgress(int done, int total);
+    void restoreFinished(bool replaced);
+    bool busy() const;
 
     Messenger& messenger_;
     const Clock& clock_;
@@ -61,6 +67,7 @@ private:
     FolderChooser chooseFolder_;
     std::function<void()> help_;
     bool busy_ = false;
+    bool restored_ = false;
 
     QComboBox* bkpIntervallCBox_ = nullptr;
     QComboBox* anzBkpOrdnerCBox_ = nullptr;
@@ -73,6 +80,7 @@ private:
     QPushButton* startManBackupBtn_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
     QListWidget* backupLBox_ = nullptr;
+    BackupRestorePanel* restorePanel_ = nullptr;
     QToolButton* hilfeImage_ = nullptr;
     QPushButton* closeBtn_ = nullptr;
 };

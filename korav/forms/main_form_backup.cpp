@@ -29,6 +29,12 @@ void TMainForm::BackupBtnClick()
     timer1_->stop();
     environment_.runModal(*backupForm_);
     backupForm_->ring().loadChoices();
+    // Restored files replace what the window read at log-in.
+    if (backupForm_->takeRestored()) {
+        LoadProgramSettings();
+        EinstellungenLaden();
+        CheckBaseDataCurrent();
+    }
     if (role_ != AdminPasswords::kNoRole)
         timer1_->start();
 }

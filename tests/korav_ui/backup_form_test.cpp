@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -179,6 +180,90 @@ TEST_F(BackupFormTest, AnsweringNoToTheOverwriteQuestionCopiesNothing)
     EXPECT_EQ(messenger.questions,
         (QStringList { u" Vorhandene Backup-Dateien in Ordner  ..\\terminbkp1  überschreiben ?  "_s }));
     EXPECT_FALSE(QFileInfo::exists(data(u"terminbkp1/zama.kvd"_s)));
+}
+
+// A backup in terminbkp1, then the employee list changed.
+class BackupFormRestoreTest : public BackupFormTest {
+protected:
+    BackupFormRestoreTest()
+    {
+        form->ring().BackupAusfuehren();
+        folder.write(u"data/zama.kvd"_s, "ma1=\r\nma2=\r\n");
+        folder.write(u"data/auswtg/202402/az202402P1.kvd"_s, "month changed");
+        open();
+    }
+
+    QListWidget* files() const { return control<QListWidget>(u"WiederherstDateienLBox"_s); }
+    void tick(const QString& name) const
+    {
+        const QList<QListWidgetItem*> items = files()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        items.first()->setCheckState(Qt::Checked);
+    }
+    void restore(int answer)
+    {
+        messenger.answerNext(answer);
+        control<QPushButton>(u"WiederherstBtn"_s)->click();
+    }
+
+    const QString kQuestion = u" Daten aus terminbkp1 wiederherstellen ?  \n"
+                              u" Der heutige Stand wird vorher in terminbkp2 gesichert,"
+                              u" der bisherige Inhalt dieses Ordners wird ersetzt.  "_s;
+};
+
+TEST_F(BackupFormRestoreTest, OffersTheFoldersWithTheirDatesAndTheFilesOfTheChosenOne)
+{
+    auto* folders = control<QComboBox>(u"WiederherstOrdnerCBox"_s);
+    ASSERT_EQ(folders->count(), 1);
+    EXPECT_TRUE(folders->itemText(0).startsWith(u" 05.03.2024 - 14:07 - kop."_s))
+        << folders->itemText(0).toStdString();
+    EXPECT_TRUE(control<QRadioButton>(u"WiederherstAlleRBtn"_s)->isChecked());
+    EXPECT_FALSE(files()->isEnabled());
+    ASSERT_EQ(files()->count(), 2);
+    EXPECT_EQ(files()->item(0)->text(), u"auswtg/202402/az202402P1.kvd"_s);
+    EXPECT_EQ(files()->item(1)->text(), u"zama.kvd"_s);
+    control<QRadioButton>(u"WiederherstAuswahlRBtn"_s)->click();
+    EXPECT_TRUE(files()->isEnabled());
+}
+
+TEST_F(BackupFormRestoreTest, RestoresTheTickedFilesAfterTheQuestionAndShowsTheMarkedFolder)
+{
+    control<QRadioButton>(u"WiederherstAuswahlRBtn"_s)->click();
+    tick(u"zama.kvd"_s);
+    restore(kAnswerYes);
+
+    EXPECT_EQ(messenger.questions, QStringList { kQuestion });
+    EXPECT_EQ(messenger.messages,
+        QStringList { u"1 Dateien aus terminbkp1 wiederhergestellt\n"
+                      u"Der Stand vor der Wiederherstellung liegt in "_s
+            + data(u"terminbkp2/"_s) });
+    EXPECT_EQ(folder.read(u"data/zama.kvd"_s), "ma1=\r\n");
+    EXPECT_EQ(folder.read(u"data/auswtg/202402/az202402P1.kvd"_s), "month changed");
+    EXPECT_EQ(folder.read(u"data/terminbkp2/zama.kvd"_s), "ma1=\r\nma2=\r\n");
+
+    auto* list = control<QListWidget>(u"BackupLBox"_s);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().endsWith(u"..\\terminbkp2 - vor Wiederherstellung aus terminbkp1"_s))
+        << list->item(0)->text().toStdString();
+    EXPECT_EQ(control<QComboBox>(u"WiederherstOrdnerCBox"_s)->count(), 2);
+    EXPECT_TRUE(form->takeRestored());
+    EXPECT_FALSE(form->takeRestored());
+}
+
+TEST_F(BackupFormRestoreTest, AnsweringNoOrTickingNothingChangesNothing)
+{
+    restore(kAnswerNo);
+    EXPECT_EQ(messenger.questions, QStringList { kQuestion });
+
+    control<QRadioButton>(u"WiederherstAuswahlRBtn"_s)->click();
+    restore(kAnswerYes);
+    EXPECT_EQ(messenger.messages,
+        QStringList { u"Bitte wählen Sie die Dateien aus, die wiederhergestellt werden sollen."_s });
+    EXPECT_EQ(messenger.questions.size(), 1);
+
+    EXPECT_EQ(folder.read(u"data/zama.kvd"_s), "ma1=\r\nma2=\r\n");
+    EXPECT_FALSE(QFileInfo::exists(data(u"terminbkp2"_s)));
+    EXPECT_FALSE(form->takeRestored());
 }
 
 } // namespace

@@ -30,3 +30,24 @@ TEST_F(KoravWindow, AutomaticBackupRunsOnTheDueTick)
     EXPECT_TRUE(QFileInfo::exists(data + u"/terminbkp1/zamasta.kvd"_s))
         << QDir(data).entryList().join(u' ').toStdString();
 }
+
+TEST_F(KoravWindow, ARestoreInTheBackupDialogRefreshesWhatTheWindowShows)
+{
+    makeDataFolder();
+    tmp.write(u"daten/korav_cfg.kvd"_s, kBom + "azstand=zuletzt am Fr, 01.03.2024 08:00\r\n");
+    tmp.write(u"daten/terminbkp1/korav_cfg.kvd"_s, kBom + "azstand=zuletzt am Fr, 23.02.2024 09:00\r\n");
+    tmp.write(
+        u"daten/terminbkp1/bkp_log.txt"_s, kBom + " 2024.02.23 - 09:00 - in Ordner  ..\\terminbkp1\r\n");
+    start();
+    logIn(u"nuvo"_s);
+    ASSERT_EQ(label(u"AzDatStandLabel")->text(), u"zuletzt am Fr, 01.03.2024 08:00"_s);
+    onModal = [&](QDialog& dialog) {
+        dialog.show();
+        messenger.answerNext(kAnswerYes);
+        dialog.findChild<QPushButton*>(u"WiederherstBtn"_s)->click();
+        dialog.reject();
+    };
+    button(u"BackupBtn")->click();
+    EXPECT_EQ(label(u"AzDatStandLabel")->text(), u"zuletzt am Fr, 23.02.2024 09:00"_s)
+        << messenger.all.join(u'|').toStdString();
+}
