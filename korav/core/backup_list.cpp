@@ -28,15 +28,37 @@ int BackupFolderIndex(const QString& name)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-std::optional<QString> BackupLogEntry(const QString& backupFolder)
+namespace {
+
+std::optional<StringList> LogLines(const QString& backupFolder)
 {
     const std::optional<QString> log = FileStore::ReadUtf8(backupFolder + kBackupLogName);
     if (!log)
         return std::nullopt;
-    const StringList lines = StringList::FromText(*log);
-    QString entry = lines.isEmpty() ? QString() : lines.at(0);
-    if (lines.size() > 1 && IsBeforeRestoreLogLine(lines.at(1)))
-        entry += u" - "_s + lines.at(1);
+    return StringList::FromText(*log);
+}
+
+QString MarkIn(const StringList& lines)
+{
+    return lines.size() > 1 && IsBeforeRestoreLogLine(lines.at(1)) ? lines.at(1) : QString();
+}
+
+} // namespace
+
+QString BeforeRestoreMark(const QString& backupFolder)
+{
+    const std::optional<StringList> lines = LogLines(backupFolder);
+    return lines ? MarkIn(*lines) : QString();
+}
+
+std::optional<QString> BackupLogEntry(const QString& backupFolder)
+{
+    const std::optional<StringList> lines = LogLines(backupFolder);
+    if (!lines)
+        return std::nullopt;
+    QString entry = lines->isEmpty() ? QString() : lines->at(0);
+    if (const QString mark = MarkIn(*lines); !mark.isEmpty())
+        entry += u" - "_s + mark;
     return entry;
 }
 

@@ -18,6 +18,9 @@ QString BackupFolderName(int index);
 // any other text, a path above all.
 int BackupFolderIndex(const QString& name);
 
+// The mark of a folder that holds the state before a restore, from its log;
+// empty for any other folder.
+QString BeforeRestoreMark(const QString& backupFolder);
 // The first line of a backup folder's log, year first, followed by the mark
 // of a state before a restore; nothing when the folder has no log.
 std::optional<QString> BackupLogEntry(const QString& backupFolder);

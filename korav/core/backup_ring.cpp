@@ -95,6 +95,15 @@ void BackupRing::dialogShown()
     settingsChanged_ = false;
 }
 
+QString BackupRing::lastBackupDescription() const
+{
+    if (lastBackupText_.isEmpty())
+        return lastBackupText_;
+    const int index = ParseLastBackup(lastBackupText_, choices_.folderCount()).folderIndex;
+    const QString mark = BeforeRestoreMark(BackupFolderPath(baseFolder(), index));
+    return mark.isEmpty() ? lastBackupText_ : lastBackupText_ + u" - "_s + mark;
+}
+
 QString BackupRing::folderDescription() const
 {
     if (isBackupDataFolder())

@@ -49,6 +49,8 @@ public:
     // last backup.
     void dialogShown();
     const QString& lastBackupText() const { return lastBackupText_; }
+    // LastBkpLabel: the same, with the mark of a backup made before a restore.
+    QString lastBackupDescription() const;
     // Where the backups go, as BkpOrdnerEdit shows it at the opening.
     QString folderDescription() const;
     // The same after a change of the ring; the opening adds a blank.

@@ -148,7 +148,7 @@ void TBackupForm::showChoices()
 
 void TBackupForm::showState()
 {
-    lastBkpLabel_->setText(ring_->lastBackupText());
+    lastBkpLabel_->setText(ring_->lastBackupDescription());
     backupLBox_->clear();
     backupLBox_->addItems(ring_->BackupListeAnzeigen());
     restorePanel_->showFolders();

@@ -246,6 +246,9 @@ TEST_F(BackupFormRestoreTest, RestoresTheTickedFilesAfterTheQuestionAndShowsTheM
     EXPECT_TRUE(list->item(0)->text().endsWith(u"..\\terminbkp2 - vor Wiederherstellung aus terminbkp1"_s))
         << list->item(0)->text().toStdString();
     EXPECT_EQ(control<QComboBox>(u"WiederherstOrdnerCBox"_s)->count(), 2);
+    EXPECT_TRUE(control<QLabel>(u"LastBkpLabel"_s)
+                    ->text()
+                    .endsWith(u"..\\terminbkp2 - vor Wiederherstellung aus terminbkp1"_s));
     EXPECT_TRUE(form->takeRestored());
     EXPECT_FALSE(form->takeRestored());
 }
