@@ -56,14 +56,14 @@ void TAuswProjekteForm::showEvent(QShowEvent* event)
     suchEdit_->setFocus();
 }
 
-void TAuswProjekteForm::FormShow(int tag)
+void TAuswProjekteForm::FormShow(int tag, const ActivityListEditor* open)
 {
     tag_ = tag;
     setWindowTitle(ActivityChooser::Caption(tag));
     uebernehmenSBtn_->setEnabled(false);
     suchEdit_->clear();
     chosen_ = {};
-    list_ = ActivityChooser::BuildList(store_, tag);
+    list_ = open ? ActivityChooser::BuildList(store_, tag, *open) : ActivityChooser::BuildList(store_, tag);
     showRows();
     setResult(QDialog::Rejected);
 }

@@ -263,7 +263,7 @@ void TProjekteForm::Chg_BezeichnungBtnClick()
 void TProjekteForm::SucheProjektBtnClick()
 {
     const bool projects = editor_.mode() == ActivityListEditor::Mode::Projects;
-    chooser_.FormShow(projects ? ActivityChooser::kProjects : ActivityChooser::kOtherActivities);
+    chooser_.FormShow(projects ? ActivityChooser::kProjects : ActivityChooser::kOtherActivities, &editor_);
     if (environment_.runModal(chooser_) != QDialog::Accepted)
         return;
     projNrEdit_->setText(chooser_.chosen().number);
