@@ -24,18 +24,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The button answers no click while its work runs, so that a double click
-// starts the work once; the state the work leaves is set afterwards.
-template <typename Work> auto AsLongWork(QWidget* button, Work&& work)
-{
-    const LongWork running { button };
-    return work();
-}
-
-} // namespace
-
 void TMainForm::createProvisionDialogs()
 {
     verbDatenForm_ = new TVerbDatenForm(
