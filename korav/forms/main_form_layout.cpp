@@ -1,5 +1,6 @@
 // The main window's controls: built from MainControls() and wired through
 // the pointers kept while building.
+#include "common/ui/menu_mnemonics.h"
 #include "common/ui/program_icons.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/korav_help.h"
@@ -181,6 +182,8 @@ void TMainForm::buildMenus()
     menuHilfeOeffnen_ = MakeAction(help, u"MenuHilfeOeffnen"_s, u"&Hilfe öffnen"_s);
     menuHilfeDatei_ = MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordners "_s);
     menuInfo_ = MakeAction(help, u"MenuInfo"_s, u"&Info"_s);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        AssignMenuMnemonics(menu);
 }
 
 void TMainForm::connectHandlers()

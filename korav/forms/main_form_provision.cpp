@@ -1,6 +1,7 @@
 // The main window's part in providing PELIN and collecting time files.
 #include "common/ui/busy_cursor.h"
 #include "common/ui/long_work.h"
+#include "common/ui/menu_mnemonics.h"
 #include "common/wait.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_state.h"
@@ -46,7 +47,7 @@ void TMainForm::EinstellungenLaden()
 void TMainForm::setCommandState(MainCommand command, const QString& caption, bool enabled)
 {
     controls(command).button->setText(caption);
-    controls(command).menuItem->setText(caption);
+    SetMenuEntryCaption(controls(command).menuItem, caption);
     setCommandEnabled(command, enabled);
 }
 
