@@ -32,6 +32,7 @@ TAuswProjekteForm::TAuswProjekteForm(const BaseDataStore& store, QWidget* parent
     auto* cancelSBtn = MakeButton(this, u"CancelSBtn"_s, u"&Abbrechen"_s);
     uebernehmenSBtn_->setAutoDefault(false);
     cancelSBtn->setAutoDefault(false);
+    uebernehmenSBtn_->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(u"Suche nach"_s, this), 0, 0);

@@ -1,6 +1,8 @@
 // The main window's controls: built from MainControls() and wired through
 // the pointers kept while building.
+#include "common/ui/fitting_scroll_area.h"
 #include "common/ui/menu_mnemonics.h"
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/korav_help.h"
@@ -69,7 +71,7 @@ void TMainForm::buildControls()
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildLoginPanel());
-    layout->addWidget(buildGroups());
+    layout->addWidget(Named(new FittingScrollArea(buildGroups(), central), u"GroupsScroll"_s), 1);
     errLabel_ = MakeStatusLabel(central, u"ErrLabel"_s);
     azDatStandLabel_ = new QLabel(central);
     azDatStandLabel_->setObjectName(u"AzDatStandLabel"_s);
