@@ -2,10 +2,11 @@
 
 #include "common/ui/progress_display.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QProgressBar>
 
-LongWork::LongWork(std::initializer_list<QWidget*> controls, QProgressBar* progress) : progress_(progress)
+LongWork::LongWork(std::initializer_list<QWidget*> controls, QProgressBar* progress)
+    : progress_(progress), focused_(QApplication::focusWidget())
 {
     for (QWidget* control : controls) {
         if (!control->isEnabled())
@@ -13,6 +14,7 @@ LongWork::LongWork(std::initializer_list<QWidget*> controls, QProgressBar* progr
         control->setEnabled(false);
         disabled_.append(control);
     }
+    focusMoved_ = QApplication::focusWidget();
     if (progress)
         ShowProgressRunning(progress);
 }
@@ -25,4 +27,7 @@ LongWork::~LongWork()
     for (const QPointer<QWidget>& control : disabled_)
         if (control)
             control->setEnabled(true);
+    if (focused_ && focused_ != focusMoved_ && QApplication::focusWidget() == focusMoved_
+        && disabled_.contains(focused_))
+        focused_->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "korav/core/activity_chooser.h"
 
+#include "korav/core/activity_list_editor.h"
 #include "korav/core/activity_list_file.h"
 #include "korav/core/base_data_store.h"
 
@@ -29,6 +30,21 @@ QString SearchForm(QStringView line)
         + u"  "_s + StringList::ValueOf(line).left(ActivityListFile::kMaxDescription);
 }
 
+StringList Assemble(const StringList& projects, const StringList& otherActivities, int tag)
+{
+    QStringList lines;
+    if (tag != kOtherActivities)
+        lines += projects.lines();
+    if (tag != kProjects)
+        lines += otherActivities.lines();
+    lines.removeAll(QString());
+    if (tag == kEntryKey)
+        RemoveFirstPause(lines);
+    if (tag == kProjectOverview && !lines.isEmpty())
+        lines.prepend(u"00-Alle=Alle Tätigkeiten"_s);
+    return StringList(lines);
+}
+
 } // namespace
 
 QString Caption(int tag)
@@ -45,17 +61,14 @@ QString Caption(int tag)
 
 StringList BuildList(const BaseDataStore& store, int tag)
 {
-    QStringList lines;
-    if (tag != kOtherActivities)
-        lines += store.load(KoravFile::kProjects).lines();
-    if (tag != kProjects)
-        lines += store.load(KoravFile::kOtherActivities).lines();
-    lines.removeAll(QString());
-    if (tag == kEntryKey)
-        RemoveFirstPause(lines);
-    if (tag == kProjectOverview && !lines.isEmpty())
-        lines.prepend(u"00-Alle=Alle Tätigkeiten"_s);
-    return StringList(lines);
+    return Assemble(store.load(KoravFile::kProjects), store.load(KoravFile::kOtherActivities), tag);
+}
+
+StringList BuildList(const BaseDataStore& store, int tag, const ActivityListEditor& open)
+{
+    if (open.mode() == ActivityListEditor::Mode::Projects)
+        return Assemble(open.list(), store.load(KoravFile::kOtherActivities), tag);
+    return Assemble(store.load(KoravFile::kProjects), open.list(), tag);
 }
 
 QStringList Rows(const StringList& list, QStringView search)

@@ -53,6 +53,7 @@ void TAdminPassForm::buildControls()
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     saveBtn->setAutoDefault(false);
+    saveBtn->setDefault(true);
     cancelBtn->setAutoDefault(false);
     auto* infoImage = new QToolButton(this);
     infoImage->setObjectName(u"InfoImage"_s);

@@ -32,6 +32,7 @@ TAuswProjekteForm::TAuswProjekteForm(const BaseDataStore& store, QWidget* parent
     auto* cancelSBtn = MakeButton(this, u"CancelSBtn"_s, u"&Abbrechen"_s);
     uebernehmenSBtn_->setAutoDefault(false);
     cancelSBtn->setAutoDefault(false);
+    uebernehmenSBtn_->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(u"Suche nach"_s, this), 0, 0);
@@ -56,14 +57,14 @@ void TAuswProjekteForm::showEvent(QShowEvent* event)
     suchEdit_->setFocus();
 }
 
-void TAuswProjekteForm::FormShow(int tag)
+void TAuswProjekteForm::FormShow(int tag, const ActivityListEditor* open)
 {
     tag_ = tag;
     setWindowTitle(ActivityChooser::Caption(tag));
     uebernehmenSBtn_->setEnabled(false);
     suchEdit_->clear();
     chosen_ = {};
-    list_ = ActivityChooser::BuildList(store_, tag);
+    list_ = open ? ActivityChooser::BuildList(store_, tag, *open) : ActivityChooser::BuildList(store_, tag);
     showRows();
     setResult(QDialog::Rejected);
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class ActivityListEditor;
 class BaseDataStore;
 class QLineEdit;
 class QPushButton;
@@ -22,8 +23,9 @@ class TAuswProjekteForm : public QDialog {
 public:
     explicit TAuswProjekteForm(const BaseDataStore& store, QWidget* parent = nullptr);
 
-    // Before showing: the caller's tag selects caption and list.
-    void FormShow(int tag);
+    // Before showing: the caller's tag selects caption and list; an open
+    // activity dialog passes its editor so that its unsaved rows are listed.
+    void FormShow(int tag, const ActivityListEditor* open = nullptr);
     int tag() const { return tag_; }
     // The list built last; callers look descriptions up in it.
     const StringList& descriptionList() const { return list_; }

@@ -81,6 +81,7 @@ void TFeiertagForm::buildControls(KoravEnvironment& environment)
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     saveBtn->setAutoDefault(false);
+    saveBtn->setDefault(true);
     cancelBtn->setAutoDefault(false);
     grid->addWidget(saveBtn, 9, 1);
     grid->addWidget(cancelBtn, 9, 2);

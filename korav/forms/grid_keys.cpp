@@ -12,8 +12,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+bool IsReturn(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 // Tab in an open cell editor takes the text and moves on like Tab outside
-// it, so that the row numbers are passed over there too.
+// it, so that the row numbers are passed over there too. Return takes the
+// text and stays in the grid instead of pressing the dialog's default button.
 class TabDelegate : public QStyledItemDelegate {
 public:
     TabDelegate(QObject* parent, std::function<void(bool)> move)
@@ -27,11 +33,13 @@ public:
         if (!editor || event->type() != QEvent::KeyPress)
             return QStyledItemDelegate::eventFilter(object, event);
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
+        const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+        if (!tab && !IsReturn(key))
             return QStyledItemDelegate::eventFilter(object, event);
         Q_EMIT commitData(editor);
         Q_EMIT closeEditor(editor, NoHint);
-        move_(key == Qt::Key_Tab);
+        if (tab)
+            move_(key == Qt::Key_Tab);
         return true;
     }
 
@@ -62,6 +70,10 @@ bool GridKeys::eventFilter(QObject* watched, QEvent* event)
     }
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
         moveToEditable(key->key() == Qt::Key_Tab);
+        return true;
+    }
+    if (IsReturn(key->key())) {
+        moveDown();
         return true;
     }
     return false;
@@ -119,4 +131,11 @@ void GridKeys::moveToEditable(bool forward)
             return;
         }
     }
+}
+
+void GridKeys::moveDown()
+{
+    const int row = grid_->currentRow();
+    if (row >= 0 && row + 1 < grid_->rowCount())
+        grid_->setCurrentCell(row + 1, grid_->currentColumn());
 }

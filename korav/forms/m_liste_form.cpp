@@ -1,5 +1,7 @@
 #include "korav/forms/m_liste_form.h"
 
+#include "common/ui/return_key.h"
+#include "common/ui/tab_order.h"
 #include "korav/core/employee_list_file.h"
 #include "korav/core/korav_help.h"
 #include "korav/forms/form_parts.h"
@@ -67,6 +69,7 @@ void TMListeForm::buildControls(KoravEnvironment& environment)
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     for (QPushButton* button : { delRowBtn, saveBtn, cancelBtn })
         button->setAutoDefault(false);
+    saveBtn->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(u"Neuer Mitarbeiter"_s, this), 0, 0);
@@ -78,14 +81,16 @@ void TMListeForm::buildControls(KoravEnvironment& environment)
     grid->addWidget(up, 1, 3);
     grid->addWidget(down, 2, 3);
     grid->addWidget(new QLabel(u"max. 10 Zeichen"_s, this), 2, 0);
-    grid->addWidget(MakeNote(this), 3, 0, 2, 2);
+    auto* note = MakeNote(this);
+    grid->addWidget(note, 3, 0, 2, 2);
     grid->addWidget(staticText3_, 5, 2);
     grid->addWidget(delRowBtn, 6, 2);
     grid->addWidget(errLabel_, 7, 0, 1, 5);
     grid->addWidget(saveBtn, 8, 2);
     grid->addWidget(cancelBtn, 8, 3, 1, 2);
+    SetTabOrder({ maNeuEdit_, maNeuBtn, maListeLBox_, up, down, note, delRowBtn, saveBtn, cancelBtn });
 
-    connect(maNeuEdit_, &QLineEdit::returnPressed, this, &TMListeForm::MaNeuBtnClick);
+    OnReturnKey(maNeuEdit_, [this] { MaNeuBtnClick(); });
     connect(maNeuBtn, &QPushButton::clicked, this, &TMListeForm::MaNeuBtnClick);
     connect(up, &QToolButton::clicked, this, &TMListeForm::Zeile_hoch_SBtnClick);
     connect(down, &QToolButton::clicked, this, &TMListeForm::Zeile_runt_SBtnClick);

@@ -31,6 +31,7 @@ TMaOpenForm::TMaOpenForm(KoravEnvironment& environment, QWidget* parent)
     ordnerBtn->setToolTip(u"KORAV-Ordner wählen"_s);
     auto* uebernehmenBtn = MakeButton(this, u"UebernehmenBtn"_s, u"&Übernehmen"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
+    uebernehmenBtn->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label2_, 0, 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "korav/forms/ma_stamm_form.h"
 
+#include "common/ui/return_key.h"
 #include "korav/core/korav_help.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/korav_environment.h"
@@ -50,6 +51,7 @@ void TMaStammForm::buildControls(KoravEnvironment& environment)
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     saveBtn->setAutoDefault(false);
     cancelBtn->setAutoDefault(false);
+    saveBtn->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(u"alphabetische Mitarbeiter - Liste"_s, this), 0, 0);
@@ -78,12 +80,13 @@ void TMaStammForm::buildControls(KoravEnvironment& environment)
     grid->addWidget(cancelBtn, 14, 2);
 
     connect(maLBox_, &QListWidget::itemClicked, this, &TMaStammForm::MaLBoxClick);
-    connect(maLBezEdit_, &QLineEdit::returnPressed, personalNrEdit_, qOverload<>(&QWidget::setFocus));
-    connect(personalNrEdit_, &QLineEdit::returnPressed, passwortEdit_, qOverload<>(&QWidget::setFocus));
-    connect(passwortEdit_, &QLineEdit::returnPressed, bGradEdit_, qOverload<>(&QWidget::setFocus));
-    connect(bGradEdit_, &QLineEdit::returnPressed, maLBezEdit_, qOverload<>(&QWidget::setFocus));
-    connect(tagSollStdEdit_, &QLineEdit::returnPressed, tagSollMinEdit_, qOverload<>(&QWidget::setFocus));
-    connect(tagSollMinEdit_, &QLineEdit::returnPressed, maLBezEdit_, qOverload<>(&QWidget::setFocus));
+    // Return walks through the fields as it always did; Save stays the
+    // default for Return elsewhere.
+    const std::pair<QLineEdit*, QLineEdit*> returnSteps[] = { { maLBezEdit_, personalNrEdit_ },
+        { personalNrEdit_, passwortEdit_ }, { passwortEdit_, bGradEdit_ }, { bGradEdit_, maLBezEdit_ },
+        { tagSollStdEdit_, tagSollMinEdit_ }, { tagSollMinEdit_, maLBezEdit_ } };
+    for (const auto& [from, to] : returnSteps)
+        OnReturnKey(from, [to] { to->setFocus(); });
     connect(saveBtn, &QPushButton::clicked, this, &TMaStammForm::SaveBtnClick);
     connect(cancelBtn, &QPushButton::clicked, this, &TMaStammForm::CancelBtnClick);
 }

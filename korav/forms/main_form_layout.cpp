@@ -1,5 +1,8 @@
 // The main window's controls: built from MainControls() and wired through
 // the pointers kept while building.
+#include "common/ui/fitting_scroll_area.h"
+#include "common/ui/menu_mnemonics.h"
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/korav_help.h"
@@ -68,7 +71,7 @@ void TMainForm::buildControls()
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildLoginPanel());
-    layout->addWidget(buildGroups());
+    layout->addWidget(Named(new FittingScrollArea(buildGroups(), central), u"GroupsScroll"_s), 1);
     errLabel_ = MakeStatusLabel(central, u"ErrLabel"_s);
     azDatStandLabel_ = new QLabel(central);
     azDatStandLabel_->setObjectName(u"AzDatStandLabel"_s);
@@ -181,6 +184,8 @@ void TMainForm::buildMenus()
     menuHilfeOeffnen_ = MakeAction(help, u"MenuHilfeOeffnen"_s, u"&Hilfe öffnen"_s);
     menuHilfeDatei_ = MakeAction(help, u"MenuHilfeDatei"_s, u"Namen der Hilfe-Datei und  des Ordners "_s);
     menuInfo_ = MakeAction(help, u"MenuInfo"_s, u"&Info"_s);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        AssignMenuMnemonics(menu);
 }
 
 void TMainForm::connectHandlers()

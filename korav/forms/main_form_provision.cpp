@@ -1,6 +1,7 @@
 // The main window's part in providing PELIN and collecting time files.
 #include "common/ui/busy_cursor.h"
 #include "common/ui/long_work.h"
+#include "common/ui/menu_mnemonics.h"
 #include "common/wait.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_state.h"
@@ -24,18 +25,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The button answers no click while its work runs, so that a double click
-// starts the work once; the state the work leaves is set afterwards.
-template <typename Work> auto AsLongWork(QWidget* button, Work&& work)
-{
-    const LongWork running { button };
-    return work();
-}
-
-} // namespace
-
 void TMainForm::createProvisionDialogs()
 {
     verbDatenForm_ = new TVerbDatenForm(
@@ -58,7 +47,7 @@ void TMainForm::EinstellungenLaden()
 void TMainForm::setCommandState(MainCommand command, const QString& caption, bool enabled)
 {
     controls(command).button->setText(caption);
-    controls(command).menuItem->setText(caption);
+    SetMenuEntryCaption(controls(command).menuItem, caption);
     setCommandEnabled(command, enabled);
 }
 

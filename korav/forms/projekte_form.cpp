@@ -1,5 +1,6 @@
 #include "korav/forms/projekte_form.h"
 
+#include "common/ui/tab_order.h"
 #include "korav/core/activity_chooser.h"
 #include "korav/core/activity_list_file.h"
 #include "korav/core/korav_help.h"
@@ -84,6 +85,8 @@ void TProjekteForm::buildControls(KoravEnvironment& environment)
     for (QPushButton* button : { uebernehmenSBtn_, delProjektSBtn_, chgProjektSBtn_, copyProjektSBtn_,
              chgBezeichnungBtn_, sucheProjektBtn_, saveBtn, cancelBtn })
         button->setAutoDefault(false);
+    // Return in the entry fields takes the row into the list.
+    uebernehmenSBtn_->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(projNrLabel_, 0, 0);
@@ -107,6 +110,7 @@ void TProjekteForm::buildControls(KoravEnvironment& environment)
     grid->addWidget(errLabel_, 9, 0, 1, 5);
     grid->addWidget(saveBtn, 10, 3);
     grid->addWidget(cancelBtn, 10, 4);
+    SetTabOrder({ copyProjektSBtn_, sucheProjektBtn_, laeStammNrCBox_ });
     resize(760, 520);
 
     connect(projNrEdit_, &QLineEdit::textChanged, this, &TProjekteForm::updateTakeOver);
@@ -263,7 +267,7 @@ void TProjekteForm::Chg_BezeichnungBtnClick()
 void TProjekteForm::SucheProjektBtnClick()
 {
     const bool projects = editor_.mode() == ActivityListEditor::Mode::Projects;
-    chooser_.FormShow(projects ? ActivityChooser::kProjects : ActivityChooser::kOtherActivities);
+    chooser_.FormShow(projects ? ActivityChooser::kProjects : ActivityChooser::kOtherActivities, &editor_);
     if (environment_.runModal(chooser_) != QDialog::Accepted)
         return;
     projNrEdit_->setText(chooser_.chosen().number);

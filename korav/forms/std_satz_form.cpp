@@ -51,6 +51,7 @@ TStdSatzForm::TStdSatzForm(KoravEnvironment& environment, int year, QWidget* par
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     saveBtn->setAutoDefault(false);
+    saveBtn->setDefault(true);
     cancelBtn->setAutoDefault(false);
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeHelpImage(this, environment.help, KoravHelp::kBaseDataTopic), 0, 2);

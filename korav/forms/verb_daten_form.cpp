@@ -1,6 +1,9 @@
 #include "korav/forms/verb_daten_form.h"
 
 #include "common/messenger.h"
+#include "common/ui/fitting_scroll_area.h"
+#include "common/ui/named_widgets.h"
+#include "common/ui/tab_order.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_checks.h"
 #include "korav/core/connection_save.h"
@@ -75,17 +78,21 @@ TVerbDatenForm::TVerbDatenForm(KoravEnvironment& environment, ConnectionSettings
     top->addStretch(1);
     top->addWidget(MakeHelpImage(this, environment.help, KoravHelp::kAdministrationTopic));
     layout->addLayout(top);
-    layout->addWidget(buildFolderPanel());
-    layout->addWidget(buildFtpPanel());
-    layout->addWidget(buildLdapPanel());
+    auto* panels = new QWidget;
+    auto* column = new QVBoxLayout(panels);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(buildFolderPanel(panels));
+    column->addWidget(buildFtpPanel(panels));
+    column->addWidget(buildLdapPanel(panels));
+    layout->addWidget(Named(new FittingScrollArea(panels, this), u"PanelsScroll"_s), 1);
     saveBtn_ = MakeButton(this, u"SaveBtn"_s, u"&Schließen"_s);
     layout->addWidget(saveBtn_, 0, Qt::AlignRight);
     connectHandlers();
 }
 
-QWidget* TVerbDatenForm::buildFolderPanel()
+QWidget* TVerbDatenForm::buildFolderPanel(QWidget* parent)
 {
-    QGroupBox* panel = MakePanel(this, u"ZeitOrdnerPanel"_s);
+    QGroupBox* panel = MakePanel(parent, u"ZeitOrdnerPanel"_s);
     auto* grid = new QGridLayout(panel);
     grid->addWidget(MakeLabel(panel, u"Label16"_s, u"Datenaustausch-Ordner für PELIN"_s), 0, 0, 1, 3);
     grid->addWidget(
@@ -108,12 +115,13 @@ QWidget* TVerbDatenForm::buildFolderPanel()
         = MakeSpeedButton(panel, u"OrdnerZeitDatenBtn"_s, u"..."_s, u"Zeitdaten-Ordner wählen"_s);
     connect(ordnerZeitDatenBtn, &QToolButton::clicked, this, &TVerbDatenForm::OrdnerZeitDatenBtnClick);
     grid->addWidget(ordnerZeitDatenBtn, 4, 2);
+    SetTabOrder({ progOrdnerEdit_, ordnerProgDatenBtn, zeitOrdnerEdit_, ordnerZeitDatenBtn });
     return panel;
 }
 
-QWidget* TVerbDatenForm::buildFtpPanel()
+QWidget* TVerbDatenForm::buildFtpPanel(QWidget* parent)
 {
-    QGroupBox* panel = MakePanel(this, u"FtpPanel"_s);
+    QGroupBox* panel = MakePanel(parent, u"FtpPanel"_s);
     auto* grid = new QGridLayout(panel);
     grid->addWidget(MakeLabel(panel, u"Label4"_s, u"FTP - Verbindungsdaten"_s), 0, 0, 1, 2);
     ftpServerEdit_ = MakeEdit(panel, u"FtpServerEdit"_s, 60);
@@ -144,6 +152,7 @@ QWidget* TVerbDatenForm::buildFtpPanel()
         = MakeSpeedButton(panel, u"FtpVerbindungPruefenSBtn"_s, u"&FTP - Verbindung prüfen"_s, {});
     connect(pruefenBtn, &QToolButton::clicked, this, &TVerbDatenForm::FtpVerbindungPruefenSBtnClick);
     grid->addWidget(pruefenBtn, 5, 2);
+    SetTabOrder({ ftpOrdnerEdit_, vorhFtpOrdnerLBox_, ftpAktivCBox_, pruefenBtn });
     const QString names[] = { u"Err_Label"_s, u"Err1_Label"_s, u"Err2_Label"_s };
     for (int i = 0; i < 3; ++i) {
         errLabels_[i] = MakeLabel(panel, names[i], {});
@@ -152,9 +161,9 @@ QWidget* TVerbDatenForm::buildFtpPanel()
     return panel;
 }
 
-QWidget* TVerbDatenForm::buildLdapPanel()
+QWidget* TVerbDatenForm::buildLdapPanel(QWidget* parent)
 {
-    QGroupBox* panel = MakePanel(this, u"LdapPanel"_s);
+    QGroupBox* panel = MakePanel(parent, u"LdapPanel"_s);
     auto* grid = new QGridLayout(panel);
     grid->addWidget(MakeLabel(panel, u"Label5"_s, u"Zugangsdaten für LDAP - Anmeldung "_s), 0, 0, 1, 3);
     ldapServerEdit_ = MakeEdit(panel, u"LdapServerEdit"_s, 60);

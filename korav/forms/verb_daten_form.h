@@ -42,9 +42,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* buildFolderPanel();
-    QWidget* buildFtpPanel();
-    QWidget* buildLdapPanel();
+    QWidget* buildFolderPanel(QWidget* parent);
+    QWidget* buildFtpPanel(QWidget* parent);
+    QWidget* buildLdapPanel(QWidget* parent);
     void connectHandlers();
     ConnectionFields fieldsFromControls() const;
     void showFields(const ConnectionFields& fields);

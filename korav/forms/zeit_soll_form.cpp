@@ -1,5 +1,6 @@
 #include "korav/forms/zeit_soll_form.h"
 
+#include "common/ui/tab_order.h"
 #include "korav/core/korav_help.h"
 #include "korav/core/month_hours_picker.h"
 #include "korav/forms/ausw_monat_std_form.h"
@@ -101,6 +102,7 @@ void TZeitSollForm::buildControls(KoravEnvironment& environment)
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
     for (QPushButton* button : { vorJahrBtn_, aktJahrBtn_, folJahrBtn_, copyBtn, saveBtn, cancelBtn })
         button->setAutoDefault(false);
+    saveBtn->setDefault(true);
 
     auto* layout = new QGridLayout(this);
     auto* years = new QHBoxLayout;
@@ -115,6 +117,8 @@ void TZeitSollForm::buildControls(KoravEnvironment& environment)
     layout->addWidget(buildDailyTarget(), 2, 0);
     layout->addWidget(saveBtn, 2, 1);
     layout->addWidget(cancelBtn, 2, 2);
+    SetTabOrder({ vorJahrBtn_, aktJahrBtn_, folJahrBtn_, copyBtn, pageControl1_, zeitSollSGrid_,
+        tagArbZeitStdEdit_, tagArbZeitMinEdit_, min5CBox_, saveBtn, cancelBtn });
     resize(900, 560);
 
     connect(vorJahrBtn_, &QPushButton::clicked, this, &TZeitSollForm::VorJahrBtnClick);

@@ -1,5 +1,6 @@
 #include "korav/forms/zeit_ueber_form.h"
 
+#include "common/ui/tab_order.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/zeit_soll_form.h"
 
@@ -48,6 +49,7 @@ TZeitUeberForm::TZeitUeberForm(TZeitSollForm& targets)
     grid->addWidget(alleZeilenRBtn_, 3, 0);
     grid->addWidget(doBtn, 4, 1);
     grid->addWidget(cancelBtn, 4, 2);
+    SetTabOrder({ vonEdit_, eineZeileRBtn_, nachEdit_, alleZeilenRBtn_, doBtn, cancelBtn });
     connect(doBtn, &QPushButton::clicked, this, &TZeitUeberForm::DoBtnClick);
     connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

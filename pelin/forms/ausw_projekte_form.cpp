@@ -1,6 +1,7 @@
 #include "pelin/forms/ausw_projekte_form.h"
 
 #include "common/ui/chooser_keys.h"
+#include "common/ui/tab_order.h"
 #include "pelin/core/filter_pool.h"
 #include "pelin/forms/activity_list_view.h"
 
@@ -46,6 +47,7 @@ TAuswProjekteForm::TAuswProjekteForm(QWidget* parent)
     layout->addLayout(search);
     layout->addWidget(filterListView_, 1);
     layout->addLayout(buttons);
+    SetTabOrder({ suchEdit_, filterListView_, uebernehmenBtn_, cancel });
 }
 
 void TAuswProjekteForm::prepare(const StringList& activities)

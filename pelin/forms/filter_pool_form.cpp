@@ -1,6 +1,7 @@
 #include "pelin/forms/filter_pool_form.h"
 
 #include "common/ui/named_widgets.h"
+#include "common/ui/tab_order.h"
 #include "pelin/forms/activity_list_view.h"
 
 #include <QGridLayout>
@@ -63,6 +64,8 @@ TFilterPoolForm::TFilterPoolForm(Messenger& messenger, QWidget* parent)
     layout->addLayout(search);
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
+    SetTabOrder({ suchEdit_, clear, filterListView_, filterMaPoolLBox_, add, deleteRow, deleteAll, closeBtn,
+        cancel });
 }
 
 void TFilterPoolForm::prepare(FilterPoolEditor& editor, const StringList& activities, int masterLength)

@@ -5,7 +5,10 @@
 #include "common/messenger.h"
 #include "common/time_format.h"
 #include "common/ui/about_form.h"
+#include "common/ui/fitting_scroll_area.h"
+#include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
+#include "common/ui/tab_order.h"
 #include "common/wait.h"
 #include "pelin/core/calendar_navigation.h"
 #include "pelin/core/login_session.h"
@@ -61,14 +64,15 @@ TMainForm::TMainForm(PelinEnvironment environment, VisualStyle activeStyle, QWid
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     auto* left = new QVBoxLayout;
-    left->addWidget(buildCalendarArea());
+    left->addWidget(buildCalendarArea(central));
     left->addWidget(buildMonthValues());
     layout->addLayout(left);
     daySheetHolder_ = new QWidget(central);
     daySheetHolder_->setLayout(new QVBoxLayout);
     daySheetHolder_->layout()->setContentsMargins(0, 0, 0, 0);
     daySheetHolder_->setMinimumWidth(560);
-    layout->addWidget(daySheetHolder_, 1);
+    // On a small screen the day sheet scrolls rather than widening the window.
+    layout->addWidget(Named(new FittingScrollArea(daySheetHolder_, central), u"DaySheetScroll"_s), 1);
     layout->addWidget(buildLoginPanel());
     setCentralWidget(central);
     tutorialForm_ = new TTutorialForm(this);
@@ -187,9 +191,9 @@ QWidget* TMainForm::buildLoginPanel()
     return panel;
 }
 
-QWidget* TMainForm::buildCalendarArea()
+QWidget* TMainForm::buildCalendarArea(QWidget* parent)
 {
-    auto* area = new QWidget(this);
+    auto* area = new QWidget(parent);
     auto label = [area](const QString& name) {
         auto* text = new QLabel(area);
         text->setObjectName(name);
@@ -205,12 +209,6 @@ QWidget* TMainForm::buildCalendarArea()
     zeigJahrSText_ = label(u"ZeigJahrSText"_s);
     nameFeiertagL_ = label(u"NameFeiertagL"_s);
     nameFeiertagL_->hide();
-    calendar_ = new MonthCalendarWidget(area);
-    connect(calendar_, &MonthCalendarWidget::daySelected, this,
-        [this](int day) { ShowDate(QDate(dates_.displayedDay.year(), dates_.displayedDay.month(), day)); });
-    connect(calendar_, &MonthCalendarWidget::daysStepped, this, &TMainForm::stepDays);
-    connect(calendar_, &MonthCalendarWidget::monthStepped, this,
-        [this](int months) { months < 0 ? MonatM_SBtnClick() : MonatP_SBtnClick(); });
 
     auto step = [area](const QString& caption, const QString& name) {
         auto* button = new QToolButton(area);
@@ -227,6 +225,13 @@ QWidget* TMainForm::buildCalendarArea()
     connect(dayOn, &QToolButton::clicked, this, &TMainForm::TagP_SBtnClick);
     connect(monthBack, &QToolButton::clicked, this, &TMainForm::MonatM_SBtnClick);
     connect(monthOn, &QToolButton::clicked, this, &TMainForm::MonatP_SBtnClick);
+    // Made after the step buttons, so that Tab reaches it after them.
+    calendar_ = new MonthCalendarWidget(area);
+    connect(calendar_, &MonthCalendarWidget::daySelected, this,
+        [this](int day) { ShowDate(QDate(dates_.displayedDay.year(), dates_.displayedDay.month(), day)); });
+    connect(calendar_, &MonthCalendarWidget::daysStepped, this, &TMainForm::stepDays);
+    connect(calendar_, &MonthCalendarWidget::monthStepped, this,
+        [this](int months) { months < 0 ? MonatM_SBtnClick() : MonatP_SBtnClick(); });
 
     auto* steps = new QHBoxLayout;
     steps->addWidget(monthBack);
@@ -242,6 +247,7 @@ QWidget* TMainForm::buildCalendarArea()
     layout->addWidget(zeigTagSText_);
     layout->addLayout(steps);
     layout->addWidget(calendar_);
+    SetTabOrder({ monthBack, dayBack, dayOn, monthOn, calendar_ });
     return area;
 }
 
@@ -332,6 +338,8 @@ void TMainForm::createDaySheet()
     daySheet_
         = new DaySheetPanel(loginSession_->state(), dates_, env_.clock, env_.messenger, daySheetHolder_);
     daySheetHolder_->layout()->addWidget(daySheet_);
+    // The day sheet is made after the login panel but stands left of it.
+    PlaceInTabOrderAfter(daySheet_, loginBtn_->parentWidget());
     connect(daySheet_, &DaySheetPanel::valuesChanged, this, &TMainForm::showMonthValues);
     connect(daySheet_, &DaySheetPanel::loginNeeded, this, [this] { anmeldeNameEdit_->setFocus(); });
     loginSession_->setStoreDisplayedDay([this] { daySheet_->sheet().StoreDisplayedDay(); });

@@ -73,7 +73,7 @@ protected:
 private:
     void buildMenus();
     QWidget* buildLoginPanel();
-    QWidget* buildCalendarArea();
+    QWidget* buildCalendarArea(QWidget* parent);
     QWidget* buildMonthValues();
     void prepareLoginFields();
     void switchStyle(VisualStyle style);

@@ -162,3 +162,31 @@ TEST_F(ActivityDialogs, OtherActivitiesOpenTheDesignationsDialog)
     EXPECT_EQ(tmp.read(u"daten/zconfig.kvd"_s),
         kBom + exchangeFolders() + "bezeichnung4=Verwaltung\r\nbezeichnung5=Verwaltung\r\n");
 }
+
+// "Suche Projekt" searches what the dialog holds: a row taken into the list
+// and one removed from it count before they are saved.
+TEST_F(ActivityDialogs, ChooserListsTheOpenDialogsUnsavedRows)
+{
+    QStringList listed;
+    onModal = [this, &listed](QDialog& dialog) {
+        in<QLineEdit>(dialog, u"ProjNrEdit"_s)->setText(u"P3"_s);
+        in<QLineEdit>(dialog, u"ProjBesEdit"_s)->setText(u"Drei"_s);
+        in<QPushButton>(dialog, u"UebernehmenSBtn"_s)->click();
+        auto* list = in<QTreeWidget>(dialog, u"ProjekteListView"_s);
+        list->setCurrentItem(list->topLevelItem(0));
+        dynamic_cast<TProjekteForm&>(dialog).ProjekteListViewClick();
+        in<QPushButton>(dialog, u"DelProjektSBtn"_s)->click();
+        environment.runModal = [this, &listed](QDialog& chooser) {
+            auto* rows = in<QTreeWidget>(chooser, u"FilterListView"_s);
+            for (int i = 0; i < rows->topLevelItemCount(); ++i)
+                listed.append(rows->topLevelItem(i)->text(0));
+            return int(QDialog::Rejected);
+        };
+        in<QPushButton>(dialog, u"SucheProjektBtn"_s)->click();
+        in<QPushButton>(dialog, u"CancelBtn"_s)->click();
+    };
+    messenger.answerNext(kAnswerYes);
+    button(u"ChgProjektListeBtn")->click();
+    EXPECT_EQ(listed, (QStringList { u"P2"_s, u"P3"_s }));
+    EXPECT_EQ(tmp.read(u"daten/zprojekte.kvd"_s), kBom + "P2=Zwei\r\nP1=Eins\r\n");
+}

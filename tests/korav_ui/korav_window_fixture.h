@@ -72,6 +72,18 @@ struct KoravWindow : ::testing::Test {
     }
     QPushButton* button(QStringView name) const { return child<QPushButton>(name); }
     QAction* action(QStringView name) const { return form->findChild<QAction*>(name.toString()); }
+    // A menu entry's caption as shown, without the marker of its Alt letter.
+    QString menuCaption(QStringView name) const
+    {
+        const QString text = action(name)->text();
+        QString shown;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == u'&' && i + 1 < text.size())
+                ++i;
+            shown.append(text.at(i));
+        }
+        return shown;
+    }
     QLineEdit* edit(QStringView name) const { return child<QLineEdit>(name); }
     QLabel* label(QStringView name) const { return child<QLabel>(name); }
 };

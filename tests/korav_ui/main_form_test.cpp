@@ -88,12 +88,12 @@ TEST_F(KoravWindow, CaptionsOfButtonsAndMenuItems)
     makeDataFolder();
     start();
     EXPECT_EQ(button(u"KoravUploadBtn")->text(), u"PELIN-Basisdaten bereitstellen "_s);
-    EXPECT_EQ(action(u"MenuKoravDownload")->text(), u"Arbeitszeit-Dateien aktualisieren "_s);
-    EXPECT_EQ(action(u"MenuVerbind")->text(), u"Verbindungs - Einstellungen "_s);
-    EXPECT_EQ(action(u"MenuUpdate")->text(), u"PELIN-Update erstellen"_s);
-    EXPECT_EQ(action(u"MenuMaMonat")->text(), u"Monatsübersicht - Mitarbeiter"_s);
-    EXPECT_EQ(action(u"MenuPelinErstellen")->text(), button(u"PelinErstellenBtn")->text());
-    EXPECT_EQ(action(u"MenuHilfeDatei")->text(), u"Namen der Hilfe-Datei und  des Ordners "_s);
+    EXPECT_EQ(menuCaption(u"MenuKoravDownload"), u"Arbeitszeit-Dateien aktualisieren "_s);
+    EXPECT_EQ(menuCaption(u"MenuVerbind"), u"Verbindungs - Einstellungen "_s);
+    EXPECT_EQ(menuCaption(u"MenuUpdate"), u"PELIN-Update erstellen"_s);
+    EXPECT_EQ(menuCaption(u"MenuMaMonat"), u"Monatsübersicht - Mitarbeiter"_s);
+    EXPECT_EQ(menuCaption(u"MenuPelinErstellen"), button(u"PelinErstellenBtn")->text());
+    EXPECT_EQ(menuCaption(u"MenuHilfeDatei"), u"Namen der Hilfe-Datei und  des Ordners "_s);
     EXPECT_EQ(button(u"CloseBtn")->text(), u"Beenden"_s);
     EXPECT_EQ(button(u"AnmeldenBtn")->text(), u"Anmelden"_s);
 }

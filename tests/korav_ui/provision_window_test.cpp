@@ -37,7 +37,7 @@ TEST_F(ProvisionWindow, LogInCreatesTheExchangeFoldersAndShowsWhatIsDue)
     EXPECT_TRUE(QDir(tmp.path(u"daten/zeit"_s)).exists());
     EXPECT_EQ(button(u"PelinErstellenBtn")->text(), u"PELIN-Basisdaten erstellen ! "_s);
     EXPECT_TRUE(button(u"PelinErstellenBtn")->font().italic());
-    EXPECT_EQ(action(u"MenuPelinErstellen")->text(), u"PELIN-Basisdaten erstellen ! "_s);
+    EXPECT_EQ(menuCaption(u"MenuPelinErstellen"), u"PELIN-Basisdaten erstellen ! "_s);
     EXPECT_FALSE(button(u"KoravUploadBtn")->isEnabled());
     EXPECT_EQ(button(u"PelinExeUploadBtn")->text(), u"Programm PELIN bereitstellen "_s);
     EXPECT_TRUE(button(u"PelinExeUploadBtn")->isEnabled());

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -173,4 +174,49 @@ TEST_F(SettingsDialogs, HolidaysThroughTheirControls)
     button(u"ChgFeiertageBtn")->click();
     EXPECT_EQ(tmp.read(u"daten/zconfig.kvd"_s), kBom + "feiertag=110000\r\nlandcode=0\r\n");
     EXPECT_EQ(saved.count(), 1);
+}
+
+// Return in a grid cell or in a field that has a Return of its own does that
+// and leaves the dialog's default button alone, which would save and close.
+TEST_F(SettingsDialogs, ReturnInAGridOrAFieldDoesNotSave)
+{
+    struct Case {
+        const char16_t* opener;
+        const char16_t* field;
+        std::function<void(QDialog&)> check;
+    };
+    const Case cases[] = {
+        { u"ChgMonSollZBtn", u"ZeitSollSGrid",
+            [](QDialog& dialog) {
+                EXPECT_EQ(in<QTableWidget>(dialog, u"ZeitSollSGrid"_s)->currentRow(), 1);
+            } },
+        { u"ChgMListeBtn", u"MaNeuEdit",
+            [](QDialog& dialog) {
+                EXPECT_FALSE(in<QListWidget>(dialog, u"MaListeLBox"_s)
+                                 ->findItems(u"Carl"_s, Qt::MatchExactly)
+                                 .isEmpty());
+            } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.opener).toStdString());
+        bool checked = false;
+        onModal = [&](QDialog& dialog) {
+            dialog.show();
+            QSignalSpy saves(in<QPushButton>(dialog, u"SaveBtn"_s), &QPushButton::clicked);
+            EXPECT_TRUE(in<QPushButton>(dialog, u"SaveBtn"_s)->isDefault());
+            QWidget* field = in<QWidget>(dialog, QString::fromUtf16(c.field));
+            if (auto* grid = qobject_cast<QTableWidget*>(field))
+                grid->setCurrentCell(0, 2);
+            if (auto* entry = qobject_cast<QLineEdit*>(field))
+                entry->setText(u"Carl"_s);
+            QTest::keyClick(field, Qt::Key_Return);
+            EXPECT_EQ(saves.count(), 0);
+            EXPECT_TRUE(dialog.isVisible());
+            c.check(dialog);
+            checked = true;
+            dialog.hide();
+        };
+        button(QString::fromUtf16(c.opener))->click();
+        EXPECT_TRUE(checked);
+    }
 }

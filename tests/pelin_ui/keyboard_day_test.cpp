@@ -6,6 +6,7 @@
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_manners.h"
 
 #include <QApplication>
 #include <QDir>
@@ -265,4 +266,49 @@ TEST_F(KeyboardDay, QuickEntryRowIsListedAtOnce)
     const QRect row = list->visualItemRect(list->topLevelItem(1));
     EXPECT_TRUE(row.isValid());
     EXPECT_TRUE(list->viewport()->rect().contains(row)) << "the new row is in view";
+}
+
+namespace {
+
+QList<QWidget*> PelinWindows(TMainForm& form)
+{
+    QList<QWidget*> windows { &form };
+    for (QDialog* dialog : form.findChildren<QDialog*>())
+        if (dialog->isWindow())
+            windows.append(dialog);
+    return windows;
+}
+
+} // namespace
+
+// At scale 2 a 1920x1080 screen leaves 960x540 logical pixels.
+TEST_F(KeyboardDay, EveryWindowFitsTheSmallestScreen)
+{
+    EXPECT_TRUE(WindowManners::FitsSmallestScreen(*form))
+        << "before the log-in: " << WindowManners::SmallestSize(*form).width() << "x"
+        << WindowManners::SmallestSize(*form).height();
+    logIn();
+    // The day sheet appears at the log-in and is shown once the events ran.
+    QCoreApplication::processEvents();
+    for (QWidget* window : PelinWindows(*form))
+        EXPECT_TRUE(WindowManners::FitsSmallestScreen(*window))
+            << window->objectName().toStdString() << " needs at least "
+            << WindowManners::SmallestSize(*window).width() << "x"
+            << WindowManners::SmallestSize(*window).height();
+}
+
+TEST_F(KeyboardDay, TabFollowsTheReadingOrderAndReturnTakesTheInput)
+{
+    logIn();
+    QCoreApplication::processEvents();
+    for (QWidget* window : PelinWindows(*form)) {
+        window->show();
+        QStringList faults = WindowManners::FocusOrderFaults(*window);
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            faults += WindowManners::DefaultButtonFaults(*dialog);
+        if (window != form.get())
+            window->hide();
+        EXPECT_TRUE(faults.isEmpty())
+            << window->objectName().toStdString() << ": " << faults.join(u"; "_s).toStdString();
+    }
 }

@@ -6,6 +6,7 @@
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_manners.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -221,6 +222,12 @@ TEST_F(MonatKomplettFormTest, ChooserWithoutRowEmptiesTheKeyAndCancelKeepsIt)
     form->ProjektNrEditClick();
     EXPECT_TRUE(child<QLineEdit>(u"ProjektNrEdit"_s)->text().isEmpty());
     EXPECT_TRUE(label(u"ProjektBeschreibungLabel"_s)->text().isEmpty());
+}
+
+TEST_F(MonatKomplettFormTest, FitsTheSmallestScreenAndIsReadInTabOrder)
+{
+    showMarch();
+    EXPECT_EQ(WindowManners::Faults(*form), QStringList());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_manners.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -106,6 +107,11 @@ TEST_F(PelUeMonatFormTest, HelpButtonOpensHelp)
 {
     form->HilfeImageClick();
     EXPECT_EQ(helpOpened, 1);
+}
+
+TEST_F(PelUeMonatFormTest, FitsTheSmallestScreenAndIsReadInTabOrder)
+{
+    EXPECT_EQ(WindowManners::Faults(*form), QStringList());
 }
 
 } // namespace

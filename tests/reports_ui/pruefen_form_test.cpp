@@ -2,12 +2,14 @@
 
 #include "common/clock.h"
 
+#include "tests/reports_ui/queued_click.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -65,6 +67,36 @@ TEST_F(PruefenFormTest, HelpOpensFromTheImage)
     EXPECT_EQ(help->toolTip(), u"Hilfedatei öffnen"_s);
     help->click();
     EXPECT_EQ(helpOpened, 1);
+}
+
+TEST_F(PruefenFormTest, ADoubleClickRunsTheCheckAndItsOutputOnce)
+{
+    int requests = 0;
+    form.output().chooseFile = [this, &requests](const QString&, const QString&) {
+        ++requests;
+        return folder.path(u"check.txt"_s);
+    };
+    form.output().print = [&requests](const PrintoutContent&) {
+        ++requests;
+        return true;
+    };
+    form.show();
+    int changes = 0;
+    QObject::connect(
+        child<QPlainTextEdit>(u"UeMonatREdit"_s), &QPlainTextEdit::textChanged, [&changes] { ++changes; });
+    child<QPushButton>(u"AnzeigenBtn"_s)->click();
+    const int changesOfOneRun = changes;
+    ASSERT_GT(changesOfOneRun, 0);
+    changes = 0;
+    DoubleClickDuringWork(child<QPushButton>(u"AnzeigenBtn"_s));
+    EXPECT_EQ(changes, changesOfOneRun);
+    for (const QString& name : { u"SaveUeBtn"_s, u"DruckenUeBtn"_s, u"PdfSaveBtn"_s }) {
+        SCOPED_TRACE(name.toStdString());
+        const int before = requests;
+        DoubleClickDuringWork(child<QPushButton>(name));
+        EXPECT_EQ(requests, before + 1);
+    }
+    form.close();
 }
 
 } // namespace

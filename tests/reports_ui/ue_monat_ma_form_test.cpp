@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 
+#include "tests/reports_ui/queued_click.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -140,6 +141,36 @@ TEST_F(UeMonatMaFormTest, ExportMovesProgressBar1AndHelpOpensFromTheImage)
     EXPECT_EQ(bar->value(), 0);
     EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
     EXPECT_TRUE(folder.exists(u"bericht.txt"_s));
+}
+
+// Each button that starts a run, a file or a printout does so once for a
+// double click.
+TEST_F(UeMonatMaFormTest, ADoubleClickStartsEachWorkOnce)
+{
+    int printed = 0;
+    form.output().print = [&printed](const PrintoutContent&) {
+        ++printed;
+        return true;
+    };
+    form.Prepare(PeriodMode::Month);
+    form.FormShow();
+    form.show();
+    box(u"MaLCBox"_s)->setCurrentText(u"Anna Berg"_s);
+    box(u"MonatCBox"_s)->setCurrentText(u"2"_s);
+    box(u"JahrCBox"_s)->setCurrentText(u"2016"_s);
+    DoubleClickDuringWork(child<QPushButton>(u"AnzeigenBtn"_s));
+    EXPECT_EQ(messenger.messages, QStringList { kNoTargets });
+    EXPECT_TRUE(child<QPushButton>(u"AnzeigenBtn"_s)->isEnabled());
+
+    for (const QString& name : { u"SaveUeBtn"_s, u"DruckenUeBtn"_s, u"PdfSaveBtn"_s, u"ExcelSaveBtn"_s }) {
+        SCOPED_TRACE(name.toStdString());
+        const qsizetype before = proposals.size() + printed;
+        DoubleClickDuringWork(child<QPushButton>(name));
+        EXPECT_EQ(proposals.size() + printed, before + 1);
+    }
+    EXPECT_TRUE(child<QPushButton>(u"SaveUeBtn"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
+    form.close();
 }
 
 } // namespace

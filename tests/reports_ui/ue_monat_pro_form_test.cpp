@@ -6,6 +6,7 @@
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_manners.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,6 +149,12 @@ TEST_F(UeMonatProFormTest, ProgressBarsFollowTheRunAndTheExport)
     EXPECT_EQ(exportSteps.last().first, 0);
     EXPECT_FALSE(child<QPushButton>(u"ExcelSaveBtn"_s)->isEnabled());
     EXPECT_TRUE(child<QPushButton>(u"SaveUeBtn"_s)->isEnabled());
+}
+
+TEST_F(UeMonatProFormTest, FitsTheSmallestScreenAndIsReadInTabOrder)
+{
+    open(PeriodMode::Month);
+    EXPECT_EQ(WindowManners::Faults(*form), QStringList());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "korav/reports/forms/monat_komplett_form.h"
 
 #include "common/messenger.h"
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 
@@ -244,6 +245,7 @@ void TMonatKomplettForm::FormularZuruecksetzen()
 
 void TMonatKomplettForm::AnzeigenBtnClick()
 {
+    const LongWork running { anzeigenBtn_ };
     const QString name = maLCBox_->currentIndex() >= 0 ? maLCBox_->currentText() : QString();
     if (completion_.Show(
             name, monatCBox_->currentText().toInt(), jahrCBox_->currentText().toInt(), entryLineComplete()))
@@ -444,6 +446,7 @@ void TMonatKomplettForm::AnzeigeListViewClick()
 
 void TMonatKomplettForm::DateiSpeichernBtnClick()
 {
+    const LongWork running { dateiSpeichernBtn_ };
     if (!completion_.isShown()) {
         completion_.ExportText(pickers_.chooseFile);
         anzeigenBtn_->setFocus();

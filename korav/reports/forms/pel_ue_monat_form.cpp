@@ -1,5 +1,6 @@
 #include "korav/reports/forms/pel_ue_monat_form.h"
 
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/week_separator_lines.h"
@@ -114,6 +115,7 @@ void TPelUeMonatForm::MaLCBoxChange()
 
 void TPelUeMonatForm::AnzeigenBtnClick()
 {
+    const LongWork running { anzeigenBtn_ };
     const int month = monatCBox_->currentIndex() < 0 ? 0 : monatCBox_->currentText().toInt();
     const int year = jahrCBox_->currentIndex() < 0 ? 0 : jahrCBox_->currentText().toInt();
     viewer_.Show(maLCBox_->currentText(), month, year);
@@ -131,6 +133,7 @@ void TPelUeMonatForm::showReport()
 
 void TPelUeMonatForm::SaveUeBtnClick()
 {
+    const LongWork running { saveUeBtn_ };
     viewer_.SaveText(chooseFile_);
 }
 

@@ -1,5 +1,6 @@
 #include "korav/reports/forms/pruefen_form.h"
 
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "korav/reports/core/annual_check.h"
@@ -39,7 +40,7 @@ void TPruefenForm::buildControls()
     jahrCBox_->addItems(AnnualCheckYears(startDate_));
     jahrCBox_->setCurrentIndex(2);
     fehlendMonCBox_ = Named(new QCheckBox(u"Nur fehlende Monate"_s, this), u"FehlendMonCBox"_s);
-    auto* anzeigenBtn = Named(new QPushButton(u"&Anzeigen"_s, this), u"AnzeigenBtn"_s);
+    anzeigenBtn_ = Named(new QPushButton(u"&Anzeigen"_s, this), u"AnzeigenBtn"_s);
     ueMonatREdit_ = Named(new QPlainTextEdit(this), u"UeMonatREdit"_s);
     ueMonatREdit_->setReadOnly(true);
     ueMonatREdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -60,7 +61,7 @@ void TPruefenForm::buildControls()
     selectors->addWidget(new QLabel(u"Jahr"_s, this));
     selectors->addWidget(jahrCBox_);
     selectors->addWidget(fehlendMonCBox_);
-    selectors->addWidget(anzeigenBtn);
+    selectors->addWidget(anzeigenBtn_);
     selectors->addStretch();
     selectors->addWidget(hilfeImage);
     auto* buttons = new QHBoxLayout;
@@ -77,7 +78,7 @@ void TPruefenForm::buildControls()
     connect(maLCBox_, &QComboBox::currentIndexChanged, this, &TPruefenForm::MaLCBoxChange);
     connect(jahrCBox_, &QComboBox::currentIndexChanged, this, &TPruefenForm::MaLCBoxChange);
     connect(fehlendMonCBox_, &QCheckBox::toggled, this, &TPruefenForm::MaLCBoxChange);
-    connect(anzeigenBtn, &QPushButton::clicked, this, &TPruefenForm::AnzeigenBtnClick);
+    connect(anzeigenBtn_, &QPushButton::clicked, this, &TPruefenForm::AnzeigenBtnClick);
     connect(saveUeBtn_, &QPushButton::clicked, this, &TPruefenForm::SaveUeBtnClick);
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TPruefenForm::DruckenUeBtnClick);
     connect(pdfSaveBtn_, &QPushButton::clicked, this, &TPruefenForm::PdfSaveBtnClick);
@@ -130,6 +131,7 @@ QStringList TPruefenForm::reportLines() const
 
 void TPruefenForm::AnzeigenBtnClick()
 {
+    const LongWork running { anzeigenBtn_ };
     ueMonatREdit_->clear();
     QStringList entries;
     for (int i = 0; i < maLCBox_->count(); ++i)
@@ -146,16 +148,19 @@ void TPruefenForm::AnzeigenBtnClick()
 
 void TPruefenForm::SaveUeBtnClick()
 {
+    const LongWork running { saveUeBtn_ };
     SaveReportAsText(output_, selection(), reportLines());
 }
 
 void TPruefenForm::DruckenUeBtnClick()
 {
+    const LongWork running { druckenUeBtn_ };
     PrintReportLines(output_, selection(), reportLines());
 }
 
 void TPruefenForm::PdfSaveBtnClick()
 {
+    const LongWork running { pdfSaveBtn_ };
     SaveReportAsPdf(output_, selection(), reportLines());
 }
 

@@ -53,6 +53,7 @@ private:
     QComboBox* maLCBox_;
     QComboBox* jahrCBox_;
     QCheckBox* fehlendMonCBox_;
+    QPushButton* anzeigenBtn_;
     QPlainTextEdit* ueMonatREdit_;
     QPushButton* saveUeBtn_;
     QPushButton* druckenUeBtn_;

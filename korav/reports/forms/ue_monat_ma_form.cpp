@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
@@ -171,6 +172,7 @@ QStringList TUeMonatMaForm::reportLines() const
 
 void TUeMonatMaForm::AnzeigenBtnClick()
 {
+    const LongWork running { anzeigenBtn_ };
     const ReportSelection chosen = selection();
     QStringList entries;
     for (int i = 0; i < maLCBox_->count(); ++i)
@@ -195,23 +197,28 @@ void TUeMonatMaForm::AnzeigenBtnClick()
 
 void TUeMonatMaForm::SaveUeBtnClick()
 {
+    const LongWork running { saveUeBtn_ };
     SaveReportAsText(output_, selection(), reportLines());
 }
 
 void TUeMonatMaForm::DruckenUeBtnClick()
 {
+    const LongWork running { druckenUeBtn_ };
     PrintReportLines(output_, selection(), reportLines());
 }
 
 void TUeMonatMaForm::PdfSaveBtnClick()
 {
+    const LongWork running { pdfSaveBtn_ };
     SaveReportAsPdf(output_, selection(), reportLines());
 }
 
 void TUeMonatMaForm::ExcelSaveBtnClick()
 {
-    if (SaveReportAsWorkbook(output_, selection(), exportBuffer_,
-            KoravMonthFile::LoadLines(dataRoot_() + u"dprojekte.kvd"_s), progressBar1_))
+    if (AsLongWork(excelSaveBtn_, [this] {
+            return SaveReportAsWorkbook(output_, selection(), exportBuffer_,
+                KoravMonthFile::LoadLines(dataRoot_() + u"dprojekte.kvd"_s), progressBar1_);
+        }))
         excelSaveBtn_->setEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
@@ -201,6 +202,7 @@ void TUeMonatProForm::setOutputEnabled(bool enabled)
 
 void TUeMonatProForm::AnzeigenBtnClick()
 {
+    const LongWork running { anzeigenBtn_ };
     const bool periodChosen
         = jahrCBox_->currentIndex() >= 0 && (mode_ == PeriodMode::Year || monatCBox_->currentIndex() >= 0);
     const ProjectOverviewStart start = CheckProjectOverviewStart(
@@ -241,22 +243,28 @@ ReportSelection TUeMonatProForm::selection() const
 
 void TUeMonatProForm::SaveUeBtnClick()
 {
+    const LongWork running { saveUeBtn_ };
     SaveReportAsText(output_, selection(), overview_.lines);
 }
 
 void TUeMonatProForm::DruckenUeBtnClick()
 {
+    const LongWork running { druckenUeBtn_ };
     PrintReportLines(output_, selection(), overview_.lines);
 }
 
 void TUeMonatProForm::PdfSaveBtnClick()
 {
+    const LongWork running { pdfSaveBtn_ };
     SaveReportAsPdf(output_, selection(), overview_.lines);
 }
 
 void TUeMonatProForm::ExcelSaveBtnClick()
 {
-    if (SaveReportAsWorkbook(output_, selection(), overview_.exportLines, data_.projects, progressBar1_))
+    if (AsLongWork(excelSaveBtn_, [this] {
+            return SaveReportAsWorkbook(
+                output_, selection(), overview_.exportLines, data_.projects, progressBar1_);
+        }))
         excelSaveBtn_->setEnabled(false);
 }
 
