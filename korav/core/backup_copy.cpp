@@ -8,8 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#else
 #include <chrono>
 #include <filesystem>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -96,6 +100,36 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
     return whole;
 }
 
+#ifdef Q_OS_UNIX
+namespace {
+
+// One look at the file system answers both questions of a copy's target,
+// as the up-to-date backup asks them of every file.
+std::optional<struct stat> StatusOf(const QString& path)
+{
+    struct stat status { };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
+} // namespace
+
+std::optional<qint64> WriteSeconds(const QString& path)
+{
+    const std::optional<struct stat> status = StatusOf(path);
+    return status ? std::optional<qint64>(status->st_mtime) : std::nullopt;
+}
+
+bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
+{
+    const std::optional<struct stat> status = StatusOf(target);
+    // Whatever stands in the way of the copy (a folder, say) is no copy.
+    if (!status || !S_ISREG(status->st_mode))
+        return true;
+    return sourceSeconds > qint64(status->st_mtime);
+}
+#else
 std::optional<qint64> WriteSeconds(const QString& path)
 {
     std::error_code error;
@@ -114,6 +148,7 @@ bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
     const std::optional<qint64> copySeconds = WriteSeconds(target);
     return !copySeconds || sourceSeconds > copySeconds;
 }
+#endif
 
 void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress)
 {
