@@ -9,8 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
 #include <chrono>
 #include <filesystem>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -38,12 +44,93 @@ EntryKind KindOf(const QFileInfo& entry)
     return entry.isFile() ? EntryKind::File : EntryKind::Other;
 }
 
+#ifdef Q_OS_UNIX
+std::optional<struct stat> StatusOf(const QString& path)
+{
+    struct stat status { };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
+std::optional<qint64> SecondsOf(const std::optional<struct stat>& status)
+{
+    return status ? std::optional<qint64>(status->st_mtime) : std::nullopt;
+}
+
+// One look at the file system answers both questions of a copy's target.
+bool DueOver(std::optional<qint64> sourceSeconds, const std::optional<struct stat>& target)
+{
+    // Whatever stands in the way of the copy (a folder, say) is no copy.
+    if (!target || !S_ISREG(target->st_mode))
+        return true;
+    return sourceSeconds > qint64(target->st_mtime);
+}
+
+// Looks at files through an open handle of their folder, so that the system
+// walks only each file's own name and not its whole path: a backup looks at
+// thousands of files, those of one folder one after another.
+class FolderLook {
+public:
+    FolderLook() = default;
+    FolderLook(const FolderLook&) = delete;
+    FolderLook& operator=(const FolderLook&) = delete;
+    ~FolderLook() { closeFolder(); }
+
+    std::optional<struct stat> status(const QString& path)
+    {
+        const qsizetype slash = path.lastIndexOf(u'/');
+        if (slash < 0)
+            return StatusOf(path);
+        const QStringView folder = QStringView(path).first(slash + 1);
+        if (folder != folder_) {
+            closeFolder();
+            folder_ = folder.toString();
+            handle_ = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        }
+        if (handle_ < 0)
+            return StatusOf(path);
+        struct stat status { };
+        if (::fstatat(handle_, QFile::encodeName(path.sliced(slash + 1)).constData(), &status, 0) != 0)
+            return std::nullopt;
+        return status;
+    }
+
+    std::optional<qint64> writeSeconds(const QString& path) { return SecondsOf(status(path)); }
+    bool copyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
+    {
+        return DueOver(sourceSeconds, status(target));
+    }
+
+private:
+    void closeFolder()
+    {
+        if (handle_ >= 0)
+            ::close(handle_);
+        handle_ = -1;
+    }
+
+    QString folder_;
+    int handle_ = -1;
+};
+#else
+class FolderLook {
+public:
+    std::optional<qint64> writeSeconds(const QString& path) { return WriteSeconds(path); }
+    bool copyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
+    {
+        return CopyIsDue(sourceSeconds, target);
+    }
+};
+#endif
+
 } // namespace
 
 QList<BackupFile> DataFilesToBackUp(
     const QString& dataFolder, const QString& targetFolder, QStringList& skipped)
 {
     QList<BackupFile> files;
+    FolderLook look;
     const QFileInfoList entries
         = QDir(dataFolder)
               .entryInfoList({ u"*.kvd"_s }, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -55,7 +142,7 @@ QList<BackupFile> DataFilesToBackUp(
             skipped.append(name);
             continue;
         }
-        files.append({ entry.filePath(), targetFolder + name, name, WriteSeconds(entry.filePath()) });
+        files.append({ entry.filePath(), targetFolder + name, name, look.writeSeconds(entry.filePath()) });
     }
     return files;
 }
@@ -71,13 +158,14 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
         return false;
     }
     const QFileInfoList entries = QDir(source).entryInfoList(kEverything, QDir::Name);
+    FolderLook look;
     bool whole = true;
     for (const QFileInfo& entry : entries) {
         const QString targetPath = target + u'/' + entry.fileName();
         const QString entryName = name + u'/' + entry.fileName();
         const EntryKind kind = KindOf(entry);
         if (kind == EntryKind::File) {
-            files.append({ entry.filePath(), targetPath, entryName, WriteSeconds(entry.filePath()) });
+            files.append({ entry.filePath(), targetPath, entryName, look.writeSeconds(entry.filePath()) });
             continue;
         }
         if (kind == EntryKind::Other) {
@@ -97,6 +185,17 @@ bool OrdnerbaumKopieren(const QString& source, const QString& target, const QStr
     return whole;
 }
 
+#ifdef Q_OS_UNIX
+std::optional<qint64> WriteSeconds(const QString& path)
+{
+    return SecondsOf(StatusOf(path));
+}
+
+bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
+{
+    return DueOver(sourceSeconds, StatusOf(target));
+}
+#else
 std::optional<qint64> WriteSeconds(const QString& path)
 {
     std::error_code error;
@@ -115,6 +214,7 @@ bool CopyIsDue(std::optional<qint64> sourceSeconds, const QString& target)
     const std::optional<qint64> copySeconds = WriteSeconds(target);
     return !copySeconds || sourceSeconds > copySeconds;
 }
+#endif
 
 bool EmptyBackupFolder(const QString& folder, const QString& dataFolder)
 {
@@ -132,9 +232,10 @@ bool EmptyBackupFolder(const QString& folder, const QString& dataFolder)
 void CopyNewer(const QList<BackupFile>& files, CopyTally& tally, const BackupProgress& progress)
 {
     int done = 0;
+    FolderLook look;
     for (const BackupFile& file : files) {
         ++tally.examined;
-        if (CopyIsDue(file.sourceSeconds, file.target)) {
+        if (look.copyIsDue(file.sourceSeconds, file.target)) {
             if (FileStore::CopyFileStreamed(file.source, file.target))
                 ++tally.copied;
             else

@@ -188,6 +188,30 @@ TEST_F(ProjectOverviewTest, ProgressStepsThroughEveryEmployeeMonth)
     EXPECT_EQ(events, expected);
 }
 
+// Names, personnel numbers and rate keys match whatever their letter case,
+// and the first line of a key counts, as in every key=value list.
+TEST_F(ProjectOverviewTest, LookUpsIgnoreLetterCaseAndTakeTheFirstLine)
+{
+    data.names = { u"anna berg"_s };
+    data.numbers = StringList({ u"Anna Berg=00a1"_s, u"ANNA BERG=4711"_s });
+    data.rates = StringList({ u"202400A1=     10.00"_s, u"202400a1=     99.00"_s });
+    data.projects = StringList({ u"00-Alle=Alle Tätigkeiten"_s, u"p1=Planung"_s, u"P1=Doppelt"_s });
+    bookings[u"00a1/3"_s] = { { u"P1"_s, 60 } };
+    const ProjectOverview overview = run(PeriodMode::Month, u"3"_s, u"00-Alle"_s, false);
+    EXPECT_TRUE(overview.lines.contains(Heading(u"P1"_s, u"Planung"_s)));
+    EXPECT_TRUE(overview.lines.contains(Row(u"Anna Berg"_s, u"1:00"_s, u"10,00"_s)));
+}
+
+TEST(ProjectOverviewLoad, AnEmployeeListedTwiceCountsOnce)
+{
+    TempFolder folder;
+    folder.write(u"zamasta.kvd"_s,
+        "Berg=Anna Berg#0001#x#100#\r\nberg2=ANNA BERG#0002#x#100#\r\nClas=Bert Clas#4711#x#80#\r\n");
+    const ProjectOverviewData data = ProjectOverviewData::Load(folder.path() + u'/', StringList());
+    EXPECT_EQ(data.names, QStringList({ u"Anna Berg"_s, u"Bert Clas"_s }));
+    EXPECT_EQ(data.numbers.lines(), QStringList({ u"Anna Berg=0001"_s, u"Bert Clas=4711"_s }));
+}
+
 TEST(ProjectOverviewFormats, RatesAndAmounts)
 {
     const StringList rates({ u"2024PrognoseNr=      nuvo"_s, u"20244711=   1234,5 x"_s });

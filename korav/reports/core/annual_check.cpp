@@ -1,11 +1,13 @@
 #include "korav/reports/core/annual_check.h"
 
 #include "common/fixed_width.h"
+#include "common/key_index.h"
 #include "common/messenger.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
 
-#include <QFileInfo>
+#include <QDir>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 using namespace FixedWidth;
@@ -20,13 +22,25 @@ struct MonthMarkers {
     bool missing() const { return pelin == u'-' && korav == u'-'; }
 };
 
-MonthMarkers MarkersOf(const QString& dataRoot, int year, int month, const QString& number)
+// The names in each collection folder of the year, listed once for all
+// employees instead of asking for two files per employee and month.
+QList<QSet<QString>> CollectedNames(const QString& dataRoot, int year)
 {
-    const QString folder = KoravMonthFile::CollectionFolder(dataRoot, year, month);
+    QList<QSet<QString>> months;
+    for (int m = 1; m <= 12; ++m) {
+        const QStringList names = QDir(KoravMonthFile::CollectionFolder(dataRoot, year, m))
+                                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        months.append(QSet<QString>(names.begin(), names.end()));
+    }
+    return months;
+}
+
+MonthMarkers MarkersOf(const QSet<QString>& names, int year, int month, const QString& number)
+{
     MonthMarkers markers;
-    if (QFileInfo::exists(folder + KoravMonthFile::PelinFileName(year, month, number)))
+    if (names.contains(KoravMonthFile::PelinFileName(year, month, number)))
         markers.pelin = u'D';
-    if (QFileInfo::exists(folder + KoravMonthFile::FileName(year, month, number)))
+    if (names.contains(KoravMonthFile::FileName(year, month, number)))
         markers.korav = u'Z';
     return markers;
 }
@@ -97,13 +111,15 @@ std::optional<QStringList> RunAnnualCheck(const QString& dataRoot, const Employe
         = request.employee == kAllEmployees ? request.employees.mid(1) : QStringList { request.employee };
     QStringList lines { kSeparator, QString() };
     AddHeading(lines, request, examined);
+    const KeyIndex numbers(directory.numbers);
+    const QList<QSet<QString>> collected = CollectedNames(dataRoot, year);
     for (const QString& name : range) {
-        const std::optional<QString> number = directory.personnelNumber(name);
+        const std::optional<QString> number = numbers.value(name);
         if (!number)
             continue;
         QList<MonthMarkers> months;
         for (int m = 1; m <= 12; ++m)
-            months.append(MarkersOf(dataRoot, year, m, *number));
+            months.append(MarkersOf(collected.at(m - 1), year, m, *number));
         lines << (request.onlyMissing ? MissingLine(name, months, examined) : MarkerLine(name, months));
     }
     lines << QString() << kSeparator << QString();

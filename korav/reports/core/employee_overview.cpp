@@ -101,6 +101,7 @@ private:
     int maximum_ = 0;
     int reportAssigned_ = 0;
     StringList projects_;
+    KeyIndex descriptions_;
     std::optional<EmployeeMonthReader> reader_;
     StringList employeeFile_;
     std::optional<KeyIndex> targetRecords_;
@@ -126,6 +127,7 @@ EmployeeOverviewReport OverviewBuilder::run()
     maximum_ = int(range.size()) + 4;
     progress(0);
     projects_ = KoravMonthFile::LoadLines(c_.dataRoot + u"dprojekte.kvd"_s);
+    descriptions_ = KeyIndex(projects_);
     reader_.emplace(c_.dataRoot, projects_);
     progress(2);
     c_.codec.LoadDataFile(c_.dataRoot + u"dama.kvd"_s, employeeFile_);
@@ -253,7 +255,7 @@ void OverviewBuilder::monthModeBlock(
     add();
     for (const ActivityMinutes::Item& item : month.activities.sorted())
         add(lead + Left(item.key, 20) + u' ' + HoursMinutes(item.minutes, 6) + u"   "_s
-            + projects_.value(item.key));
+            + descriptions_.value(item.key).value_or(QString()));
     add();
     value(u"Gesamt"_s, month.assigned());
     add();
@@ -328,7 +330,7 @@ void OverviewBuilder::activityBlock(const QString& name, const PeriodSums& sums)
     double decimalSum = 0;
     for (const ActivityMinutes::Item& item : sums.activities.items()) {
         add(lead + Left(item.key, 19) + u' ' + HoursMinutes(item.minutes, 6) + u"   "_s
-            + projects_.value(item.key));
+            + descriptions_.value(item.key).value_or(QString()));
         report_.exportLines.append(PZeitLine(name, year_, item.key, DecimalHours(item.minutes)));
         decimalSum += Cut(DecimalHours(item.minutes));
     }

@@ -2,6 +2,7 @@
 
 #include "common/calendar_dates.h"
 #include "common/fixed_width.h"
+#include "common/key_index.h"
 #include "common/month_list.h"
 #include "common/working_time.h"
 #include "korav/reports/core/export_lines.h"
@@ -60,9 +61,24 @@ std::pair<QString, QString> SplitKey(const QString& key)
     return { key.left(length), key.mid(length, key.size() - length - 2) };
 }
 
+QString RateKey(int year, const QString& personnelNumber, bool forecast)
+{
+    return u"%1"_s.arg(year, 4, 10, QChar(u'0')) + (forecast ? u"PrognoseNr"_s : personnelNumber);
+}
+
+double RateOfValue(const QString& value)
+{
+    const QStringList words = value.split(u' ', Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return 0;
+    QString word = words.first();
+    return LeadingDecimal(word.replace(u',', u'.'));
+}
+
 class Builder {
 public:
-    Builder(const ProjectOverviewData& data, const ProjectOverviewInput& in) : data_(data), in_(in)
+    Builder(const ProjectOverviewData& data, const ProjectOverviewInput& in)
+        : data_(data), in_(in), projects_(data.projects), rates_(data.rates)
     {
         for (const QString& line : data.numbers.lines())
             names_.insert(StringList::ValueOf(line), StringList::KeyOf(line));
@@ -78,9 +94,13 @@ private:
     QString description(const QString& key) const;
     void writeUnbooked();
     void advance(int steps);
+    double rate(const QString& number) const;
+    QList<std::optional<QString>> employeeNumbers() const;
 
     const ProjectOverviewData& data_;
     const ProjectOverviewInput& in_;
+    const KeyIndex projects_;
+    const KeyIndex rates_;
     QMap<QString, QString> names_; // personnel number → name
     ProjectOverview out_;
     QMap<QString, int> monthEmployees_;
@@ -116,8 +136,24 @@ void Builder::collect(const QString& number, int month)
 
 QString Builder::description(const QString& key) const
 {
-    const qsizetype i = data_.projects.indexOfKey(key);
-    return i < 0 ? u"???"_s : StringList::ValueOf(data_.projects.at(i));
+    return projects_.value(key).value_or(u"???"_s);
+}
+
+double Builder::rate(const QString& number) const
+{
+    return RateOfValue(rates_.value(RateKey(in_.year, number, in_.forecastRate)).value_or(u"0.00"_s));
+}
+
+// The personnel number of each name of the list, looked up once for all
+// months of the range.
+QList<std::optional<QString>> Builder::employeeNumbers() const
+{
+    const KeyIndex numbers(data_.numbers);
+    QList<std::optional<QString>> found;
+    found.reserve(data_.names.size());
+    for (const QString& name : data_.names)
+        found.append(numbers.value(name));
+    return found;
 }
 
 QString PeriodLabel(const ProjectOverviewInput& in)
@@ -177,7 +213,7 @@ void Builder::writeBlock(const QMap<QString, int>& employeeActivities, bool peri
         }
         const int minutes = it.value();
         const QString name = names_.value(number).left(30);
-        const double rate = HourlyRate(data_.rates, in_.year, number, in_.forecastRate);
+        const double rate = this->rate(number);
         const double hours = TwoDecimals(minutes / 60 + (minutes % 60) / 60.0);
         const double cost = TwoDecimals(hours * rate);
         groupMinutes += minutes;
@@ -219,15 +255,15 @@ ProjectOverview Builder::run()
     advance(0);
     out_.lines << kSeparator << QString();
     const QString all = allActivities() ? u"alle"_s : u"einzelne"_s;
+    const QList<std::optional<QString>> numbers = employeeNumbers();
     for (int month = range.first; month <= range.last; ++month) {
         monthEmployees_.clear();
-        for (const QString& name : data_.names) {
-            const qsizetype i = data_.numbers.indexOfKey(name);
-            if (i < 0)
-                out_.lines << u"Mitarbeiter "_s + FixedWidth::Left(name, 30)
+        for (qsizetype e = 0; e < data_.names.size(); ++e) {
+            if (!numbers.at(e))
+                out_.lines << u"Mitarbeiter "_s + FixedWidth::Left(data_.names.at(e), 30)
                         + u" : Es sind keine Stammdaten vorhanden"_s;
             else
-                collect(StringList::ValueOf(data_.numbers.at(i)), month);
+                collect(*numbers.at(e), month);
             advance(1);
         }
         if (in_.mode != PeriodMode::Month)
@@ -288,10 +324,12 @@ ProjectOverviewData ProjectOverviewData::Load(const QString& dataRoot, const Str
     if (!data.projects.isEmpty())
         data.projects.insert(0, u"00-Alle=Alle Tätigkeiten"_s);
     const StringList master = KoravMonthFile::LoadLines(dataRoot + u"zamasta.kvd"_s);
+    QSet<QString> listed;
     for (const QString& line : master.lines()) {
         const QStringList fields = StringList::ValueOf(line).split(u'#');
-        if (fields.size() < 3 || data.numbers.hasKey(fields.at(0).left(30)))
+        if (fields.size() < 3 || listed.contains(FoldedKey(fields.at(0).left(30))))
             continue;
+        listed.insert(FoldedKey(fields.at(0).left(30)));
         data.names << fields.at(0).left(30);
         data.numbers.append(fields.at(0).left(30) + u'=' + fields.at(1).left(12));
     }
@@ -325,13 +363,7 @@ QList<ActivityBooking> CollectedBookings(
 
 double HourlyRate(const StringList& rates, int year, const QString& personnelNumber, bool forecast)
 {
-    const QString key
-        = u"%1"_s.arg(year, 4, 10, QChar(u'0')) + (forecast ? u"PrognoseNr"_s : personnelNumber);
-    const QStringList words = rates.value(key, u"0.00"_s).split(u' ', Qt::SkipEmptyParts);
-    if (words.isEmpty())
-        return 0;
-    QString word = words.first();
-    return LeadingDecimal(word.replace(u',', u'.'));
+    return RateOfValue(rates.value(RateKey(year, personnelNumber, forecast), u"0.00"_s));
 }
 
 QString EuroAmount(double amount)

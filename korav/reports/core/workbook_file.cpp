@@ -2,6 +2,7 @@
 
 #include "common/file_store.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -51,9 +52,12 @@ public:
     {
         if (style == CellStyle {})
             return nullptr;
-        for (const auto& [known, format] : formats_)
-            if (known == style)
-                return format;
+        // Neighbouring cells mostly share their style.
+        if (last_ < formats_.size() && formats_[last_].first == style)
+            return formats_[last_].second;
+        for (last_ = 0; last_ < formats_.size(); ++last_)
+            if (formats_[last_].first == style)
+                return formats_[last_].second;
         formats_.emplace_back(style, NewFormat(workbook_, sheet_, style));
         return formats_.back().second;
     }
@@ -62,6 +66,7 @@ private:
     lxw_workbook* workbook_;
     const SheetModel& sheet_;
     std::vector<std::pair<CellStyle, lxw_format*>> formats_;
+    std::size_t last_ = 0;
 };
 
 void WriteCells(lxw_worksheet* ws, const SheetModel& sheet, FormatCache& formats)
@@ -110,7 +115,13 @@ bool WriteWorkbookFile(const QString& path, const SheetModel& sheet, QString* er
         return false;
     }
     const QString draft = scratch.filePath(u"workbook.xlsx"_s);
-    lxw_workbook* workbook = workbook_new(draft.toLocal8Bit().constData());
+    // Rows go to the file as they are written, not held in memory until the
+    // end: the cells come in row order, as this mode needs them.
+    QByteArray scratchPath = QFile::encodeName(scratch.path());
+    lxw_workbook_options options {};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = scratchPath.data();
+    lxw_workbook* workbook = workbook_new_opt(draft.toLocal8Bit().constData(), &options);
     if (!workbook) {
         if (error)
             *error = draft;
