@@ -288,6 +288,29 @@ TEST_F(VerbDaten, CertificateWithoutPemIsRefusedAndRemovingItDeletesTheCopy)
     EXPECT_FALSE(tmp.exists(u"daten/prog/pelin_zertifikat.pem"_s));
 }
 
+TEST_F(VerbDaten, DirectoryTestOverStartTlsTrustsOnlyTheChosenCertificate)
+{
+    LdapServer ldap({ { u"erika"_s, u"Sommer2023"_s } }, true);
+    ASSERT_TRUE(ldap.isRunning());
+    fillLdap(ldap.settings());
+    box(u"LdapAktivierenCBox"_s)->setChecked(true);
+    dialog().LdapAktivierenCBoxClick();
+    box(u"LdapStartTlsCBox"_s)->setChecked(true);
+    field(u"LdapAnmeldeNameEdit"_s)->setText(u"erika"_s);
+    field(u"LdapKennwortEdit"_s)->setText(u"Sommer2023"_s);
+    dialog().LdapPruefenSBtnClick();
+    EXPECT_EQ(line(u"Err4_Label"_s)->text(), u"Keine verschlüsselte Verbindung zum LDAP-Server möglich!"_s);
+    EXPECT_TRUE(line(u"Err3_Label"_s)->text().isEmpty());
+
+    dialog().setCertificateBrowser([&] { return ldap.certificate(); });
+    dialog().ZertifikatBtnClick();
+    dialog().LdapPruefenSBtnClick();
+    EXPECT_EQ(line(u"Err3_Label"_s)->text(), u"Anmeldung war erfolgreich!"_s);
+    messenger.answerNext(kAnswerYes);
+    dialog().SaveBtnClick();
+    EXPECT_TRUE(config().contains("ldap_cbox_aktiviert=1\r\nldap_starttls=1\r\n"));
+}
+
 // The setting lives in a file of its own: "zconfig.kvd" stays as it was.
 TEST_F(VerbDaten, PasswordCheckSettingIsStoredInItsOwnFile)
 {
