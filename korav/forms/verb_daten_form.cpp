@@ -79,8 +79,11 @@ TVerbDatenForm::TVerbDatenForm(KoravEnvironment& environment, ConnectionSettings
     layout->addLayout(top);
     layout->addWidget(buildFolderPanel());
     layout->addWidget(buildFtpPanel());
-    layout->addWidget(buildLdapPanel());
-    layout->addWidget(buildCertificatePanel());
+    // Side by side, so that the dialog still fits a small screen.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(buildLdapPanel(), 1);
+    bottom->addWidget(buildCertificatePanel(), 1);
+    layout->addLayout(bottom);
     certificateBrowser_ = [this] {
         return QFileDialog::getOpenFileName(this, u"Zertifikat des Servers auswählen"_s, {},
             u"Zertifikate (*.pem *.crt);;Alle Dateien (*)"_s);
@@ -211,10 +214,11 @@ QWidget* TVerbDatenForm::buildCertificatePanel()
 {
     QGroupBox* panel = MakePanel(this, u"SicherheitPanel"_s);
     auto* grid = new QGridLayout(panel);
-    grid->addWidget(MakeLabel(panel, u"Label20"_s,
-                        u"Zertifikat des eigenen FTP- oder LDAP-Servers (PEM-Datei; ohne Datei gelten "
-                        u"die Zertifizierungsstellen des Systems)"_s),
-        0, 0, 1, 3);
+    QLabel* heading = MakeLabel(panel, u"Label20"_s,
+        u"Zertifikat des eigenen FTP- oder LDAP-Servers (PEM-Datei; ohne Datei gelten "
+        u"die Zertifizierungsstellen des Systems)"_s);
+    heading->setWordWrap(true);
+    grid->addWidget(heading, 0, 0, 1, 3);
     zertifikatEdit_ = MakeEdit(panel, u"ZertifikatEdit"_s, 259, true);
     grid->addWidget(zertifikatEdit_, 1, 0);
     QToolButton* choose = MakeSpeedButton(panel, u"ZertifikatBtn"_s, u"..."_s, u"Zertifikatsdatei wählen"_s);
@@ -229,6 +233,7 @@ QWidget* TVerbDatenForm::buildCertificatePanel()
     passwortPruefwertCBox_->setToolTip(u"Die Mitarbeiter-Datei enthält dann statt der PELIN-Passwörter "
                                        u"nur noch daraus berechnete Prüfwerte"_s);
     grid->addWidget(passwortPruefwertCBox_, 2, 0, 1, 3);
+    grid->setRowStretch(3, 1);
     return panel;
 }
 

@@ -26,8 +26,9 @@ bool Run(const QString& program, const QStringList& arguments, const QByteArray&
 
 bool EnsureUser()
 {
-    // vsftpd enters the home folder before the root folder of the test.
-    const QStringList account { u"--home"_s, u"/"_s, u"--shell"_s, u"/bin/sh"_s, kUser };
+    // vsftpd enters the home folder before the root folder of the test. No
+    // shell: the account serves this FTP server and nothing else.
+    const QStringList account { u"--home"_s, u"/"_s, u"--shell"_s, u"/usr/sbin/nologin"_s, kUser };
     // Another test process may be making it at the same moment.
     if (!Run(u"id"_s, { kUser }) && !Run(u"useradd"_s, QStringList { u"--no-create-home"_s } + account)
         && !Run(u"id"_s, { kUser }))
@@ -37,12 +38,14 @@ bool EnsureUser()
     return Run(u"chpasswd"_s, {}, (kUser + u':' + kPassword + u'\n').toUtf8());
 }
 
+// The PAM service has no file of its own, so PAM takes its defaults, which
+// check the password but, unlike Debian's "vsftpd" service, not the shell.
 QString Config(FtpSecurity security, const QString& base, int port)
 {
     QString config = u"listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=%1\n"
                      "background=NO\nanonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\n"
                      "local_umask=022\nlocal_root=%2/root\nsecure_chroot_dir=%2/empty\n"
-                     "pam_service_name=vsftpd\nseccomp_sandbox=NO\nuserlist_enable=NO\n"
+                     "pam_service_name=ze-tls-test\nseccomp_sandbox=NO\nuserlist_enable=NO\n"
                      "connect_from_port_20=NO\ndirmessage_enable=NO\n"
                      "xferlog_enable=YES\nxferlog_std_format=NO\nlog_ftp_protocol=YES\n"
                      "vsftpd_log_file=%2/protocol.log\n"_s.arg(port)
