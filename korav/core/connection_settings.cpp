@@ -144,7 +144,21 @@ DirectorySettings ConnectionSettings::directorySettings() const
     return DirectorySettingsOf(fields_);
 }
 
+// The copy in the data folder goes into the update package, for PELINs
+// installed away from the program folder.
 bool ConnectionSettings::saveCertificate()
+{
+    if (!copyCertificate())
+        return false;
+    const QString packed = store_.folder().path(TrustedCertificate::kFileName);
+    const bool saved = fields_.certificate.isEmpty() ? !QFileInfo::exists(packed) || QFile::remove(packed)
+                                                     : FileStore::CopyFile(fields_.certificate, packed);
+    if (!saved)
+        store_.messenger().show(u"Die Zertifikatsdatei konnte im KORAV-Ordner nicht gespeichert werden!"_s);
+    return saved;
+}
+
+bool ConnectionSettings::copyCertificate()
 {
     const QString copy = TrustedCertificate::PathIn(fields_.programFolder);
     if (fields_.certificate == copy || fields_.programFolder.isEmpty())

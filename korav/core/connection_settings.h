@@ -65,8 +65,9 @@ public:
 
     // The FTP server of the fields; "host:port" reaches a server off port 21.
     FtpSettings ftpSettings() const;
-    // Copies a newly chosen certificate into the program folder, or removes
-    // the copy when the field was emptied; the field then names the copy.
+    // Copies a newly chosen certificate into the program folder and the data
+    // folder, or removes the copies when the field was emptied; the field
+    // then names the copy in the program folder.
     bool saveCertificate();
     DirectorySettings directorySettings() const;
 
@@ -74,6 +75,7 @@ private:
     void fieldsFromLines();
     QString defaultFolder(QStringView name, const QString& failure) const;
     void setOrRemove(QStringView key, const QString& value);
+    bool copyCertificate();
 
     const BaseDataStore& store_;
     StringList lines_;

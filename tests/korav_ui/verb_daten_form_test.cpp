@@ -256,7 +256,9 @@ TEST_F(VerbDaten, TlsSwitchAndTrustedCertificateReachAProtectedServer)
     EXPECT_TRUE(messenger.messages.isEmpty()) << messenger.messages.join(u'|').toStdString();
     QFile certificate(ftp.certificate());
     ASSERT_TRUE(certificate.open(QIODevice::ReadOnly));
-    EXPECT_EQ(tmp.read(u"daten/prog/pelin_zertifikat.pem"_s), certificate.readAll());
+    const QByteArray pem = certificate.readAll();
+    EXPECT_EQ(tmp.read(u"daten/prog/pelin_zertifikat.pem"_s), pem);
+    EXPECT_EQ(tmp.read(u"daten/pelin_zertifikat.pem"_s), pem);
     EXPECT_TRUE(config().contains("syftpserver=ftpes://127.0.0.1:"));
     dialog().FormShow();
     EXPECT_EQ(field(u"ZertifikatEdit"_s)->text(), tmp.path(u"daten/prog/pelin_zertifikat.pem"_s));
@@ -279,13 +281,14 @@ TEST_F(VerbDaten, CertificateWithoutPemIsRefusedAndRemovingItDeletesTheCopy)
         QStringList { u"Die gewählte Datei enthält kein Zertifikat im PEM-Format !  "_s });
     EXPECT_FALSE(tmp.exists(u"daten/prog/pelin_zertifikat.pem"_s));
 
-    tmp.write(
-        u"daten/prog/pelin_zertifikat.pem"_s, "-----BEGIN CERTIFICATE-----\n-----END CERTIFICATE-----\n");
+    for (const QString& copy : { u"daten/prog/pelin_zertifikat.pem"_s, u"daten/pelin_zertifikat.pem"_s })
+        tmp.write(copy, "-----BEGIN CERTIFICATE-----\n-----END CERTIFICATE-----\n");
     dialog().FormShow();
     dialog().ZertifikatEntfernenBtnClick();
     messenger.answerNext(kAnswerYes);
     dialog().SaveBtnClick();
     EXPECT_FALSE(tmp.exists(u"daten/prog/pelin_zertifikat.pem"_s));
+    EXPECT_FALSE(tmp.exists(u"daten/pelin_zertifikat.pem"_s));
 }
 
 TEST_F(VerbDaten, DirectoryTestOverStartTlsTrustsOnlyTheChosenCertificate)
