@@ -1,5 +1,6 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
+#include "common/ftp_client.h"
 #include "common/password_hash.h"
 #include "korav/core/base_data_staleness.h"
 #include "korav/core/base_data_store.h"
@@ -13,8 +14,10 @@
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/tls_ftp_server.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -29,7 +32,7 @@ constexpr int kTestIterations = 1000;
 
 // A firm of two employees in LAN mode: KORAV builds and provides, PELIN
 // logs in from the program folder.
-class PasswordCheckValues : public ::testing::Test {
+class FirmOfTwo : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -45,7 +48,10 @@ protected:
         root.write(u"daten/zsonstige.kvd"_s, Lines({ u"Pause=Pause"_s }));
         root.write(u"daten/"_s + KoravFile::PelinProgram(), "#!/bin/sh\n");
         root.write(u"daten/zconfig.kvd"_s,
-            Lines({ u"progordner="_s + root.path(u"prog"_s), u"zeitordner="_s + root.path(u"zeit"_s) }));
+            Lines({ u"progordner="_s + root.path(u"prog"_s), u"zeitordner="_s + root.path(u"zeit"_s),
+                u"update_nummer=01.03.2023 08:00:00"_s }));
+        // In FTP mode PELIN checks that it is of the provided update.
+        root.write(u"docs/pelin/pelinlok.cfg"_s, "update_nummer=01.03.2023 08:00:00\r\n");
         connection.load();
     }
 
@@ -87,6 +93,8 @@ protected:
     BaseDataStaleness stale;
     std::unique_ptr<LoginSession> session;
 };
+
+using PasswordCheckValues = FirmOfTwo;
 
 TEST_F(PasswordCheckValues, WithoutTheSettingTheFilesStayAsTheyWere)
 {
@@ -133,6 +141,40 @@ TEST_F(PasswordCheckValues, SwitchedOffAgainThePasswordsReturn)
     buildAndProvide();
     EXPECT_EQ(employeeLines(),
         (QStringList { u"sommer=4711#Erika Sommer#100#"_s, u"winter=4712#Max Winter#50#"_s }));
+}
+
+} // namespace
+
+namespace {
+
+// The same firm exchanging over FTP with explicit TLS and its own server
+// certificate, which KORAV puts beside "pelin.cfg".
+TEST_F(FirmOfTwo, ExchangeOverTlsTrustsTheFirmsCertificate)
+{
+    TlsFtpServer ftp(FtpSecurity::Explicit);
+    ASSERT_TRUE(ftp.isRunning());
+    const FtpSettings s = ftp.settings(FtpSecurity::Explicit);
+    ConnectionFields& f = connection.fields();
+    f.ftpActive = true;
+    f.ftpServer = u"ftpes://127.0.0.1:"_s + QString::number(s.port);
+    f.ftpUser = s.user;
+    f.ftpPassword = s.password;
+    f.ftpFolder = s.folder;
+    f.certificate = ftp.certificate();
+    ASSERT_TRUE(connection.saveFields());
+    ASSERT_TRUE(connection.saveCertificate());
+    buildAndProvide();
+    EXPECT_EQ(ftp.read(u"zeit/dama.kvd"_s), root.read(u"daten/dama.kvd"_s));
+
+    ASSERT_TRUE(logIn(u"sommer"_s).loggedIn) << pelinMessenger.all.join(u'|').toStdString();
+    EXPECT_EQ(session->state().personnelNumber, u"4711"_s);
+    EXPECT_TRUE(ftp.protocolLog().contains("AUTH TLS"));
+
+    // Without the certificate beside it, PELIN refuses the unknown server.
+    QFile::remove(root.path(u"prog/pelin_zertifikat.pem"_s));
+    pelinMessenger.messages.clear();
+    EXPECT_FALSE(logIn(u"sommer"_s).loggedIn);
+    EXPECT_EQ(pelinMessenger.messages.first(), FtpFailureText(FtpFailure::Certificate));
 }
 
 } // namespace
