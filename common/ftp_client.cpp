@@ -126,7 +126,48 @@ bool IsPartOf(const QString& name, const QString& fileName)
     return name.startsWith(fileName + u'.') && name.endsWith(u".part"_s);
 }
 
+FtpFailure FailureOf(CURLcode code)
+{
+    switch (code) {
+    case CURLE_OK:
+        return FtpFailure::None;
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return FtpFailure::Certificate;
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_SHUTDOWN_FAILED:
+    case CURLE_SSL_CRL_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+        return FtpFailure::Tls;
+    default:
+        return FtpFailure::Other;
+    }
+}
+
 } // namespace
+
+QString FtpFailureText(FtpFailure failure)
+{
+    switch (failure) {
+    case FtpFailure::Tls:
+        return u"Keine verschlüsselte Verbindung zum FTP-Server möglich!"_s;
+    case FtpFailure::Certificate:
+        return u"Das Zertifikat des FTP-Servers wird nicht anerkannt: es ist nicht vertrauenswürdig "
+               u"oder gehört zu einem anderen Server!"_s;
+    case FtpFailure::None:
+    case FtpFailure::Other:
+        break;
+    }
+    return {};
+}
 
 FtpClient::FtpClient(FtpSettings settings) : settings_(std::move(settings))
 {
@@ -156,7 +197,8 @@ void FtpClient::close()
 // from the server's root rather than the log-in folder.
 QByteArray FtpClient::url(const QString& fileName) const
 {
-    QByteArray result = "ftp://" + settings_.server.toUtf8() + ':' + QByteArray::number(settings_.port) + '/';
+    const QByteArray scheme = settings_.security == FtpSecurity::Implicit ? "ftps://" : "ftp://";
+    QByteArray result = scheme + settings_.server.toUtf8() + ':' + QByteArray::number(settings_.port) + '/';
     if (settings_.folder.startsWith(u'/'))
         result += "%2F";
     for (const QString& segment : settings_.folder.split(u'/', Qt::SkipEmptyParts))
@@ -178,6 +220,19 @@ void FtpClient::prepare(const QString& fileName)
     curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl_, CURLOPT_LOW_SPEED_TIME, kLowSpeedTimeS);
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, Discard);
+    if (encrypted()) {
+        curl_easy_setopt(curl_, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+        curl_easy_setopt(curl_, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    }
+    if (!settings_.caFile.isEmpty())
+        curl_easy_setopt(curl_, CURLOPT_CAINFO, settings_.caFile.toLocal8Bit().constData());
+}
+
+bool FtpClient::perform()
+{
+    const CURLcode code = curl_easy_perform(curl_);
+    lastFailure_ = FailureOf(code);
+    return code == CURLE_OK;
 }
 
 bool FtpClient::login()
@@ -186,7 +241,7 @@ bool FtpClient::login()
         return false;
     prepare({});
     curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
-    return curl_easy_perform(curl_) == CURLE_OK;
+    return perform();
 }
 
 RemoteFile FtpClient::lookUp(const QString& fileName)
@@ -198,6 +253,7 @@ RemoteFile FtpClient::lookUp(const QString& fileName)
     curl_easy_setopt(curl_, CURLOPT_FILETIME, 1L);
     curl_easy_setopt(curl_, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
     const CURLcode code = curl_easy_perform(curl_);
+    lastFailure_ = FailureOf(code);
     if (code == CURLE_REMOTE_FILE_NOT_FOUND)
         return { RemoteFile::State::Missing, {} };
     if (code != CURLE_OK)
@@ -220,7 +276,7 @@ bool FtpClient::get(const QString& fileName, const QString& localPath)
     prepare(fileName);
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToFile);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &file);
-    return curl_easy_perform(curl_) == CURLE_OK && file.commit();
+    return perform() && file.commit();
 }
 
 bool FtpClient::put(const QString& localPath, const QString& fileName)
@@ -240,10 +296,10 @@ bool FtpClient::put(const QString& localPath, const QString& fileName)
     curl_slist* commands = curl_slist_append(nullptr, renameFrom.constData());
     commands = curl_slist_append(commands, renameTo.constData());
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, commands);
-    const CURLcode code = curl_easy_perform(curl_);
+    const bool stored = perform();
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, nullptr);
     curl_slist_free_all(commands);
-    if (code != CURLE_OK)
+    if (!stored)
         return false;
     removeLeftovers(fileName);
     return true;
@@ -278,10 +334,10 @@ bool FtpClient::remove(const QString& fileName)
     const QByteArray command = "DELE " + fileName.toUtf8();
     curl_slist* commands = curl_slist_append(nullptr, command.constData());
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, commands);
-    const CURLcode code = curl_easy_perform(curl_);
+    const bool removed = perform();
     curl_easy_setopt(curl_, CURLOPT_POSTQUOTE, nullptr);
     curl_slist_free_all(commands);
-    return code == CURLE_OK;
+    return removed;
 }
 
 std::optional<QByteArray> FtpClient::listing(const char* command)
@@ -291,7 +347,7 @@ std::optional<QByteArray> FtpClient::listing(const char* command)
     curl_easy_setopt(curl_, CURLOPT_CUSTOMREQUEST, command);
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, WriteToBytes);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, &bytes);
-    if (curl_easy_perform(curl_) != CURLE_OK)
+    if (!perform())
         return std::nullopt;
     return bytes;
 }

@@ -19,9 +19,23 @@ struct FtpEntry {
     qint64 size = -1;
 };
 
+// Why the last operation failed, where the caller words it differently.
+enum class FtpFailure {
+    None,
+    Other,
+    Tls, // TLS was asked for and could not be set up: nothing went in clear
+    Certificate, // untrusted, or made out for another server
+};
+
+// The German message for a failure of the protected connection; empty for
+// the others, which the callers word themselves.
+QString FtpFailureText(FtpFailure failure);
+
 // The FTP operations the programs use, on libcurl: passive mode, binary
 // transfers. One session lives from open() to close(); every file name is
 // relative to the configured FTP folder. Failures are plain failures.
+// With TLS asked for, every command and transfer is protected; a server that
+// cannot do TLS is refused rather than spoken to in clear.
 class FtpClient {
 public:
     explicit FtpClient(FtpSettings settings);
@@ -45,7 +59,11 @@ public:
     // MLSD (LIST gives no exact times). Nothing when neither works.
     std::optional<QList<FtpEntry>> list();
 
+    bool encrypted() const { return settings_.security != FtpSecurity::None; }
+    FtpFailure lastFailure() const { return lastFailure_; }
+
 private:
+    bool perform();
     QByteArray url(const QString& fileName) const;
     void prepare(const QString& fileName);
     std::optional<QByteArray> listing(const char* command);
@@ -54,4 +72,5 @@ private:
 
     FtpSettings settings_;
     CURL* curl_ = nullptr;
+    FtpFailure lastFailure_ = FtpFailure::None;
 };

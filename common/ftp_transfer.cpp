@@ -18,8 +18,9 @@ bool FtpTransfer::connect()
         return false;
     }
     if (!client_.login()) {
+        const QString tlsText = FtpFailureText(client_.lastFailure());
         client_.close();
-        show(u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s);
+        show(tlsText.isEmpty() ? u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s : tlsText);
         return false;
     }
     setOnline(true);

@@ -10,13 +10,21 @@ struct FolderSettings {
     bool startedByKorav = false;
 };
 
+// How the FTP connection is protected: explicit TLS asks the server to
+// switch to TLS after the greeting ("AUTH TLS"), implicit TLS speaks TLS from
+// the first byte (port 990).
+enum class FtpSecurity { None, Explicit, Implicit };
+
 // Where the central store lies in FTP mode.
 struct FtpSettings {
-    QString server; // "syftpserver"
+    QString server; // "syftpserver" without scheme and port
     QString user; // "syftpbenutzer"
     QString password; // "syftppw"
     QString folder; // "syftpordner"
     int port = 21;
+    FtpSecurity security = FtpSecurity::None;
+    // A certificate file (PEM) trusted in place of the system's CA store.
+    QString caFile {};
 };
 
 // The directory server of the directory log-in.
@@ -25,4 +33,7 @@ struct DirectorySettings {
     QString port; // "ldapport", decimal
     QString dn1; // "ldapdn1"
     QString dn2; // "ldapdn2"
+    bool startTls = false; // "ldap_starttls"
+    // A certificate file (PEM) trusted in place of the system's CA store.
+    QString caFile {};
 };

@@ -32,3 +32,5 @@ $SUDO apt-get update
 echo "slapd slapd/no_configuration boolean true" | $SUDO debconf-set-selections
 # shellcheck disable=SC2086
 $SUDO apt-get install -y --no-install-recommends $missing
+# The tests start vsftpd on ports of their own; the system's service is not needed.
+$SUDO service vsftpd stop >/dev/null 2>&1 || true

@@ -40,6 +40,8 @@ QString CommandHelpText()
         u"Gemeinsame Angaben:"_s,
         u"  --data ORDNER       der KORAV-Ordner"_s,
         u"  --password TEXT     Administrator-Passwort (sonst Umgebungsvariable KORAV_PASSWORD)"_s,
+        u"                      Vorsicht: --password sieht jeder Benutzer des Rechners in der"_s,
+        u"                      Prozessliste; besser KORAV_PASSWORD setzen."_s,
         u"  --yes               Rückfragen mit \"Ja\" beantworten (sonst gilt \"Nein\")"_s,
         u"  Datensicherung, Wiederherstellung und Projekt-Übersicht nur für den System-Administrator."_s,
         u""_s,

@@ -2,6 +2,7 @@
 
 #include "common/directory_login.h"
 #include "common/ftp_client.h"
+#include "common/trusted_certificate.h"
 
 #include <QFileInfo>
 
@@ -13,7 +14,9 @@ ConnectionChanges ConnectionChanges::Between(const ConnectionFields& a, const Co
     c.ftp = a.ftpServer != b.ftpServer || a.ftpUser != b.ftpUser || a.ftpPassword != b.ftpPassword
         || a.ftpFolder != b.ftpFolder || a.ftpActive != b.ftpActive;
     c.directory = a.ldapServer != b.ldapServer || a.ldapPort != b.ldapPort || a.ldapDn1 != b.ldapDn1
-        || a.ldapDn2 != b.ldapDn2 || a.ldapActive != b.ldapActive;
+        || a.ldapDn2 != b.ldapDn2 || a.ldapActive != b.ldapActive || a.ldapStartTls != b.ldapStartTls;
+    c.certificate = a.certificate != b.certificate;
+    c.passwords = a.passwordCheckValues != b.passwordCheckValues;
     c.programFolder = a.programFolder != b.programFolder;
     c.timeFolder = a.timeFolder != b.timeFolder;
     return c;
@@ -26,6 +29,8 @@ std::optional<SaveRefusal> RefuseSaving(
         return SaveRefusal { u"Kein Ordner für Programm-Dateien ausgewählt !  "_s };
     if (changes.timeFolder && !QFileInfo(now.timeFolder).isDir())
         return SaveRefusal { u"Kein Ordner für Arbeitszeit-Dateien ausgewählt !  "_s };
+    if (changes.certificate && !now.certificate.isEmpty() && !TrustedCertificate::IsPem(now.certificate))
+        return SaveRefusal { u"Die gewählte Datei enthält kein Zertifikat im PEM-Format !  "_s };
     if (changes.directory && now.ldapActive && !directoryTested)
         return SaveRefusal { u"LDAP-Anmeldung muss getestet werden !  "_s, true };
     return std::nullopt;
@@ -43,11 +48,16 @@ std::optional<QString> LdapInputMissing(
 
 LdapTestLines LdapTesten(const ConnectionFields& f, const QString& name, const QString& password)
 {
-    const DirectorySettings settings { f.ldapServer.left(60), f.ldapPort, f.ldapDn1, f.ldapDn2 };
+    DirectorySettings settings = DirectorySettingsOf(f);
+    settings.server = settings.server.left(60);
     LdapTestLines lines;
     const DirectoryBind bind = TryDirectoryBind(settings, name, password);
     if (bind == DirectoryBind::NoConnection) {
         lines.connection = u"Keine Verbindung zum LDAP-Server möglich!)"_s;
+        return lines;
+    }
+    if (bind == DirectoryBind::NoTls) {
+        lines.connection = QString::fromUtf16(kDirectoryTlsRefusal);
         return lines;
     }
     lines.connection = u"Verbindung zum LDAP-Server konnte hergestellt werden"_s;
@@ -73,8 +83,12 @@ FtpTestResult FtpTesten(const ConnectionFields& f)
 {
     FtpTestResult result;
     result.lines = QStringList(3);
-    FtpClient client(
-        FtpSettingsFromFields(f.ftpServer.left(60), f.ftpUser.left(60), f.ftpPassword.left(20), {}));
+    ConnectionFields cut = f;
+    cut.ftpServer = f.ftpServer.left(60);
+    cut.ftpUser = f.ftpUser.left(60);
+    cut.ftpPassword = f.ftpPassword.left(20);
+    cut.ftpFolder.clear();
+    FtpClient client(FtpSettingsOf(cut));
     if (!client.open()) {
         result.lines[0] = u"Keine Internetverbindung möglich (h_ftpOpen = NULL)  "_s;
         return result;
@@ -83,10 +97,13 @@ FtpTestResult FtpTesten(const ConnectionFields& f)
     if (!entries) {
         result.lines[0] = u"Eine Internetverbindung besteht, jedoch ist"_s;
         result.lines[1] = u"keine Verbindung zum FTP-Server möglich"_s;
+        result.lines[2] = FtpFailureText(client.lastFailure());
         return result;
     }
     result.connected = true;
     result.lines[0] = u" Eine Verbindung zum FTP-Server konnte hergestellt werden! "_s;
+    result.lines[1] = client.encrypted() ? u" Die Verbindung ist verschlüsselt (TLS). "_s
+                                         : u" Die Verbindung ist nicht verschlüsselt! "_s;
     for (const FtpEntry& entry : *entries) {
         if (entry.folder)
             result.folders.append(entry.name);

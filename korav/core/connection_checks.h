@@ -12,8 +12,10 @@ struct ConnectionChanges {
     bool directory = false;
     bool programFolder = false;
     bool timeFolder = false;
+    bool certificate = false;
+    bool passwords = false;
 
-    bool any() const { return ftp || directory || programFolder || timeFolder; }
+    bool any() const { return ftp || directory || programFolder || timeFolder || certificate || passwords; }
     static ConnectionChanges Between(const ConnectionFields& snapshot, const ConnectionFields& now);
 };
 

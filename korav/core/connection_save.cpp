@@ -4,6 +4,7 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_checks.h"
 #include "korav/core/folder_relocation.h"
+#include "korav/core/password_check.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,6 +44,10 @@ void ConnectionSave::save(
             snapshot.programFolder, now.programFolder, RelocationKind::ProgramFolder, data, messenger_);
     if (changes.timeFolder && !snapshot.timeFolder.isEmpty())
         RelocateFolder(snapshot.timeFolder, now.timeFolder, RelocationKind::TimeFolder, data, messenger_);
+    if (changes.passwords)
+        PasswordCheck::Save(store_, now.passwordCheckValues);
     settings_.saveFields();
+    if (changes.certificate || changes.programFolder)
+        settings_.saveCertificate();
     checkBaseData_();
 }

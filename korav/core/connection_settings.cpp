@@ -1,12 +1,16 @@
 #include "korav/core/connection_settings.h"
 
+#include "common/file_store.h"
+#include "common/ftp_address.h"
 #include "common/messenger.h"
+#include "common/trusted_certificate.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_config.h"
+#include "korav/core/password_check.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -24,17 +28,16 @@ bool IsOne(const StringList& lines, QStringView key)
 
 } // namespace
 
-FtpSettings FtpSettingsFromFields(
-    const QString& server, const QString& user, const QString& password, const QString& folder)
+FtpSettings FtpSettingsOf(const ConnectionFields& f)
 {
-    FtpSettings ftp { server.trimmed(), user, password, folder };
-    static const QRegularExpression hostAndPort(u"^([^:]+):(\\d{1,5})$"_s);
-    const QRegularExpressionMatch match = hostAndPort.match(ftp.server);
-    if (match.hasMatch()) {
-        ftp.server = match.captured(1);
-        ftp.port = match.captured(2).toInt();
-    }
+    FtpSettings ftp = FtpSettingsFor(f.ftpServer, f.ftpUser, f.ftpPassword, f.ftpFolder);
+    ftp.caFile = f.certificate;
     return ftp;
+}
+
+DirectorySettings DirectorySettingsOf(const ConnectionFields& f)
+{
+    return { f.ldapServer, f.ldapPort, f.ldapDn1, f.ldapDn2, f.ldapStartTls, f.certificate };
 }
 
 bool ConnectionSettings::load()
@@ -77,6 +80,9 @@ void ConnectionSettings::fieldsFromLines()
     f.ldapDn1 = lines_.value(kLdapDn1).left(40);
     f.ldapDn2 = lines_.value(kLdapDn2).left(10);
     f.ldapActive = IsOne(lines_, kLdapActive);
+    f.ldapStartTls = IsOne(lines_, kLdapStartTls);
+    f.certificate = TrustedCertificate::FoundIn({ f.programFolder });
+    f.passwordCheckValues = PasswordCheck::IsOn(store_);
 }
 
 // "%sprog" and "%szeit": one level below the data folder.
@@ -117,6 +123,7 @@ bool ConnectionSettings::saveFields()
     setOrRemove(kLdapDn1, f.ldapDn1);
     setOrRemove(kLdapDn2, f.ldapDn2);
     setOrRemove(kLdapActive, f.ldapActive ? u"1"_s : QString());
+    setOrRemove(kLdapStartTls, f.ldapStartTls ? u"1"_s : QString());
     return store_.save(KoravFile::kConfig, lines_);
 }
 
@@ -129,10 +136,42 @@ bool ConnectionSettings::saveUpdateNumber(const QString& number)
 
 FtpSettings ConnectionSettings::ftpSettings() const
 {
-    return FtpSettingsFromFields(fields_.ftpServer, fields_.ftpUser, fields_.ftpPassword, fields_.ftpFolder);
+    return FtpSettingsOf(fields_);
 }
 
 DirectorySettings ConnectionSettings::directorySettings() const
 {
-    return { fields_.ldapServer, fields_.ldapPort, fields_.ldapDn1, fields_.ldapDn2 };
+    return DirectorySettingsOf(fields_);
+}
+
+// The copy in the data folder goes into the update package, for PELINs
+// installed away from the program folder.
+bool ConnectionSettings::saveCertificate()
+{
+    if (!copyCertificate())
+        return false;
+    const QString packed = store_.folder().path(TrustedCertificate::kFileName);
+    const bool saved = fields_.certificate.isEmpty() ? !QFileInfo::exists(packed) || QFile::remove(packed)
+                                                     : FileStore::CopyFile(fields_.certificate, packed);
+    if (!saved)
+        store_.messenger().show(u"Die Zertifikatsdatei konnte im KORAV-Ordner nicht gespeichert werden!"_s);
+    return saved;
+}
+
+bool ConnectionSettings::copyCertificate()
+{
+    const QString copy = TrustedCertificate::PathIn(fields_.programFolder);
+    if (fields_.certificate == copy || fields_.programFolder.isEmpty())
+        return true;
+    // A relocation of the program folder has moved the copy along.
+    const bool moved = !QFileInfo::exists(fields_.certificate) && QFileInfo::exists(copy);
+    if (fields_.certificate.isEmpty()) {
+        if (!QFileInfo::exists(copy) || QFile::remove(copy))
+            return true;
+    } else if (moved || FileStore::CopyFile(fields_.certificate, copy)) {
+        fields_.certificate = copy;
+        return true;
+    }
+    store_.messenger().show(u"Die Zertifikatsdatei konnte im Programm-Ordner nicht gespeichert werden!"_s);
+    return false;
 }

@@ -20,6 +20,11 @@ struct ConnectionFields {
     QString ldapDn1;
     QString ldapDn2;
     bool ldapActive = false;
+    bool ldapStartTls = false;
+    // The certificate trusted for both servers: the copy in the program
+    // folder, or a file just chosen; empty for the system's CA store.
+    QString certificate;
+    bool passwordCheckValues = false;
 
     bool operator==(const ConnectionFields&) const = default;
 };
@@ -39,6 +44,7 @@ public:
     static constexpr char16_t kLdapDn1[] = u"ldapdn1";
     static constexpr char16_t kLdapDn2[] = u"ldapdn2";
     static constexpr char16_t kLdapActive[] = u"ldap_cbox_aktiviert";
+    static constexpr char16_t kLdapStartTls[] = u"ldap_starttls";
 
     explicit ConnectionSettings(const BaseDataStore& store) : store_(store) { }
 
@@ -59,12 +65,17 @@ public:
 
     // The FTP server of the fields; "host:port" reaches a server off port 21.
     FtpSettings ftpSettings() const;
+    // Copies a newly chosen certificate into the program folder and the data
+    // folder, or removes the copies when the field was emptied; the field
+    // then names the copy in the program folder.
+    bool saveCertificate();
     DirectorySettings directorySettings() const;
 
 private:
     void fieldsFromLines();
     QString defaultFolder(QStringView name, const QString& failure) const;
     void setOrRemove(QStringView key, const QString& value);
+    bool copyCertificate();
 
     const BaseDataStore& store_;
     StringList lines_;
@@ -72,6 +83,6 @@ private:
     bool loaded_ = false;
 };
 
-// "host:port" split for the FTP client; a plain name keeps port 21.
-FtpSettings FtpSettingsFromFields(
-    const QString& server, const QString& user, const QString& password, const QString& folder);
+// The server settings of fields that may not be saved yet.
+FtpSettings FtpSettingsOf(const ConnectionFields& fields);
+DirectorySettings DirectorySettingsOf(const ConnectionFields& fields);

@@ -7,6 +7,7 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
 #include "korav/core/employee_list_file.h"
+#include "korav/core/password_check.h"
 #include "korav/core/pelin_base_files.h"
 #include "korav/core/pelin_employee_records.h"
 #include "korav/core/target_records_builder.h"
@@ -88,8 +89,16 @@ bool PelinBaseBuild::buildEmployeeFile(BaseDataStaleness& stale) const
     }
     if (targets.rebuilt && !TargetRecordsFile::Save(store, targets.lines))
         return false;
+    QStringList logins = records;
+    if (PasswordCheck::IsOn(store)) {
+        logins = PasswordCheck::WithCheckValues(records, checkValueIterations);
+        if (logins.isEmpty()) {
+            messenger.show(u"Die Prüfwerte der Passwörter konnten nicht berechnet werden !  "_s);
+            return false;
+        }
+    }
     const StringList config = store.load(KoravFile::kConfig);
-    StringList file(records + targets.lines.lines() + PelinBaseFiles::ConfigLinesForPelin(config));
+    StringList file(logins + targets.lines.lines() + PelinBaseFiles::ConfigLinesForPelin(config));
     if (!codec.SaveDataFile(store.folder().path(KoravFile::kPelinEmployees), file))
         return false;
     stale.employeeFile = false;

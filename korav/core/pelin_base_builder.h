@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/password_hash.h"
+
 #include <QDate>
 #include <QString>
 
@@ -21,6 +23,8 @@ struct PelinBaseBuild {
     const Clock& clock;
     QDate startDate;
     const ConnectionSettings& connection;
+    // Of the check values that replace the passwords where the setting is on.
+    int checkValueIterations = PasswordHash::kIterations;
 
     bool run(BaseDataStaleness& stale) const;
 

@@ -63,8 +63,8 @@ QStringList ExchangeLines(const StringList& config, bool ftp, bool directory)
 {
     static const QStringList kFtpKeys
         = { u"syftpserver"_s, u"syftpbenutzer"_s, u"syftppw"_s, u"syftpordner"_s };
-    static const QStringList kDirectoryKeys
-        = { u"ldapserver"_s, u"ldapport"_s, u"ldapdn1"_s, u"ldapdn2"_s, u"ldap_cbox_aktiviert"_s };
+    static const QStringList kDirectoryKeys = { u"ldapserver"_s, u"ldapport"_s, u"ldapdn1"_s, u"ldapdn2"_s,
+        u"ldap_cbox_aktiviert"_s, u"ldap_starttls"_s };
     QStringList lines;
     const auto take = [&](const QStringList& keys) {
         for (const QString& key : keys) {

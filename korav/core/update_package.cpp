@@ -3,6 +3,7 @@
 #include "common/file_store.h"
 #include "common/messenger.h"
 #include "common/string_list.h"
+#include "common/trusted_certificate.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/zip_obj.h"
 
@@ -54,6 +55,10 @@ std::optional<QStringList> FilesToPack(const DataFolder& data, Messenger& messen
         }
         files.append(path);
     }
+    // A firm's own server certificate travels with PELIN where there is one.
+    const QString certificate = data.path(TrustedCertificate::kFileName);
+    if (FileStore::Exists(certificate))
+        files.append(certificate);
     return files;
 }
 

@@ -169,8 +169,10 @@ int TMainForm::FtpVerbinden()
         return 0;
     }
     if (!ftp_->login()) {
+        const QString tlsText = FtpFailureText(ftp_->lastFailure());
         ftp_->close();
-        errLabel_->setText(u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s);
+        errLabel_->setText(
+            tlsText.isEmpty() ? u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s : tlsText);
         return 0;
     }
     paintBox1_->showOnline();

@@ -1,5 +1,6 @@
 #include "korav/forms/verb_daten_form.h"
 
+#include "common/ftp_address.h"
 #include "common/messenger.h"
 #include "common/ui/fitting_scroll_area.h"
 #include "common/ui/named_widgets.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -83,8 +85,16 @@ TVerbDatenForm::TVerbDatenForm(KoravEnvironment& environment, ConnectionSettings
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(buildFolderPanel(panels));
     column->addWidget(buildFtpPanel(panels));
-    column->addWidget(buildLdapPanel(panels));
+    // Side by side, so that the dialog still fits a small screen.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(buildLdapPanel(panels), 1);
+    bottom->addWidget(buildCertificatePanel(panels), 1);
+    column->addLayout(bottom);
     layout->addWidget(Named(new FittingScrollArea(panels, this), u"PanelsScroll"_s), 1);
+    certificateBrowser_ = [this] {
+        return QFileDialog::getOpenFileName(this, u"Zertifikat des Servers auswählen"_s, {},
+            u"Zertifikate (*.pem *.crt);;Alle Dateien (*)"_s);
+    };
     saveBtn_ = MakeButton(this, u"SaveBtn"_s, u"&Schließen"_s);
     layout->addWidget(saveBtn_, 0, Qt::AlignRight);
     connectHandlers();
@@ -141,7 +151,11 @@ QWidget* TVerbDatenForm::buildFtpPanel(QWidget* parent)
     }
     ftpAktivCBox_ = new QCheckBox(u"Datenaustausch mit PELIN über FTP-Server"_s, panel);
     ftpAktivCBox_->setObjectName(u"FtpAktivCBox"_s);
-    grid->addWidget(ftpAktivCBox_, 5, 0, 1, 2);
+    grid->addWidget(ftpAktivCBox_, 5, 0);
+    ftpTlsCBox_ = new QCheckBox(u"verschlüsselt (TLS)"_s, panel);
+    ftpTlsCBox_->setObjectName(u"FtpTlsCBox"_s);
+    ftpTlsCBox_->setToolTip(u"Schreibt \"ftpes://\" vor die Adresse; \"ftps://\" wählt implizites TLS"_s);
+    grid->addWidget(ftpTlsCBox_, 5, 1);
     grid->addWidget(MakeLabel(panel, u"Label2"_s, u"Vorhandene FTP-Ordner"_s), 0, 2);
     grid->addWidget(
         MakeLabel(panel, u"Label3"_s, u"FTP - Ordner für PELIN-Daten mit Klick markieren"_s), 1, 2);
@@ -183,6 +197,11 @@ QWidget* TVerbDatenForm::buildLdapPanel(QWidget* parent)
     ldapAktivierenCBox_ = new QCheckBox(u"LDAP-Anmeldung aktivieren"_s, panel1);
     ldapAktivierenCBox_->setObjectName(u"LdapAktivierenCBox"_s);
     row->addWidget(ldapAktivierenCBox_);
+    ldapStartTlsCBox_ = new QCheckBox(u"StartTLS"_s, panel1);
+    ldapStartTlsCBox_->setObjectName(u"LdapStartTlsCBox"_s);
+    ldapStartTlsCBox_->setToolTip(
+        u"Verbindung vor der Anmeldung verschlüsseln (oder \"ldaps://\" vor die Adresse)"_s);
+    row->addWidget(ldapStartTlsCBox_);
     grid->addWidget(panel1, 4, 0, 1, 3);
     grid->addWidget(MakeLabel(panel, u"Label12"_s, u"LDAP - Anmeldung testen"_s), 5, 0, 1, 3);
     ldapAnmeldeNameEdit_ = MakeEdit(panel, u"LdapAnmeldeNameEdit"_s, 60);
@@ -200,8 +219,38 @@ QWidget* TVerbDatenForm::buildLdapPanel(QWidget* parent)
     return panel;
 }
 
+QWidget* TVerbDatenForm::buildCertificatePanel(QWidget* parent)
+{
+    QGroupBox* panel = MakePanel(parent, u"SicherheitPanel"_s);
+    auto* grid = new QGridLayout(panel);
+    QLabel* heading = MakeLabel(panel, u"Label20"_s,
+        u"Zertifikat des eigenen FTP- oder LDAP-Servers (PEM-Datei; ohne Datei gelten "
+        u"die Zertifizierungsstellen des Systems)"_s);
+    heading->setWordWrap(true);
+    grid->addWidget(heading, 0, 0, 1, 3);
+    zertifikatEdit_ = MakeEdit(panel, u"ZertifikatEdit"_s, 259, true);
+    grid->addWidget(zertifikatEdit_, 1, 0);
+    QToolButton* choose = MakeSpeedButton(panel, u"ZertifikatBtn"_s, u"..."_s, u"Zertifikatsdatei wählen"_s);
+    connect(choose, &QToolButton::clicked, this, &TVerbDatenForm::ZertifikatBtnClick);
+    grid->addWidget(choose, 1, 1);
+    QToolButton* remove = MakeSpeedButton(panel, u"ZertifikatEntfernenBtn"_s, u"Entfernen"_s,
+        u"Wieder den Zertifizierungsstellen des Systems vertrauen"_s);
+    connect(remove, &QToolButton::clicked, this, &TVerbDatenForm::ZertifikatEntfernenBtnClick);
+    grid->addWidget(remove, 1, 2);
+    passwortPruefwertCBox_ = new QCheckBox(u"Passwörter nur als Prüfwert weitergeben"_s, panel);
+    passwortPruefwertCBox_->setObjectName(u"PasswortPruefwertCBox"_s);
+    passwortPruefwertCBox_->setToolTip(u"Die Mitarbeiter-Datei enthält dann statt der PELIN-Passwörter "
+                                       u"nur noch daraus berechnete Prüfwerte"_s);
+    grid->addWidget(passwortPruefwertCBox_, 2, 0, 1, 3);
+    grid->setRowStretch(3, 1);
+    return panel;
+}
+
 void TVerbDatenForm::connectHandlers()
 {
+    connect(ftpTlsCBox_, &QCheckBox::clicked, this, &TVerbDatenForm::FtpTlsCBoxClick);
+    connect(ftpServerEdit_, &QLineEdit::textChanged, this,
+        [this](const QString& text) { ftpTlsCBox_->setChecked(AsksForTls(text)); });
     connect(vorhFtpOrdnerLBox_, &QListWidget::itemClicked, this, &TVerbDatenForm::VorhFtpOrdnerLBoxClick);
     connect(ldapAktivierenCBox_, &QCheckBox::clicked, this, &TVerbDatenForm::LdapAktivierenCBoxClick);
     connect(ldapPruefenSBtn_, &QToolButton::clicked, this, &TVerbDatenForm::LdapPruefenSBtnClick);
@@ -213,7 +262,8 @@ ConnectionFields TVerbDatenForm::fieldsFromControls() const
     return { progOrdnerEdit_->text(), zeitOrdnerEdit_->text(), ftpServerEdit_->text(),
         ftpBenutzerEdit_->text(), ftpPasswortEdit_->text(), ftpOrdnerEdit_->text(),
         ftpAktivCBox_->isChecked(), ldapServerEdit_->text(), ldapPortEdit_->text(), ldapDn1Edit_->text(),
-        ldapDn2Edit_->text(), ldapAktivierenCBox_->isChecked() };
+        ldapDn2Edit_->text(), ldapAktivierenCBox_->isChecked(), ldapStartTlsCBox_->isChecked(),
+        zertifikatEdit_->text(), passwortPruefwertCBox_->isChecked() };
 }
 
 void TVerbDatenForm::showFields(const ConnectionFields& f)
@@ -230,6 +280,9 @@ void TVerbDatenForm::showFields(const ConnectionFields& f)
     ldapDn1Edit_->setText(f.ldapDn1);
     ldapDn2Edit_->setText(f.ldapDn2);
     ldapAktivierenCBox_->setChecked(f.ldapActive);
+    ldapStartTlsCBox_->setChecked(f.ldapStartTls);
+    zertifikatEdit_->setText(f.certificate);
+    passwortPruefwertCBox_->setChecked(f.passwordCheckValues);
     LdapFelderSchalten(f.ldapActive);
 }
 
@@ -319,6 +372,25 @@ void TVerbDatenForm::FtpVerbindungPruefenSBtnClick()
     vorhFtpOrdnerLBox_->addItems(result.folders);
 }
 
+// The switch only writes the scheme: the field stays what is stored.
+void TVerbDatenForm::FtpTlsCBoxClick()
+{
+    ftpServerEdit_->setText(WithTls(ftpServerEdit_->text(), ftpTlsCBox_->isChecked()).left(60));
+    ftpTlsCBox_->setChecked(AsksForTls(ftpServerEdit_->text()));
+}
+
+void TVerbDatenForm::ZertifikatBtnClick()
+{
+    const QString chosen = certificateBrowser_ ? certificateBrowser_() : QString();
+    if (!chosen.isEmpty())
+        zertifikatEdit_->setText(chosen);
+}
+
+void TVerbDatenForm::ZertifikatEntfernenBtnClick()
+{
+    zertifikatEdit_->clear();
+}
+
 void TVerbDatenForm::LdapFelderSchalten(bool on)
 {
     for (QLineEdit* edit : { ldapServerEdit_, ldapPortEdit_, ldapDn1Edit_, ldapDn2Edit_, ldapAnmeldeNameEdit_,
@@ -327,6 +399,7 @@ void TVerbDatenForm::LdapFelderSchalten(bool on)
         edit->setStyleSheet(on ? u"background-color: white;"_s : QString::fromUtf16(kGrey));
     }
     ldapPruefenSBtn_->setEnabled(on);
+    ldapStartTlsCBox_->setEnabled(on);
 }
 
 void TVerbDatenForm::LdapAktivierenCBoxClick()

@@ -24,7 +24,11 @@ public:
     TVerbDatenForm(KoravEnvironment& environment, ConnectionSettings& settings,
         std::function<void()> checkBaseData, QWidget* parent = nullptr);
 
+    // Shows the file dialog for a certificate; returns the file or nothing.
+    using CertificateBrowser = std::function<QString()>;
+
     TSelectDir& selectDir() { return selectDir_; }
+    void setCertificateBrowser(CertificateBrowser browser) { certificateBrowser_ = std::move(browser); }
     bool directoryTested() const { return directoryTested_; }
 
 public Q_SLOTS:
@@ -33,6 +37,9 @@ public Q_SLOTS:
     void OrdnerZeitDatenBtnClick();
     void VorhFtpOrdnerLBoxClick();
     void FtpVerbindungPruefenSBtnClick();
+    void FtpTlsCBoxClick();
+    void ZertifikatBtnClick();
+    void ZertifikatEntfernenBtnClick();
     void LdapAktivierenCBoxClick();
     void LdapPruefenSBtnClick();
     void SaveBtnClick();
@@ -45,6 +52,7 @@ private:
     QWidget* buildFolderPanel(QWidget* parent);
     QWidget* buildFtpPanel(QWidget* parent);
     QWidget* buildLdapPanel(QWidget* parent);
+    QWidget* buildCertificatePanel(QWidget* parent);
     void connectHandlers();
     ConnectionFields fieldsFromControls() const;
     void showFields(const ConnectionFields& fields);
@@ -57,6 +65,7 @@ private:
     ConnectionSettings& settings_;
     std::function<void()> checkBaseData_;
     TSelectDir selectDir_;
+    CertificateBrowser certificateBrowser_;
     ConnectionFields snapshot_;
     bool directoryTested_ = false;
     bool ftpChanged_ = false;
@@ -69,6 +78,7 @@ private:
     QLineEdit* ftpPasswortEdit_;
     QLineEdit* ftpOrdnerEdit_;
     QCheckBox* ftpAktivCBox_;
+    QCheckBox* ftpTlsCBox_;
     QListWidget* vorhFtpOrdnerLBox_;
     QLabel* errLabels_[3];
     QLineEdit* ldapServerEdit_;
@@ -76,6 +86,9 @@ private:
     QLineEdit* ldapDn1Edit_;
     QLineEdit* ldapDn2Edit_;
     QCheckBox* ldapAktivierenCBox_;
+    QCheckBox* ldapStartTlsCBox_;
+    QLineEdit* zertifikatEdit_;
+    QCheckBox* passwortPruefwertCBox_;
     QLineEdit* ldapAnmeldeNameEdit_;
     QLineEdit* ldapKennwortEdit_;
     QToolButton* ldapPruefenSBtn_;

@@ -7,6 +7,7 @@
 #include "common/ftp_transfer.h"
 #include "common/messenger.h"
 #include "common/number_parse.h"
+#include "common/password_hash.h"
 #include "common/working_time.h"
 #include "pelin/core/month_sync.h"
 #include "pelin/core/personal_settings.h"
@@ -130,7 +131,9 @@ std::optional<LoginSession::Result> LoginSession::fetchBaseData()
 std::optional<LoginSession::Result> LoginSession::findEmployee(const QString& loginText)
 {
     const Result clearAndFocus { false, true, true };
-    const qsizetype line = EmployeeFile::FindLoginLine(state_.employeeFile, loginText.left(12));
+    qsizetype line = EmployeeFile::FindLoginLine(state_.employeeFile, loginText.left(12));
+    if (line < 0)
+        line = PasswordHash::FindLine(state_.employeeFile, loginText.left(12));
     if (line < 0) {
         fail(u"Passwort ist falsch"_s);
         return clearAndFocus;

@@ -1,26 +1,7 @@
 #include "pelin/core/login_settings.h"
 
-#include <QRegularExpression>
-
-using namespace Qt::StringLiterals;
-
-namespace {
-
-// "host:port" in "syftpserver" reaches a server off port 21 (a test server,
-// for instance); a name with more than one colon is an IPv6 address.
-FtpSettings FtpSettingsFrom(const PelinConfig& config)
-{
-    FtpSettings ftp { config.ftpServer, config.ftpUser, config.ftpPassword, config.ftpFolder };
-    static const QRegularExpression hostAndPort(u"^([^:]+):(\\d{1,5})$"_s);
-    const QRegularExpressionMatch match = hostAndPort.match(config.ftpServer);
-    if (match.hasMatch()) {
-        ftp.server = match.captured(1);
-        ftp.port = match.captured(2).toInt();
-    }
-    return ftp;
-}
-
-} // namespace
+#include "common/ftp_address.h"
+#include "common/trusted_certificate.h"
 
 LoginSettings LoginSettingsFrom(
     const PelinConfig& config, const QString& executableFolder, bool startedByKorav)
@@ -30,8 +11,12 @@ LoginSettings LoginSettingsFrom(
     settings.directoryMode = config.directoryLogin;
     settings.folders
         = FolderSettings { config.timeFolder, config.programFolder, executableFolder, startedByKorav };
-    settings.ftp = FtpSettingsFrom(config);
-    settings.directory
-        = DirectorySettings { config.ldapServer, config.ldapPort, config.ldapDn1, config.ldapDn2 };
+    settings.ftp = FtpSettingsFor(config.ftpServer, config.ftpUser, config.ftpPassword, config.ftpFolder);
+    settings.directory = DirectorySettings { config.ldapServer, config.ldapPort, config.ldapDn1,
+        config.ldapDn2, config.ldapStartTls };
+    // Beside "pelin.cfg", or in the program folder for a copy run elsewhere.
+    const QString certificate = TrustedCertificate::FoundIn({ executableFolder, config.programFolder });
+    settings.ftp.caFile = certificate;
+    settings.directory.caFile = certificate;
     return settings;
 }

@@ -35,10 +35,20 @@ PelinConfig ParsePelinConfig(const StringList& lines)
     config.ldapPort = lines.value(u"ldapport").left(10);
     config.ldapDn1 = lines.value(u"ldapdn1").left(40);
     config.ldapDn2 = lines.value(u"ldapdn2").left(10);
+    config.ldapStartTls = IsOne(lines, u"ldap_starttls");
     if (lines.hasKey(u"feiertag"))
         config.holidaySwitches = lines.value(u"feiertag").left(6);
     config.countryCode = ParseDecimalInt(lines.value(u"landcode"));
     return config;
+}
+
+StringList ConfigLinesForDisplay(const StringList& lines)
+{
+    StringList shown = lines;
+    const qsizetype i = shown.indexOfKey(u"syftppw");
+    if (i >= 0 && !shown.value(u"syftppw").isEmpty())
+        shown.setValue(StringList::KeyOf(shown.at(i)), u"********"_s);
+    return shown;
 }
 
 QString PelinVersionText(int countryCode)

@@ -20,6 +20,7 @@ struct PelinConfig {
     QString ldapPort;
     QString ldapDn1;
     QString ldapDn2;
+    bool ldapStartTls = false;
     QString holidaySwitches = QStringLiteral("000000");
     int countryCode = 0;
 };
@@ -27,6 +28,10 @@ struct PelinConfig {
 inline constexpr int kRequiredDbVersion = 161020;
 
 PelinConfig ParsePelinConfig(const StringList& lines);
+
+// The lines for the hidden configuration display: the FTP password is
+// masked, as anyone at the employee's desk may see them.
+StringList ConfigLinesForDisplay(const StringList& lines);
 
 // "Version 23.1.1 VD" for Germany.
 QString PelinVersionText(int countryCode);

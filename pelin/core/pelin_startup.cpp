@@ -72,7 +72,7 @@ std::optional<QString> ConfigurationText(const QString& executableFolder, DataFi
         return std::nullopt;
     StringList lines;
     codec.LoadDataFile(path, lines);
-    return lines.toText();
+    return ConfigLinesForDisplay(lines).toText();
 }
 
 } // namespace PelinStartup

@@ -81,3 +81,64 @@ TEST(DirectoryLogin, EscapesDnValues)
     EXPECT_EQ(EscapeDnValue(u"#x "_s), u"\\#x\\ "_s);
     EXPECT_EQ(EscapeDnValue(u" x=y#z"_s), u"\\ x=y#z"_s);
 }
+
+namespace {
+
+const QString kTlsRefusal = QString::fromUtf16(kDirectoryTlsRefusal);
+const QString kLoginRefusal = u"Anmeldung war nicht erfolgreich! (Anmeldename-/Passwortfehler)"_s;
+
+// One server with a certificate of its own, reached through StartTLS and
+// through ldaps.
+class DirectoryTlsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = new LdapServer({ { u"erika"_s, u"Sommer2023"_s } }, true); }
+    static void TearDownTestSuite()
+    {
+        delete server;
+        server = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(server->isRunning()); }
+
+    static LdapServer* server;
+};
+
+LdapServer* DirectoryTlsTest::server = nullptr;
+
+} // namespace
+
+TEST_F(DirectoryTlsTest, RightAndWrongPasswordOverStartTlsAndLdaps)
+{
+    for (const DirectorySettings& settings : { server->startTlsSettings(), server->ldapsSettings() }) {
+        ScriptedMessenger messenger;
+        EXPECT_TRUE(CheckDirectoryLogin(settings, u"erika"_s, u"Sommer2023"_s, messenger))
+            << settings.server.toStdString();
+        EXPECT_FALSE(CheckDirectoryLogin(settings, u"erika"_s, u"Winter"_s, messenger));
+        EXPECT_EQ(messenger.messages, QStringList { kLoginRefusal });
+    }
+}
+
+// An unknown certificate, or one made out for another name, ends the log-in
+// before the password is sent.
+TEST_F(DirectoryTlsTest, UntrustedCertificateOrOtherHostIsRefused)
+{
+    DirectorySettings cases[] = { server->startTlsSettings(), server->ldapsSettings(),
+        server->startTlsSettings(), server->ldapsSettings() };
+    cases[0].caFile.clear();
+    cases[1].caFile.clear();
+    cases[2].server = u"localhost"_s;
+    cases[3].server.replace(u"127.0.0.1"_s, u"localhost"_s);
+    for (const DirectorySettings& settings : cases) {
+        ScriptedMessenger messenger;
+        EXPECT_FALSE(CheckDirectoryLogin(settings, u"erika"_s, u"Sommer2023"_s, messenger))
+            << settings.server.toStdString();
+        EXPECT_EQ(messenger.messages, QStringList { kTlsRefusal }) << settings.server.toStdString();
+    }
+}
+
+TEST_F(DirectoryLoginTest, StartTlsOnAServerWithoutTlsIsRefused)
+{
+    DirectorySettings settings = server->settings();
+    settings.startTls = true;
+    EXPECT_FALSE(CheckDirectoryLogin(settings, u"erika"_s, u"Sommer2023"_s, messenger));
+    EXPECT_EQ(messenger.messages, QStringList { kTlsRefusal });
+}

@@ -117,6 +117,22 @@ TEST_F(ProvisionFixture, FtpAndDirectoryKeysFollowTheSwitches)
             u"ldapdn1=firma"_s, u"ldapdn2=de"_s, u"ldap_cbox_aktiviert=1"_s }));
 }
 
+// StartTLS reaches PELIN only while on, so that firms without it keep their
+// files as they were.
+TEST_F(ProvisionFixture, StartTlsKeyOnlyWhileOn)
+{
+    ConnectionFields& fields = connection.fields();
+    fields.ldapActive = true;
+    fields.ldapServer = u"ldap.firma.de"_s;
+    fields.ldapStartTls = true;
+    ASSERT_TRUE(connection.saveFields());
+    ASSERT_TRUE(build());
+    EXPECT_TRUE(unscrambled(f.path(u"pelin.cfg"_s)).lines().endsWith(u"ldap_starttls=1"_s));
+    fields.ldapStartTls = false;
+    ASSERT_TRUE(connection.saveFields());
+    EXPECT_FALSE(f.read(u"zconfig.kvd"_s).contains("starttls"));
+}
+
 struct Refusal {
     const char* name;
     QStringList master;

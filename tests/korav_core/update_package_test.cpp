@@ -126,6 +126,18 @@ TEST(UpdatePackage, PacksTheThreeFilesAndDeletesTheUploadMarker)
     EXPECT_EQ(content.entries.at(1).method, 8);
 }
 
+TEST(UpdatePackage, PacksTheServerCertificateWhereTheFirmHasOne)
+{
+    UpdateFixture f;
+    f.write(u"pelin_zertifikat.pem"_s, "-----BEGIN CERTIFICATE-----\n");
+    const std::optional<QStringList> files = UpdatePackage::FilesToPack(f.store.folder(), f.messenger);
+    ASSERT_TRUE(files);
+    TZipObj zip;
+    ASSERT_EQ(UpdatePackage::Pack(f.store.folder(), *files, zip), kZipOk);
+    EXPECT_EQ(ReadZip(f.path(kPackage)).names(),
+        (QStringList { u"pelin.cfg"_s, u"pelin"_s, u"install-pelin"_s, u"pelin_zertifikat.pem"_s }));
+}
+
 TEST(UpdatePackage, AFailedPackingDeletesTheMarkerToo)
 {
     UpdateFixture f;

@@ -1,12 +1,15 @@
+#include "common/ftp_client.h"
 #include "korav/forms/connection_indicator.h"
 #include "korav/forms/verb_daten_form.h"
 #include "tests/korav_ui/korav_window_fixture.h"
 #include "tests/support/byte_order_mark.h"
 #include "tests/support/ftp_server.h"
 #include "tests/support/ldap_server.h"
+#include "tests/support/tls_ftp_server.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QToolButton>
 
@@ -220,6 +223,108 @@ TEST_F(VerbDaten, FtpVerbindenFailureGoesToTheStatusLine)
     EXPECT_EQ(form->FtpVerbinden(), 0);
     EXPECT_EQ(label(u"ErrLabel")->text(), u"Die Anmeldung am FTP-Server war nicht erfolgreich! (2)"_s);
     EXPECT_FALSE(form->paintBox1().online());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VerbDaten, TlsSwitchAndTrustedCertificateReachAProtectedServer)
+{
+    TlsFtpServer ftp(FtpSecurity::Explicit);
+    ASSERT_TRUE(ftp.isRunning());
+    const FtpSettings s = ftp.settings(FtpSecurity::Explicit);
+    field(u"FtpServerEdit"_s)->setText(s.server + u':' + QString::number(s.port));
+    field(u"FtpBenutzerEdit"_s)->setText(s.user);
+    field(u"FtpPasswortEdit"_s)->setText(s.password);
+    box(u"FtpTlsCBox"_s)->setChecked(true);
+    dialog().FtpTlsCBoxClick();
+    EXPECT_EQ(field(u"FtpServerEdit"_s)->text(), u"ftpes://127.0.0.1:"_s + QString::number(s.port));
+
+    dialog().FtpVerbindungPruefenSBtnClick();
+    EXPECT_EQ(line(u"Err1_Label"_s)->text(), u"keine Verbindung zum FTP-Server möglich"_s);
+    EXPECT_EQ(line(u"Err2_Label"_s)->text(), FtpFailureText(FtpFailure::Certificate));
+
+    dialog().setCertificateBrowser([&] { return ftp.certificate(); });
+    dialog().ZertifikatBtnClick();
+    dialog().FtpVerbindungPruefenSBtnClick();
+    EXPECT_EQ(line(u"Err_Label"_s)->text(), u" Eine Verbindung zum FTP-Server konnte hergestellt werden! "_s);
+    EXPECT_EQ(line(u"Err1_Label"_s)->text(), u" Die Verbindung ist verschlüsselt (TLS). "_s);
+
+    messenger.answerNext(kAnswerYes);
+    dialog().SaveBtnClick();
+    EXPECT_TRUE(messenger.messages.isEmpty()) << messenger.messages.join(u'|').toStdString();
+    QFile certificate(ftp.certificate());
+    ASSERT_TRUE(certificate.open(QIODevice::ReadOnly));
+    const QByteArray pem = certificate.readAll();
+    EXPECT_EQ(tmp.read(u"daten/prog/pelin_zertifikat.pem"_s), pem);
+    EXPECT_EQ(tmp.read(u"daten/pelin_zertifikat.pem"_s), pem);
+    EXPECT_TRUE(config().contains("syftpserver=ftpes://127.0.0.1:"));
+    dialog().FormShow();
+    EXPECT_EQ(field(u"ZertifikatEdit"_s)->text(), tmp.path(u"daten/prog/pelin_zertifikat.pem"_s));
+    EXPECT_TRUE(box(u"FtpTlsCBox"_s)->isChecked());
+    EXPECT_EQ(form->FtpVerbinden(), 1);
+
+    box(u"FtpTlsCBox"_s)->setChecked(false);
+    dialog().FtpTlsCBoxClick();
+    EXPECT_EQ(field(u"FtpServerEdit"_s)->text(), u"127.0.0.1:"_s + QString::number(s.port));
+}
+
+TEST_F(VerbDaten, CertificateWithoutPemIsRefusedAndRemovingItDeletesTheCopy)
+{
+    tmp.write(u"kein.pem"_s, "kein Zertifikat\r\n");
+    dialog().setCertificateBrowser([&] { return tmp.path(u"kein.pem"_s); });
+    dialog().ZertifikatBtnClick();
+    messenger.answerNext(kAnswerYes);
+    dialog().SaveBtnClick();
+    EXPECT_EQ(messenger.messages,
+        QStringList { u"Die gewählte Datei enthält kein Zertifikat im PEM-Format !  "_s });
+    EXPECT_FALSE(tmp.exists(u"daten/prog/pelin_zertifikat.pem"_s));
+
+    for (const QString& copy : { u"daten/prog/pelin_zertifikat.pem"_s, u"daten/pelin_zertifikat.pem"_s })
+        tmp.write(copy, "-----BEGIN CERTIFICATE-----\n-----END CERTIFICATE-----\n");
+    dialog().FormShow();
+    dialog().ZertifikatEntfernenBtnClick();
+    messenger.answerNext(kAnswerYes);
+    dialog().SaveBtnClick();
+    EXPECT_FALSE(tmp.exists(u"daten/prog/pelin_zertifikat.pem"_s));
+    EXPECT_FALSE(tmp.exists(u"daten/pelin_zertifikat.pem"_s));
+}
+
+TEST_F(VerbDaten, DirectoryTestOverStartTlsTrustsOnlyTheChosenCertificate)
+{
+    LdapServer ldap({ { u"erika"_s, u"Sommer2023"_s } }, true);
+    ASSERT_TRUE(ldap.isRunning());
+    fillLdap(ldap.settings());
+    box(u"LdapAktivierenCBox"_s)->setChecked(true);
+    dialog().LdapAktivierenCBoxClick();
+    box(u"LdapStartTlsCBox"_s)->setChecked(true);
+    field(u"LdapAnmeldeNameEdit"_s)->setText(u"erika"_s);
+    field(u"LdapKennwortEdit"_s)->setText(u"Sommer2023"_s);
+    dialog().LdapPruefenSBtnClick();
+    EXPECT_EQ(line(u"Err4_Label"_s)->text(), u"Keine verschlüsselte Verbindung zum LDAP-Server möglich!"_s);
+    EXPECT_TRUE(line(u"Err3_Label"_s)->text().isEmpty());
+
+    dialog().setCertificateBrowser([&] { return ldap.certificate(); });
+    dialog().ZertifikatBtnClick();
+    dialog().LdapPruefenSBtnClick();
+    EXPECT_EQ(line(u"Err3_Label"_s)->text(), u"Anmeldung war erfolgreich!"_s);
+    messenger.answerNext(kAnswerYes);
+    dialog().SaveBtnClick();
+    EXPECT_TRUE(config().contains("ldap_cbox_aktiviert=1\r\nldap_starttls=1\r\n"));
+}
+
+// The setting lives in a file of its own: "zconfig.kvd" stays as it was.
+TEST_F(VerbDaten, PasswordCheckSettingIsStoredInItsOwnFile)
+{
+    const QByteArray before = config();
+    box(u"PasswortPruefwertCBox"_s)->setChecked(true);
+    messenger.answerNext(kAnswerYes);
+    dialog().SaveBtnClick();
+    EXPECT_EQ(tmp.read(u"daten/zpruefwert.kvd"_s), kBom + "passwort_pruefwert=1\r\n");
+    EXPECT_EQ(config(), before);
+    dialog().FormShow();
+    EXPECT_TRUE(box(u"PasswortPruefwertCBox"_s)->isChecked());
 }
 
 } // namespace

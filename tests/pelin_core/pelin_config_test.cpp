@@ -11,6 +11,7 @@ TEST(PelinConfig, MissingKeysTakeTheirDefaults)
     EXPECT_EQ(config.dbVersion, 200101);
     EXPECT_TRUE(config.lanMode);
     EXPECT_FALSE(config.directoryLogin);
+    EXPECT_FALSE(config.ldapStartTls);
     EXPECT_EQ(config.holidaySwitches, u"000000"_s);
     EXPECT_EQ(config.countryCode, 0);
 }
@@ -59,6 +60,7 @@ TEST(PelinConfig, DirectoryLoginNeedsTheKeyAndOneOfTheTwoFlags)
     for (const auto& [lines, expected] : cases)
         EXPECT_EQ(ParsePelinConfig(StringList(lines)).directoryLogin, expected)
             << lines.join(u' ').toStdString();
+    EXPECT_TRUE(ParsePelinConfig(StringList({ u"LDAP_aktiv=1"_s, u"ldap_starttls=1"_s })).ldapStartTls);
 }
 
 TEST(PelinConfig, VersionTextCarriesTheCountryLetter)

@@ -106,3 +106,15 @@ TEST(PelinStartupHint, ShownOnlyForAnotherExistingProgramFolderInLanMode)
     missing.programFolder = dir.path(u"none"_s);
     EXPECT_FALSE(PelinStartup::ProgramFolderHint(missing, other, false));
 }
+
+// Anyone at the employee's desk may open the hidden display.
+TEST_F(Startup, HiddenDisplayMasksTheFtpPassword)
+{
+    writeConfig(
+        { u"LAN_aktiv=0"_s, u"SYFTPPW=Sehr-Geheim"_s, u"syftpbenutzer=pelin"_s, u"dbversion=161020"_s });
+    const std::optional<QString> text = PelinStartup::ConfigurationText(exe.path(), pelin);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, u"LAN_aktiv=0\r\nSYFTPPW=********\r\nsyftpbenutzer=pelin\r\ndbversion=161020\r\n"_s);
+    writeConfig({ u"syftppw="_s });
+    EXPECT_EQ(PelinStartup::ConfigurationText(exe.path(), pelin), u"syftppw=\r\n"_s);
+}

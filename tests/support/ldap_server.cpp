@@ -1,5 +1,7 @@
 #include "tests/support/ldap_server.h"
 
+#include "tests/support/tls_certificate.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -62,16 +64,21 @@ int FreeLocalPort()
     return ntohs(address.sin_port);
 }
 
-LdapServer::LdapServer(const QMap<QString, QString>& users)
+LdapServer::LdapServer(const QMap<QString, QString>& users, bool tls)
 {
-    if (!prepare(users))
+    if (!prepare(users, tls))
         return;
     port_ = FreeLocalPort();
+    QString listeners = u"ldap://127.0.0.1:%1/"_s.arg(port_);
+    if (tls) {
+        ldapsPort_ = FreeLocalPort();
+        listeners += u" ldaps://127.0.0.1:%1/"_s.arg(ldapsPort_);
+    }
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.start(u"/usr/sbin/slapd"_s,
-        { u"-d"_s, u"0"_s, u"-f"_s, dir_.filePath(u"slapd.conf"_s), u"-h"_s,
-            u"ldap://127.0.0.1:%1/"_s.arg(port_) });
-    running_ = process_.waitForStarted(5000) && waitUntilListening();
+        { u"-d"_s, u"0"_s, u"-f"_s, dir_.filePath(u"slapd.conf"_s), u"-h"_s, listeners });
+    running_ = process_.waitForStarted(5000) && WaitUntilListening(port_)
+        && (!tls || WaitUntilListening(ldapsPort_));
 }
 
 LdapServer::~LdapServer()
@@ -79,20 +86,25 @@ LdapServer::~LdapServer()
     stop();
 }
 
-bool LdapServer::prepare(const QMap<QString, QString>& users)
+bool LdapServer::prepare(const QMap<QString, QString>& users, bool tls)
 {
     const QString base = dir_.path();
     QDir(base).mkdir(u"db"_s);
+    if (tls && !MakeTestCertificate(base))
+        return false;
+    const QString tlsLines
+        = tls ? u"TLSCertificateFile %1/cert.pem\nTLSCertificateKeyFile %1/key.pem\n"_s.arg(base) : QString();
     WriteFile(base + u"/slapd.conf"_s,
-        u"include /etc/ldap/schema/core.schema\n"
-        "include /etc/ldap/schema/cosine.schema\n"
-        "include /etc/ldap/schema/inetorgperson.schema\n"
-        "pidfile %1/slapd.pid\nargsfile %1/slapd.args\n"
-        "modulepath /usr/lib/ldap\nmoduleload back_mdb\nloglevel none\n"
-        "database mdb\nmaxsize 16777216\nsuffix \"dc=firma,dc=de\"\n"
-        "rootdn \"cn=admin,dc=firma,dc=de\"\nrootpw admin\ndirectory %1/db\n"
-        "access to attrs=userPassword by anonymous auth by self write by * none\n"
-        "access to * by * read\n"_s.arg(base));
+        tlsLines
+            + u"include /etc/ldap/schema/core.schema\n"
+              "include /etc/ldap/schema/cosine.schema\n"
+              "include /etc/ldap/schema/inetorgperson.schema\n"
+              "pidfile %1/slapd.pid\nargsfile %1/slapd.args\n"
+              "modulepath /usr/lib/ldap\nmoduleload back_mdb\nloglevel none\n"
+              "database mdb\nmaxsize 16777216\nsuffix \"dc=firma,dc=de\"\n"
+              "rootdn \"cn=admin,dc=firma,dc=de\"\nrootpw admin\ndirectory %1/db\n"
+              "access to attrs=userPassword by anonymous auth by self write by * none\n"
+              "access to * by * read\n"_s.arg(base));
     QString ldif
         = u"dn: dc=firma,dc=de\nobjectClass: dcObject\nobjectClass: organization\no: Firma\ndc: firma\n\n"_s;
     for (auto user = users.begin(); user != users.end(); ++user) {
@@ -107,12 +119,12 @@ bool LdapServer::prepare(const QMap<QString, QString>& users)
     return load.waitForFinished(20000) && load.exitCode() == 0;
 }
 
-bool LdapServer::waitUntilListening() const
+bool WaitUntilListening(int port)
 {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 10000) {
-        if (Accepts(port_))
+        if (Accepts(port))
             return true;
         QThread::msleep(100);
     }
@@ -122,6 +134,23 @@ bool LdapServer::waitUntilListening() const
 DirectorySettings LdapServer::settings() const
 {
     return DirectorySettings { u"127.0.0.1"_s, QString::number(port_), u"firma"_s, u"de"_s };
+}
+
+DirectorySettings LdapServer::ldapsSettings() const
+{
+    return DirectorySettings { u"ldaps://127.0.0.1:%1"_s.arg(ldapsPort_), QString::number(ldapsPort_),
+        u"firma"_s, u"de"_s, false, certificate() };
+}
+
+DirectorySettings LdapServer::startTlsSettings() const
+{
+    return DirectorySettings { u"127.0.0.1"_s, QString::number(port_), u"firma"_s, u"de"_s, true,
+        certificate() };
+}
+
+QString LdapServer::certificate() const
+{
+    return dir_.filePath(u"cert.pem"_s);
 }
 
 void LdapServer::stop()

@@ -16,11 +16,12 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 const char kHelp[]
-    = "Aufruf: kvd cat DATEI            gibt die Zeilen einer Datendatei aus (verschlüsselt oder nicht)\n"
-      "        kvd scramble EIN AUS     schreibt die Zeilen der UTF-8-Textdatei EIN verschlüsselt nach AUS\n"
+    = "Aufruf: kvd cat DATEI            gibt die Zeilen einer Datendatei aus (verschleiert oder nicht)\n"
+      "        kvd scramble EIN AUS     schreibt die Zeilen der UTF-8-Textdatei EIN verschleiert nach AUS\n"
       "        kvd --help               zeigt diese Hilfe\n"
       "Optionen:\n"
       "        --code N                 Codierungszahl N (10 bis 55) statt der eingebauten\n"
+      "Verschleiert heißt nicht verschlüsselt: wer kvd hat, liest jede solche Datei.\n"
       "Exit-Code 0 bei Erfolg, 1 bei abgelehnter oder fehlgeschlagener Datei, 2 bei falschem Aufruf.\n";
 
 void Print(FILE* stream, const QString& text)
