@@ -5,6 +5,7 @@
 #include "korav/core/file_stamp.h"
 #include "korav/core/master_data_daily_targets.h"
 #include "korav/core/target_records_builder.h"
+#include "korav/reports/core/account_settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,7 +58,8 @@ void BaseDataStaleness::check(const DataFolder& data, const QString& programFold
     checkProgram(data, programFolder);
     if (!employeeFile)
         employeeFile = Stale(data, kPelinEmployees,
-            { kEmployeeList, kMasterData, kTargetRecords, kConfig, DailyTargetsFile::kFileName });
+            { kEmployeeList, kMasterData, kTargetRecords, kConfig, DailyTargetsFile::kFileName,
+                AccountSettingsFile::kFileName });
     if (!employeeFile && startYear > 0)
         employeeFile = !CoverTheYear(data, startYear);
     if (!activityList)

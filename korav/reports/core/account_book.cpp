@@ -41,6 +41,14 @@ AccountBook::AccountBook(const QString& dataRoot, DataFileCodec& codec, QDate to
     reader_.countHolidays(AccountRules::HolidayActivities(projects_));
 }
 
+bool AccountBook::hasSettings(const QString& name, int year) const
+{
+    const std::optional<QString> shortName = shortNames_.value(name);
+    return shortName
+        && (AccountSettingsFile::Of(settings_, year, *shortName)
+            || AccountSettingsFile::Of(settings_, year - 1, *shortName));
+}
+
 std::optional<AccountYear> AccountBook::year(const QString& name, int year)
 {
     const std::optional<QString> number = numbers_.value(name);

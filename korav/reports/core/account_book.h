@@ -26,6 +26,9 @@ public:
     // Whether any account settings are kept.
     bool hasSettings() const { return !settings_.list().isEmpty(); }
 
+    // Whether the employee has account settings for the year or the year
+    // before.
+    bool hasSettings(const QString& name, int year) const;
     // Nothing for a name without personnel number.
     std::optional<AccountYear> year(const QString& name, int year);
     // The month as read for the year last asked for.
