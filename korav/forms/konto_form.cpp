@@ -61,7 +61,7 @@ TKontoForm::TKontoForm(KoravEnvironment& environment, int startYear, QWidget* pa
     cancelBtn->setAutoDefault(false);
     auto* grid = new QGridLayout(this);
     grid->addLayout(years, 0, 0, 1, 2);
-    grid->addWidget(MakeHelpImage(this, environment.help, KoravHelp::kBaseDataTopic), 0, 2);
+    grid->addWidget(MakeHelpImage(this, environment.help, KoravHelp::kAccountTopic), 0, 2);
     grid->addWidget(kontoSGrid_, 1, 0, 1, 3);
     grid->addWidget(hint, 2, 0, 1, 3);
     grid->addWidget(saveBtn, 3, 1);

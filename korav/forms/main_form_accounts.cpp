@@ -17,7 +17,7 @@ void TMainForm::createAccountDialogs()
     kontoForm_ = new TKontoForm(environment, startDate_.year(), this);
     kontoUeForm_ = new TKontoUeForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_,
-        [&environment] { environment.help.OpenHelp(KoravHelp::kReportTopic); }, this);
+        [&environment] { environment.help.OpenHelp(KoravHelp::kAccountTopic); }, this);
 }
 
 void TMainForm::KontoBtnClick()
