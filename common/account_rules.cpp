@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kMaxDays = 999;
 
-int MonthNumber(int year, int month)
-{
-    return year * 12 + month - 1;
-}
-
 bool AllDigits(QStringView text)
 {
     return !text.isEmpty()
@@ -35,6 +30,11 @@ int WorkingDays(QDate first, QDate last, const HolidayCalendar& holidays)
 }
 
 } // namespace
+
+int MonthNumber(int year, int month)
+{
+    return year * 12 + month - 1;
+}
 
 bool MonthCounts(int year, int month, bool hasData, QDate today)
 {

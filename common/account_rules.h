@@ -14,6 +14,9 @@ class HolidayCalendar;
 // by the administration program's report and PELIN's month values.
 namespace AccountRules {
 
+// Months counted from year 0, so that two months compare as numbers.
+int MonthNumber(int year, int month);
+
 // A month counts toward the working-time account once it has data or once
 // it lies before the month of `today`; a month after that never counts.
 bool MonthCounts(int year, int month, bool hasData, QDate today);
@@ -43,7 +46,6 @@ public:
     explicit HolidayActivities(const StringList& activityList);
 
     bool contains(QStringView activityNumber) const;
-    bool isEmpty() const { return numbers_.isEmpty(); }
 
 private:
     QSet<QString> numbers_;

@@ -11,11 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int MonthNumber(int year, int month)
-{
-    return year * 12 + month - 1;
-}
-
 struct MonthFigures {
     int working = 0;
     int holidayHalves = 0;
@@ -49,7 +44,7 @@ std::optional<AccountDisplay> AccountDisplayOf(
         = ProvidedAccount::Find(state.accountFile, state.personnelNumber);
     if (!record)
         return std::nullopt;
-    const int provided = MonthNumber(record->year, record->month);
+    const int provided = AccountRules::MonthNumber(record->year, record->month);
     AccountDisplay display;
     display.balance = record->balance;
     std::optional<int> remaining;
@@ -57,7 +52,7 @@ std::optional<AccountDisplay> AccountDisplayOf(
         remaining = record->remaining;
     for (const MonthList* month : { &state.previousMonth, &state.currentMonth }) {
         const bool current = month == &state.currentMonth;
-        const int number = MonthNumber(month->year(), month->month());
+        const int number = AccountRules::MonthNumber(month->year(), month->month());
         const MonthFigures figures = FiguresOf(*month, state, holidays);
         if (number > provided) {
             const int target = current

@@ -11,14 +11,6 @@ int AccountYear::taken() const
     return halves;
 }
 
-int AccountYear::remainingAfter(int month) const
-{
-    int halves = entitlement + carried;
-    for (int m = 1; m <= month; ++m)
-        halves -= months[std::size_t(m - 1)].holidayHalves;
-    return halves;
-}
-
 AccountYear ComputeAccountYear(int year, const std::array<AccountMonthInput, 12>& months, QStringView degree,
     const std::optional<AccountSettingsFile::Settings>& settings, const std::optional<AccountYear>& previous,
     QDate today)

@@ -35,9 +35,8 @@ struct AccountYear {
     int closing() const { return months.back().balance; }
     int taken() const;
     int remaining() const { return entitlement + carried - taken(); }
-    // Balance and remaining holiday after `month` (1 to 12).
+    // The balance after `month` (1 to 12).
     int balanceAfter(int month) const { return months[std::size_t(month - 1)].balance; }
-    int remainingAfter(int month) const;
 };
 
 // The opening balance and the carry-over are the year's settings where set,
