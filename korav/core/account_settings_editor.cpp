@@ -33,8 +33,8 @@ bool Empty(const AccountSettingsEditor::Row& row)
 
 } // namespace
 
-AccountSettingsEditor::AccountSettingsEditor(const BaseDataStore& store, int startYear)
-    : store_(store), startYear_(startYear), year_(startYear)
+AccountSettingsEditor::AccountSettingsEditor(const BaseDataStore& store, int startYear, BaseDataSaved saved)
+    : store_(store), saved_(std::move(saved)), startYear_(startYear), year_(startYear)
 {
 }
 
@@ -132,6 +132,8 @@ bool AccountSettingsEditor::store()
         return false;
     file_ = file;
     load(year_);
+    if (saved_)
+        saved_();
     return true;
 }
 

@@ -20,7 +20,9 @@ public:
     static constexpr int kColumns = 3;
     using Row = std::array<QString, kColumns>;
 
-    AccountSettingsEditor(const BaseDataStore& store, int startYear);
+    // `saved` is told after each write of the file: the employee file for
+    // PELIN then carries outdated accounts.
+    AccountSettingsEditor(const BaseDataStore& store, int startYear, BaseDataSaved saved = {});
 
     // Rows of the employee list sorted; reads "zkonto.kvd" and shows the
     // start year.
@@ -44,6 +46,7 @@ private:
     bool store();
 
     const BaseDataStore& store_;
+    BaseDataSaved saved_;
     int startYear_;
     int year_;
     QStringList names_;

@@ -29,8 +29,10 @@ QTableWidgetItem* FixedItem(const QString& text)
 
 } // namespace
 
-TKontoForm::TKontoForm(KoravEnvironment& environment, int startYear, QWidget* parent)
-    : QDialog(parent), editor_(environment.store, startYear), kontoSGrid_(new QTableWidget(this))
+TKontoForm::TKontoForm(KoravEnvironment& environment, int startYear, BaseDataSaved saved, QWidget* parent)
+    : QDialog(parent),
+      editor_(environment.store, startYear, std::move(saved)),
+      kontoSGrid_(new QTableWidget(this))
 {
     setObjectName(u"KontoForm"_s);
     setWindowTitle(u"  Arbeitszeit- und Urlaubskonten"_s);

@@ -15,7 +15,7 @@ class QTableWidget;
 class TKontoForm : public QDialog {
     Q_OBJECT
 public:
-    TKontoForm(KoravEnvironment& environment, int startYear, QWidget* parent = nullptr);
+    TKontoForm(KoravEnvironment& environment, int startYear, BaseDataSaved saved, QWidget* parent = nullptr);
 
     const AccountSettingsEditor& editor() const { return editor_; }
     // The main window calls it before showing.

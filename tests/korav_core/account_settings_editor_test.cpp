@@ -30,7 +30,8 @@ TEST(AccountSettings, SavesTheShownYearScrambledAndKeepsOtherYears)
 {
     KoravFixture f;
     Store(f, StringList({ u"2023bert=-1:00#28#0#"_s, u"2024Anna=#30##"_s }));
-    AccountSettingsEditor editor(f.store, 2024);
+    int saved = 0;
+    AccountSettingsEditor editor(f.store, 2024, [&saved] { ++saved; });
     editor.open({ u"bert"_s, u"Anna"_s, u"Cleo"_s });
     EXPECT_EQ(editor.names(), (QStringList { u"Anna"_s, u"bert"_s, u"Cleo"_s }));
     EXPECT_EQ(editor.row(0), (Row { QString(), u"30"_s, QString() }));
@@ -39,6 +40,7 @@ TEST(AccountSettings, SavesTheShownYearScrambledAndKeepsOtherYears)
     editor.edit(1, AccountSettingsEditor::Entitlement, u"27,5"_s);
     editor.edit(1, AccountSettingsEditor::Carried, u"2.5"_s);
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
+    EXPECT_EQ(saved, 1);
     EXPECT_TRUE(f.read(u"zkonto.kvd"_s).contains("-CR37P-")); // scrambled like the other data files
     EXPECT_FALSE(f.read(u"zkonto.kvd"_s).contains("bert"));
     EXPECT_EQ(Stored(f).lines(),
