@@ -7,6 +7,7 @@
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/personnel_numbers.h"
+#include "korav/reports/core/account_book.h"
 #include "korav/reports/core/account_settings_file.h"
 
 using namespace Qt::StringLiterals;
@@ -33,8 +34,12 @@ bool Empty(const AccountSettingsEditor::Row& row)
 
 } // namespace
 
-AccountSettingsEditor::AccountSettingsEditor(const BaseDataStore& store, int startYear, BaseDataSaved saved)
-    : store_(store), saved_(std::move(saved)), startYear_(startYear), year_(startYear)
+AccountSettingsEditor::AccountSettingsEditor(const BaseDataStore& store, QDate startDate, BaseDataSaved saved)
+    : store_(store),
+      saved_(std::move(saved)),
+      startDate_(startDate),
+      startYear_(startDate.year()),
+      year_(startDate.year())
 {
 }
 
@@ -61,6 +66,20 @@ void AccountSettingsEditor::load(int year)
         rows_[i] = { settings->opening ? AccountRules::BalanceText(*settings->opening) : QString(),
             AccountRules::DaysText(settings->entitlement),
             settings->carried ? AccountRules::DaysText(*settings->carried) : QString() };
+    }
+    computeDefaults();
+}
+
+void AccountSettingsEditor::computeDefaults()
+{
+    computed_ = QList<Row>(names_.size());
+    DataFileCodec codec(CodecProgram::Korav, store_.messenger());
+    AccountBook book(store_.folder().root(), codec, startDate_);
+    const QString from = u"aus dem Vorjahr: "_s;
+    for (qsizetype i = 0; i < names_.size(); ++i) {
+        const std::optional<AccountYear> previous = book.previousYear(names_.at(i), year_);
+        computed_[i] = { from + AccountRules::BalanceText(previous ? previous->closing() : 0), QString(),
+            from + AccountRules::DaysText(previous ? previous->remaining() : 0) };
     }
 }
 

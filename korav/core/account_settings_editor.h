@@ -3,6 +3,7 @@
 #include "common/string_list.h"
 #include "korav/core/dialog_outcome.h"
 
+#include <QDate>
 #include <QStringList>
 
 #include <array>
@@ -22,7 +23,7 @@ public:
 
     // `saved` is told after each write of the file: the employee file for
     // PELIN then carries outdated accounts.
-    AccountSettingsEditor(const BaseDataStore& store, int startYear, BaseDataSaved saved = {});
+    AccountSettingsEditor(const BaseDataStore& store, QDate startDate, BaseDataSaved saved = {});
 
     // Rows of the employee list sorted; reads "zkonto.kvd" and shows the
     // start year.
@@ -31,6 +32,9 @@ public:
     int year() const { return year_; }
     const QStringList& names() const { return names_; }
     const Row& row(int index) const { return rows_.at(index); }
+    // What an empty opening balance or carry-over stands for: the value the
+    // year before leaves, as stored now ("aus dem Vorjahr: -12:30").
+    const Row& computed(int index) const { return computed_.at(index); }
     void edit(int row, Column column, const QString& text);
     bool modified() const { return modified_; }
     // The cell a refusal points to.
@@ -43,14 +47,17 @@ public:
 
 private:
     void load(int year);
+    void computeDefaults();
     bool store();
 
     const BaseDataStore& store_;
     BaseDataSaved saved_;
+    QDate startDate_;
     int startYear_;
     int year_;
     QStringList names_;
     QList<Row> rows_;
+    QList<Row> computed_;
     StringList file_;
     bool modified_ = false;
     std::optional<std::pair<int, Column>> faultyCell_;

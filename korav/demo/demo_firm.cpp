@@ -232,7 +232,7 @@ bool DemoFirmWriter::writeRates()
 bool DemoFirmWriter::writeAccounts()
 {
     DemoRandom random = random_.fork(2);
-    AccountSettingsEditor editor(store_, clock_.today().year());
+    AccountSettingsEditor editor(store_, clock_.today());
     editor.open(names());
     for (int row = 0; row < editor.names().size(); ++row) {
         editor.edit(

@@ -29,9 +29,9 @@ QTableWidgetItem* FixedItem(const QString& text)
 
 } // namespace
 
-TKontoForm::TKontoForm(KoravEnvironment& environment, int startYear, BaseDataSaved saved, QWidget* parent)
+TKontoForm::TKontoForm(KoravEnvironment& environment, QDate startDate, BaseDataSaved saved, QWidget* parent)
     : QDialog(parent),
-      editor_(environment.store, startYear, std::move(saved)),
+      editor_(environment.store, startDate, std::move(saved)),
       kontoSGrid_(new QTableWidget(this))
 {
     setObjectName(u"KontoForm"_s);
@@ -50,7 +50,7 @@ TKontoForm::TKontoForm(KoravEnvironment& environment, int startYear, BaseDataSav
     const QString yearNames[] = { u"VorJahrBtn"_s, u"AktJahrBtn"_s, u"FolJahrBtn"_s };
     auto* years = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        const int year = startYear - 1 + i;
+        const int year = startDate.year() - 1 + i;
         yearBtns_[std::size_t(i)] = MakeButton(this, yearNames[i], QString::number(year));
         yearBtns_[std::size_t(i)]->setAutoDefault(false);
         connect(yearBtns_[std::size_t(i)], &QPushButton::clicked, this, [this, year] { YearBtnClick(year); });
@@ -103,9 +103,11 @@ void TKontoForm::showRows()
     for (int row = 0; row < names.size(); ++row) {
         kontoSGrid_->setItem(row, 0, FixedItem(QString::number(row + 1)));
         kontoSGrid_->setItem(row, 1, FixedItem(u"  "_s + names.at(row)));
-        for (int column = 0; column < AccountSettingsEditor::kColumns; ++column)
-            kontoSGrid_->setItem(
-                row, kFirstValueColumn + column, new QTableWidgetItem(editor_.row(row)[std::size_t(column)]));
+        for (int column = 0; column < AccountSettingsEditor::kColumns; ++column) {
+            auto* item = new QTableWidgetItem(editor_.row(row)[std::size_t(column)]);
+            item->setToolTip(editor_.computed(row)[std::size_t(column)]);
+            kontoSGrid_->setItem(row, kFirstValueColumn + column, item);
+        }
     }
     filling_ = false;
     showYearButtons();

@@ -15,7 +15,8 @@ class QTableWidget;
 class TKontoForm : public QDialog {
     Q_OBJECT
 public:
-    TKontoForm(KoravEnvironment& environment, int startYear, BaseDataSaved saved, QWidget* parent = nullptr);
+    TKontoForm(
+        KoravEnvironment& environment, QDate startDate, BaseDataSaved saved, QWidget* parent = nullptr);
 
     const AccountSettingsEditor& editor() const { return editor_; }
     // The main window calls it before showing.

@@ -15,7 +15,7 @@ void TMainForm::createAccountDialogs()
 {
     KoravEnvironment& environment = environment_;
     kontoForm_ = new TKontoForm(
-        environment, startDate_.year(), [this] { Q_EMIT baseDataSaved(); }, this);
+        environment, startDate_, [this] { Q_EMIT baseDataSaved(); }, this);
     kontoUeForm_ = new TKontoUeForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_,
         [&environment] { environment.help.OpenHelp(KoravHelp::kAccountTopic); }, this);

@@ -11,6 +11,8 @@ namespace {
 
 using Row = AccountSettingsEditor::Row;
 
+const QDate kStart(2024, 3, 4);
+
 StringList Stored(KoravFixture& f)
 {
     StringList lines;
@@ -31,7 +33,7 @@ TEST(AccountSettings, SavesTheShownYearScrambledAndKeepsOtherYears)
     KoravFixture f;
     Store(f, StringList({ u"2023bert=-1:00#28#0#"_s, u"2024Anna=#30##"_s }));
     int saved = 0;
-    AccountSettingsEditor editor(f.store, 2024, [&saved] { ++saved; });
+    AccountSettingsEditor editor(f.store, kStart, [&saved] { ++saved; });
     editor.open({ u"bert"_s, u"Anna"_s, u"Cleo"_s });
     EXPECT_EQ(editor.names(), (QStringList { u"Anna"_s, u"bert"_s, u"Cleo"_s }));
     EXPECT_EQ(editor.row(0), (Row { QString(), u"30"_s, QString() }));
@@ -50,7 +52,7 @@ TEST(AccountSettings, SavesTheShownYearScrambledAndKeepsOtherYears)
 TEST(AccountSettings, UntouchedDialogWritesNothing)
 {
     KoravFixture f;
-    AccountSettingsEditor editor(f.store, 2024);
+    AccountSettingsEditor editor(f.store, kStart);
     editor.open({ u"Anna"_s });
     editor.edit(0, AccountSettingsEditor::Opening, QString());
     EXPECT_EQ(editor.save(), DialogOutcome::Close);
@@ -75,7 +77,7 @@ TEST(AccountSettings, RefusesMalformedCellsAndWritesNothing)
     };
     for (const auto& c : cases) {
         KoravFixture f;
-        AccountSettingsEditor editor(f.store, 2024);
+        AccountSettingsEditor editor(f.store, kStart);
         editor.open({ u"Anna"_s, u"Bert"_s });
         editor.edit(1, c.column, c.typed);
         EXPECT_EQ(editor.save(), DialogOutcome::Stay) << c.typed.toStdString();
@@ -88,7 +90,7 @@ TEST(AccountSettings, RefusesMalformedCellsAndWritesNothing)
 TEST(AccountSettings, SwitchingTheYearAsksForTheEditsOfTheShownYear)
 {
     KoravFixture f;
-    AccountSettingsEditor editor(f.store, 2024);
+    AccountSettingsEditor editor(f.store, kStart);
     editor.open({ u"Anna"_s });
     editor.edit(0, AccountSettingsEditor::Entitlement, u"30"_s);
     f.messenger.answerNext(kAnswerClosed);
@@ -101,4 +103,16 @@ TEST(AccountSettings, SwitchingTheYearAsksForTheEditsOfTheShownYear)
     EXPECT_EQ(Stored(f).lines(), QStringList { u"2024Anna=#30##"_s });
     EXPECT_TRUE(editor.showYear(2024));
     EXPECT_EQ(editor.row(0), (Row { QString(), u"30"_s, QString() }));
+}
+
+// Anna's 2023 starts at -1:00 with 28 days; no month of 2023 changed either.
+TEST(AccountSettings, EmptyCellsShowWhatTheYearBeforeLeaves)
+{
+    KoravFixture f;
+    f.write(u"zamasta.kvd"_s, kBom + "Anna=Anna Alt#P1#pa#100#\r\nBert=Bert Bau#P2#pb#100#\r\n");
+    Store(f, StringList({ u"2023Anna=-1:00#28#0#"_s }));
+    AccountSettingsEditor editor(f.store, kStart);
+    editor.open({ u"Anna"_s, u"Bert"_s });
+    EXPECT_EQ(editor.computed(0), (Row { u"aus dem Vorjahr: -1:00"_s, QString(), u"aus dem Vorjahr: 28"_s }));
+    EXPECT_EQ(editor.computed(1), (Row { u"aus dem Vorjahr: 0:00"_s, QString(), u"aus dem Vorjahr: 0"_s }));
 }

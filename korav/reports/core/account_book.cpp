@@ -39,6 +39,19 @@ AccountBook::AccountBook(const QString& dataRoot, DataFileCodec& codec, QDate to
           HolidaySettings::FromConfig(KoravMonthFile::LoadLines(dataRoot + u"zconfig.kvd"_s)), today.year())
 {
     reader_.countHolidays(AccountRules::HolidayActivities(projects_));
+    for (const QString& line : directory_.shortNames.lines())
+        namesByShortName_.insert(FoldedKey(StringList::ValueOf(line)), StringList::KeyOf(line));
+}
+
+std::optional<AccountYear> AccountBook::previousYear(const QString& shortName, int year)
+{
+    const auto name = namesByShortName_.constFind(FoldedKey(shortName));
+    if (name == namesByShortName_.cend() || !AccountSettingsFile::Of(settings_, year - 1, shortName))
+        return std::nullopt;
+    const std::optional<QString> number = numbers_.value(name.value());
+    if (!number)
+        return std::nullopt;
+    return compute(name.value(), *number, year - 1, false);
 }
 
 bool AccountBook::hasSettings(const QString& name, int year) const

@@ -8,6 +8,7 @@
 #include "korav/reports/core/year_target_files.h"
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -31,6 +32,9 @@ public:
     bool hasSettings(const QString& name, int year) const;
     // Nothing for a name without personnel number.
     std::optional<AccountYear> year(const QString& name, int year);
+    // What the year takes over from the year before, for an employee named
+    // by the short name: nothing unless that year has account settings.
+    std::optional<AccountYear> previousYear(const QString& shortName, int year);
     // The month as read for the year last asked for.
     const EmployeeMonth& month(int month) const { return months_[std::size_t(month - 1)]; }
 
@@ -46,6 +50,7 @@ private:
     KeyIndex numbers_;
     KeyIndex degrees_;
     KeyIndex shortNames_;
+    QHash<QString, QString> namesByShortName_; // folded short name → name
     KeyIndex settings_;
     KeyIndex targetRecords_;
     StringList projects_;
