@@ -344,6 +344,9 @@ TEST_F(ProvisionFixture, AccountsAreBuiltAndProvidedBesideTheEmployeeFile)
 
     // Settings saved later make the employee file stale; without them the
     // next build removes the accounts.
+    SetTime(f.path(u"zkonto.kvd"_s), QDateTime::currentDateTime().addSecs(3600));
+    stale.check(f.store.folder(), prog, kStart.year());
+    EXPECT_TRUE(stale.employeeFile);
     QFile::remove(f.path(u"zkonto.kvd"_s));
     stale = BaseDataStaleness { true, true, true, true };
     ASSERT_TRUE(build());
