@@ -15,7 +15,7 @@ const QStringList& CommandWords()
 
 const QStringList& ReportKinds()
 {
-    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s };
+    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s, u"account"_s };
     return kinds;
 }
 
@@ -101,7 +101,7 @@ bool Parser::readWords()
     if (options_.command != u"report")
         return true;
     if (next_ >= arguments_.size() || !ReportKinds().contains(arguments_.at(next_)))
-        return fail(u"Unbekannte Übersicht : %1  ( employee, project, check, viewer )"_s.arg(
+        return fail(u"Unbekannte Übersicht : %1  ( employee, project, check, viewer, account )"_s.arg(
             arguments_.value(next_)));
     options_.report = arguments_.at(next_++);
     return true;

@@ -8,6 +8,7 @@
 #include "korav/cli/exit_codes.h"
 #include "korav/cli/report_output.h"
 #include "korav/core/activity_chooser.h"
+#include "korav/reports/core/account_report.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
@@ -37,6 +38,8 @@ const QList<ReportKind>& ReportKinds()
             { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
         { u"check"_s, u"Die Übersicht der Arbeitszeit-Dateien"_s, { OutputFormat::Text, OutputFormat::Pdf } },
         { u"viewer"_s, u"Die PELIN-Monatsübersicht"_s, { OutputFormat::Text } },
+        { u"account"_s, u"Das Arbeitszeitkonto"_s,
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
     };
     return kinds;
 }
@@ -95,6 +98,7 @@ public:
     int projectOverview();
     int annualCheck();
     int monthViewer();
+    int accountReport();
 
 private:
     Messenger& messenger() const { return session_.messenger(); }
@@ -203,6 +207,21 @@ int ReportRun::monthViewer()
     return ExitFor(viewer.SaveText(CommandFileChooser(options_.out)));
 }
 
+int ReportRun::accountReport()
+{
+    const QStringList entries = EmployeeOverviewEntries(LoadEmployeeDirectory(root_));
+    const QString employee = options_.employee.value_or(kAllEmployees.toString());
+    if (!Offered(entries, employee, messenger()))
+        return kExitRefused;
+    const AccountReport report
+        = RunAccountReport({ root_, session_.clock(), session_.startDate(), codec_, messenger(), {} },
+            { entries, employee, yearText() });
+    if (report.outcome != AccountReport::Outcome::Built)
+        return kExitRefused;
+    return ExitFor(write({ ReportForm::Account, PeriodMode::Year, employee, QString(), yearText() },
+        report.lines, report.exportLines));
+}
+
 } // namespace
 
 bool CheckReportFormat(const CommandOptions& options, Messenger& messenger)
@@ -226,5 +245,7 @@ int RunReportCommand(const AdminSession& session, const CommandOptions& options)
         return run.projectOverview();
     if (options.report == u"check")
         return run.annualCheck();
+    if (options.report == u"account")
+        return run.accountReport();
     return run.monthViewer();
 }

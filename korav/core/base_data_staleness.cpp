@@ -6,6 +6,7 @@
 #include "korav/core/master_data_daily_targets.h"
 #include "korav/core/password_check.h"
 #include "korav/core/target_records_builder.h"
+#include "korav/reports/core/account_settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ void BaseDataStaleness::check(const DataFolder& data, const QString& programFold
     if (!employeeFile)
         employeeFile = Stale(data, kPelinEmployees,
             { kEmployeeList, kMasterData, kTargetRecords, kConfig, DailyTargetsFile::kFileName,
-                PasswordCheck::kFileName });
+                PasswordCheck::kFileName, AccountSettingsFile::kFileName });
     if (!employeeFile && startYear > 0)
         employeeFile = !CoverTheYear(data, startYear);
     if (!activityList)

@@ -75,6 +75,8 @@ QString PageForTopic(int topic)
         return u"html/korav_040_pruef_korr.htm"_s;
     case kReportTopic:
         return u"html/korav_050_auswerten.htm"_s;
+    case kAccountTopic:
+        return u"html/korav_060_konten.htm"_s;
     default:
         return {};
     }

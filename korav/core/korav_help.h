@@ -16,6 +16,7 @@ inline constexpr int kBaseDataTopic = 20;
 inline constexpr int kAdministrationTopic = 30;
 inline constexpr int kCheckTopic = 40;
 inline constexpr int kReportTopic = 50;
+inline constexpr int kAccountTopic = 60;
 inline constexpr int kMaxAppDataLength = 170;
 
 struct Places {

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/messenger.h"
+#include "korav/core/account_provision.h"
 #include "korav/core/base_data_staleness.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
@@ -35,8 +36,8 @@ QString AllProblems(const QStringList& problems)
 
 bool PelinBaseBuild::run(BaseDataStaleness& stale) const
 {
-    if (!checkPreconditions() || !buildEmployeeFile(stale) || !buildActivityList(stale)
-        || !buildConfig(stale))
+    if (!checkPreconditions() || !buildEmployeeFile(stale) || !buildActivityList(stale) || !buildConfig(stale)
+        || !BuildAccountFile(store, codec, startDate))
         return false;
     stale.check(store.folder(), connection.fields().programFolder, startDate.year());
     QFile::remove(store.folder().path(KoravFile::kUploadMarker));

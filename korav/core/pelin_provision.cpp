@@ -1,9 +1,12 @@
 #include "korav/core/pelin_provision.h"
 
+#include "common/provided_account.h"
+
 #include "common/file_store.h"
 #include "common/fixed_width.h"
 #include "common/ftp_transfer.h"
 #include "common/messenger.h"
+#include "common/provided_account.h"
 #include "korav/core/base_data_staleness.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
@@ -66,8 +69,10 @@ bool PelinProvision::ProvideFile(const QString& name, Kind kind) const
 
 QStringList PelinProvision::uploadToFtp() const
 {
-    const QStringList names { QString::fromUtf16(KoravFile::kPelinEmployees),
+    QStringList names { QString::fromUtf16(KoravFile::kPelinEmployees),
         QString::fromUtf16(KoravFile::kPelinActivities) };
+    if (store_.exists(ProvidedAccount::kFileName))
+        names.append(QString::fromUtf16(ProvidedAccount::kFileName));
     FtpTransfer ftp(connection_.ftpSettings(), store_.messenger(), wait_);
     if (!ftp.connect())
         return names;
@@ -101,6 +106,11 @@ PelinProvision::Result PelinProvision::provideBaseData(BaseDataStaleness& stale,
             result.failed.append(name);
             return result;
         }
+    }
+    if (store_.exists(ProvidedAccount::kFileName)
+        && !ProvideFile(QString::fromUtf16(ProvidedAccount::kFileName), Kind::TimeFolder)) {
+        result.failed.append(QString::fromUtf16(ProvidedAccount::kFileName));
+        return result;
     }
     if (connection_.fields().ftpActive) {
         result.failed = uploadToFtp();

@@ -1,10 +1,14 @@
 #include "korav/demo/demo_firm.h"
 
+#include "common/account_rules.h"
 #include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/file_store.h"
 #include "common/fixed_width.h"
 #include "common/holiday_calendar.h"
+#include "common/provided_account.h"
+#include "korav/core/account_provision.h"
+#include "korav/core/account_settings_editor.h"
 #include "korav/core/activity_list_file.h"
 #include "korav/core/admin_passwords.h"
 #include "korav/core/base_data_staleness.h"
@@ -30,6 +34,7 @@
 #include "korav/demo/demo_random.h"
 #include "korav/demo/demo_staff.h"
 #include "korav/demo/step_messenger.h"
+#include "korav/reports/core/account_settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,9 +76,11 @@ public:
     bool writeHolidays();
     bool writeTargets();
     bool writeRates();
+    bool writeAccounts();
     bool buildAndProvide();
     bool writeMonths();
     bool collect();
+    bool provideAccounts();
     bool writeAccessFile();
 
     DemoAccess access() const;
@@ -220,6 +227,23 @@ bool DemoFirmWriter::writeRates()
     return true;
 }
 
+// Every employee starts the year with a balance between -10:00 and +25:00
+// and 30 days of holiday; every other one carries days over.
+bool DemoFirmWriter::writeAccounts()
+{
+    DemoRandom random = random_.fork(2);
+    AccountSettingsEditor editor(store_, clock_.today());
+    editor.open(names());
+    for (int row = 0; row < editor.names().size(); ++row) {
+        editor.edit(
+            row, AccountSettingsEditor::Opening, AccountRules::BalanceText(random.between(-40, 100) * 15));
+        editor.edit(row, AccountSettingsEditor::Entitlement, u"30"_s);
+        if (row % 2 == 0)
+            editor.edit(row, AccountSettingsEditor::Carried, AccountRules::DaysText(random.between(1, 10)));
+    }
+    return editor.save() == DialogOutcome::Close && store_.exists(AccountSettingsFile::kFileName);
+}
+
 bool DemoFirmWriter::buildAndProvide()
 {
     connection_.load();
@@ -245,6 +269,15 @@ bool DemoFirmWriter::collect()
     const TimeFileCollection collection(store_, connection_.fields().timeFolder);
     const std::optional<TimeFileCollection::Result> result = collection.CollectTimeFiles(true, clock_.now());
     return result && result->failed.isEmpty();
+}
+
+// The balances reach up to the months just collected.
+bool DemoFirmWriter::provideAccounts()
+{
+    DataFileCodec codec(CodecProgram::Korav, messenger_);
+    return BuildAccountFile(store_, codec, clock_.today())
+        && PelinProvision(store_, connection_)
+               .ProvideFile(QString::fromUtf16(ProvidedAccount::kFileName), PelinProvision::Kind::TimeFolder);
 }
 
 DemoAccess DemoFirmWriter::access() const
@@ -278,8 +311,9 @@ std::optional<DemoAccess> WriteDemoFirm(
     using Step = bool (DemoFirmWriter::*)();
     constexpr Step kSteps[] = { &DemoFirmWriter::prepareFolder, &DemoFirmWriter::setUp,
         &DemoFirmWriter::writeStaff, &DemoFirmWriter::writeActivities, &DemoFirmWriter::writeHolidays,
-        &DemoFirmWriter::writeTargets, &DemoFirmWriter::writeRates, &DemoFirmWriter::buildAndProvide,
-        &DemoFirmWriter::writeMonths, &DemoFirmWriter::collect, &DemoFirmWriter::writeAccessFile };
+        &DemoFirmWriter::writeTargets, &DemoFirmWriter::writeRates, &DemoFirmWriter::writeAccounts,
+        &DemoFirmWriter::buildAndProvide, &DemoFirmWriter::writeMonths, &DemoFirmWriter::collect,
+        &DemoFirmWriter::provideAccounts, &DemoFirmWriter::writeAccessFile };
     for (const Step step : kSteps) {
         if (!(writer.*step)()) {
             steps.passOn();

@@ -73,6 +73,7 @@ void TMainForm::createDialogs()
     pruefenForm_ = CreatePruefenForm([&environment] { return environment.store.folder().path(u""); },
         environment.messenger, environment.clock, startDate_,
         [&environment] { environment.help.OpenHelp(KoravHelp::kCheckTopic); }, this);
+    createAccountDialogs();
 }
 
 void TMainForm::showEvent(QShowEvent* event)

@@ -30,6 +30,8 @@ class TAuswProjekteForm;
 class TBackupForm;
 class TConnectionIndicator;
 class TFeiertagForm;
+class TKontoForm;
+class TKontoUeForm;
 class TMaOpenForm;
 class TMaStammForm;
 class TMListeForm;
@@ -72,6 +74,8 @@ public:
     TFeiertagForm& holidaysForm() { return *feiertagForm_; }
     TUeMonatMaForm& employeeOverview() { return *ueMonatMaForm_; }
     TPruefenForm& annualCheck() { return *pruefenForm_; }
+    TKontoForm& accountsForm() { return *kontoForm_; }
+    TKontoUeForm& accountReport() { return *kontoUeForm_; }
 
     // Start, log-in and end (main_form.cpp, main_form_login.cpp).
     void FormShow();
@@ -91,6 +95,10 @@ public:
     void ChgMonSollZBtnClick();
     void StdSatzBtnClick();
     void ChgFeiertageBtnClick();
+
+    // Working-time and holiday accounts (main_form_accounts.cpp).
+    void KontoBtnClick();
+    void MaKontoBtnClick();
 
     // Overviews and checks (main_form_reports.cpp).
     void PelinMonUeBtnClick();
@@ -150,6 +158,7 @@ private:
     };
 
     void createDialogs();
+    void createAccountDialogs();
     void createProvisionDialogs();
     void buildControls();
     QWidget* buildLoginPanel();
@@ -209,6 +218,8 @@ private:
     TBackupForm* backupForm_ = nullptr;
     TUeMonatMaForm* ueMonatMaForm_ = nullptr;
     TPruefenForm* pruefenForm_ = nullptr;
+    TKontoForm* kontoForm_ = nullptr;
+    TKontoUeForm* kontoUeForm_ = nullptr;
     TVerbDatenForm* verbDatenForm_ = nullptr;
     TUpdateForm* updateForm_ = nullptr;
 };

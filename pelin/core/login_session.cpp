@@ -8,6 +8,7 @@
 #include "common/messenger.h"
 #include "common/number_parse.h"
 #include "common/password_hash.h"
+#include "common/provided_account.h"
 #include "common/working_time.h"
 #include "pelin/core/month_sync.h"
 #include "pelin/core/personal_settings.h"
@@ -160,6 +161,7 @@ std::optional<LoginSession::Result> LoginSession::findEmployee(const QString& lo
 void LoginSession::loadEmployeeData()
 {
     loadPersonalSettings();
+    loadAccounts();
     state_.activityList = ReadPlainList(baseDataPath(kActivityFile));
     state_.filteredActivities = FilteredActivityList(state_.activityList, state_.filterPool);
     loadMonths();
@@ -204,6 +206,16 @@ void LoginSession::loadPersonalSettings()
     state_.personalSettings = file ? StringList::FromText(file->text) : StringList();
     state_.personalSettingsEncoding = file ? file->encoding : TextEncoding::Windows1252;
     state_.filterPool = FilterPool::FromSettingValue(state_.personalSettings.value(u"projfilter"));
+}
+
+// A store without the file leaves no local copy behind: balances of an
+// earlier provision must not be shown as current.
+void LoginSession::loadAccounts()
+{
+    const QString name = QString::fromUtf16(ProvidedAccount::kFileName);
+    transfer_->fetchCopy(QDir(state_.personalFolder).filePath(name), name);
+    if (FileStore::Exists(baseDataPath(name)))
+        codec_.LoadDataFile(baseDataPath(name), state_.accountFile);
 }
 
 // Pending uploads go first, inside the month's fetch: a local copy with

@@ -66,6 +66,7 @@ private:
     void setUpdateFileTime(const QString& path);
     void readEmployee(const EmployeeFile::LoginRecord& record);
     void loadPersonalSettings();
+    void loadAccounts();
     void loadMonths();
     void loadMonth(MonthList& month);
     void offerRecoveryCopy(MonthList& month);

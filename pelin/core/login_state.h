@@ -31,6 +31,8 @@ struct LoginState {
     UnsavedChanges changes;
 
     StringList employeeFile;
+    // The accounts KORAV provided ("dkonto.kvd"); empty without the file.
+    StringList accountFile;
     StringList activityList;
     StringList personalSettings;
     // The filter dialog writes the settings back in the encoding they came in.

@@ -273,6 +273,7 @@ QWidget* TMainForm::buildMonthValues()
         layout->addRow(labels[i], monthValueLabels_[i]);
     }
     sollZeitLabel_ = labels[1];
+    buildAccountRows(layout, area);
     auto* overview = new QPushButton(u"Monatsübersicht anzeigen"_s, area);
     overview->setObjectName(u"UebersichtMonatBtn"_s);
     connect(overview, &QPushButton::clicked, this, &TMainForm::UebersichtMonatBtnClick);
@@ -366,6 +367,7 @@ void TMainForm::showMonthValues()
     } else {
         calendar_->clearDayStates();
     }
+    showAccount();
 }
 
 bool TMainForm::requireLogin()

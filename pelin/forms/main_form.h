@@ -13,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -84,6 +85,10 @@ private:
     void showOnline(bool online);
     void createDaySheet();
     void showMonthValues();
+    // Kontostand and Resturlaub, shown only with an account KORAV provided
+    // (main_form_accounts.cpp).
+    void buildAccountRows(QFormLayout* layout, QWidget* area);
+    void showAccount();
     bool requireLogin();
     void MenuInfoClick();
     void MenuHilfeInhaltClick();
@@ -113,6 +118,9 @@ private:
     QLabel* sollZeitLabel_ = nullptr;
     // The values beside MonDauerLabel, SollZeitLabel, DiffZeitLabel, MonZugeoLabel, MonOffenLabel.
     std::array<QLabel*, 5> monthValueLabels_ {};
+    // KontostandLabel, ResturlaubLabel and their values.
+    std::array<QLabel*, 2> accountLabels_ {};
+    std::array<QLabel*, 2> accountValueLabels_ {};
     QLabel* hilfeImage_ = nullptr;
     MonthCalendarWidget* calendar_ = nullptr;
     QLabel* zeigTagSText_ = nullptr;

@@ -149,6 +149,24 @@ TEST_P(EndToEnd, KoravProvidesPelinRecordsAndKoravCollectsTheSameBytes)
     EXPECT_EQ(collect()->updated, 0);
 }
 
+// Account settings make KORAV provide Erika's balance up to February
+// (January and February owed 168:00 each from 20:00) and her holiday;
+// PELIN fetches them with the base data in both modes.
+TEST_P(EndToEnd, ProvidedAccountsReachPelin)
+{
+    StringList settings(QStringList { u"2023Erika=20:00#30##"_s });
+    ASSERT_TRUE(koravCodec.SaveDataFile(root.path(u"daten/zkonto.kvd"_s), settings));
+    buildAndProvide();
+    if (ftp) {
+        EXPECT_EQ(ftp->read(u"zeit/dkonto.kvd"_s), root.read(u"daten/dkonto.kvd"_s));
+    }
+
+    std::unique_ptr<LoginSession> pelin = startPelin();
+    ASSERT_TRUE(pelin->login(u"sommer"_s, {}).loggedIn) << pelinMessenger.all.join(u'|').toStdString();
+    EXPECT_EQ(pelin->state().accountFile.lines(), QStringList { u"kto4711=202302#-18960#2023#60#0#0#"_s });
+    EXPECT_TRUE(pelinMessenger.all.isEmpty()) << pelinMessenger.all.join(u'|').toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(BothModes, EndToEnd, ::testing::Values(Mode::Lan, Mode::Ftp),
     [](const auto& info) { return info.param == Mode::Lan ? "Lan" : "Ftp"; });
 

@@ -259,4 +259,29 @@ TEST_F(ReportsFixture, AFolderAsOutputTakesTheProposedName)
     EXPECT_TRUE(root.exists(u"korav_ma_jahresue_2023_15032023_17h30.xlsx"_s));
 }
 
+// Erika works full time: January and February have passed without data,
+// March counts with its two collected days. Max's March has no data yet.
+TEST_F(ReportsFixture, AccountReportInEveryFormat)
+{
+    const QString lead = QString(20, u' ') + u" : "_s;
+    const QString text
+        = QString::fromUtf8(command({ u"report"_s, u"account"_s, u"--year"_s, u"2023"_s }, u"txt"_s));
+    const QStringList lines = text.split(u"\r\n"_s);
+    EXPECT_EQ(lines.value(1), u" Arbeitszeitkonto Mitarbeiter 00-Alle   2023   Stand 15.03.2023 17:30"_s);
+    EXPECT_TRUE(
+        lines.contains(lead + u"03/2023        16:00     168:00    -152:00    -488:00        0  (D)"_s));
+    EXPECT_TRUE(
+        lines.contains(lead + u"02/2023          ---     134:24    -134:24    -268:48        0  (-)"_s));
+    EXPECT_TRUE(
+        lines.contains(lead + u"03/2023          ---     134:24        ---        ---        0  (-)"_s));
+    EXPECT_TRUE(command(
+        { u"report"_s, u"account"_s, u"--year"_s, u"2023"_s, u"--employee"_s, u"Max Winter"_s }, u"pdf"_s)
+                    .contains("Arbeitszeitkonto 2023"));
+    EXPECT_TRUE(
+        command({ u"report"_s, u"account"_s, u"--year"_s, u"2023"_s }, u"xlsx"_s).contains("Kontostand"));
+    EXPECT_EQ(run({ u"report"_s, u"account"_s, u"--year"_s, u"2023"_s, u"--month"_s, u"3"_s, u"--format"_s,
+                  u"txt"_s, u"--out"_s, root.path(u"x.txt"_s) }),
+        2);
+}
+
 } // namespace

@@ -43,7 +43,7 @@ protected:
 TEST(HelpPages, EveryTopicHasItsPageInTheBuiltArchive)
 {
     const QString archive = QString::fromUtf8(KORAV_HELP_ARCHIVE);
-    for (int topic : { 10, 20, 30, 40, 50 }) {
+    for (int topic : { 10, 20, 30, 40, 50, 60 }) {
         const QString page = KoravHelp::PageForTopic(topic);
         const std::optional<QByteArray> html = KoravHelp::ReadArchiveEntry(archive, page);
         ASSERT_TRUE(html) << page.toStdString();
@@ -51,6 +51,7 @@ TEST(HelpPages, EveryTopicHasItsPageInTheBuiltArchive)
     }
     EXPECT_EQ(KoravHelp::PageForTopic(10), u"html/korav_010_allgemeines.htm"_s);
     EXPECT_EQ(KoravHelp::PageForTopic(50), u"html/korav_050_auswerten.htm"_s);
+    EXPECT_EQ(KoravHelp::PageForTopic(60), u"html/korav_060_konten.htm"_s);
     EXPECT_EQ(KoravHelp::PageForTopic(11), u""_s);
     EXPECT_FALSE(KoravHelp::ReadArchiveEntry(archive, u"html/fehlt.htm"_s));
     EXPECT_FALSE(KoravHelp::ReadArchiveEntry(archive + u"x"_s, KoravHelp::PageForTopic(10)));

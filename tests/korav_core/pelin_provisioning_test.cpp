@@ -322,6 +322,53 @@ TEST_F(ProvisionFixture, ProvidingCopiesAndAsksTheSecondTime)
         u"09:07 - PELIN - Basisdaten bereitgestellt (3)"_s);
 }
 
+// Without account settings every built and provided file is what it was
+// before the accounts existed.
+TEST_F(ProvisionFixture, WithoutAccountSettingsNothingNewIsBuiltOrProvided)
+{
+    ASSERT_TRUE(build());
+    StringList expected(QStringList { u"pa=P1#Anna Alt#100#"_s, u"pb=P2#Bernd Bau#62.5#"_s,
+        u"pc=P3#Carla Cel#80#"_s, u"mszP1=10800"_s, u"mszP2=10800"_s, u"mszP3=10800"_s, u"key_laestamm=4"_s,
+        u"bezeichnung5=Büro"_s });
+    ASSERT_TRUE(codec.SaveDataFile(f.tmp.path(u"expected.kvd"_s), expected));
+    EXPECT_EQ(f.read(u"dama.kvd"_s), f.tmp.read(u"expected.kvd"_s));
+    EXPECT_FALSE(QFileInfo::exists(f.path(u"dkonto.kvd"_s)));
+    f.write(u"pelin"_s, "#!/bin/sh\n");
+    ASSERT_TRUE(PelinProvision(f.store, connection).provideBaseData(stale, kNow).complete());
+    EXPECT_EQ(QDir(zeit).entryList(QDir::Files), (QStringList { u"dama.kvd"_s, u"dprojekte.kvd"_s }));
+}
+
+// Anna's 2024 starts at 10:00 with 30 days and 2 carried over; January has
+// passed without data, February holds a working day and a holiday. The
+// build on 4 March gives her balance up to the end of February.
+TEST_F(ProvisionFixture, AccountsAreBuiltAndProvidedBesideTheEmployeeFile)
+{
+    f.write(u"zsonstige.kvd"_s, Lines({ u"Pause=Pause"_s, u"Urlaub=Urlaub"_s }));
+    f.write(u"zmonsoll2024.kvd"_s, Lines({ u"202401Anna=    160.00"_s, u"202402Anna=    160.00"_s }));
+    StringList settings(QStringList { u"2024Anna=10:00#30#2#"_s });
+    ASSERT_TRUE(codec.SaveDataFile(f.path(u"zkonto.kvd"_s), settings));
+    f.write(u"auswtg/202402/az202402P1.kvd"_s,
+        "az20240201P1=2024020108001600\r\npz20240201P1=2024020100800P100####\r\n"
+        "az20240202P1=2024020208001600\r\npz20240202P1=2024020200800Urlaub####\r\n");
+    ASSERT_TRUE(build());
+    // 10:00 - 160:00 - (160:00 - 16:00) = -294:00; 30 + 2 - 1 days
+    EXPECT_EQ(
+        unscrambled(f.path(u"dkonto.kvd"_s)).lines(), QStringList { u"ktoP1=202402#-17640#2024#62#2#0#"_s });
+    f.write(u"pelin"_s, "#!/bin/sh\n");
+    ASSERT_TRUE(PelinProvision(f.store, connection).provideBaseData(stale, kNow).complete());
+    EXPECT_EQ(f.tmp.read(u"zeit/dkonto.kvd"_s), f.read(u"dkonto.kvd"_s));
+
+    // Settings saved later make the employee file stale; without them the
+    // next build removes the accounts.
+    SetTime(f.path(u"zkonto.kvd"_s), QDateTime::currentDateTime().addSecs(3600));
+    stale.check(f.store.folder(), prog, kStart.year());
+    EXPECT_TRUE(stale.employeeFile);
+    QFile::remove(f.path(u"zkonto.kvd"_s));
+    stale = BaseDataStaleness { true, true, true, true };
+    ASSERT_TRUE(build());
+    EXPECT_FALSE(QFileInfo::exists(f.path(u"dkonto.kvd"_s)));
+}
+
 TEST_F(ProvisionFixture, MissingBuiltFileStopsProvidingWithoutMarker)
 {
     PelinProvision provision(f.store, connection);

@@ -3,9 +3,11 @@
 #include "common/file_store.h"
 #include "common/holiday_calendar.h"
 #include "common/month_list.h"
+#include "common/provided_account.h"
 #include "common/working_time.h"
 #include "korav/core/data_folder.h"
 #include "korav/demo/demo_firm.h"
+#include "korav/reports/core/account_report.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_directory.h"
 #include "korav/reports/core/employee_overview.h"
@@ -100,6 +102,37 @@ TEST_F(DemoFirmTest, EmployeeOverviewHasDataInEveryMonth)
     ASSERT_FALSE(report.lines.isEmpty());
     for (const QString& line : report.lines)
         EXPECT_FALSE(line.contains(u"keine Daten"_s)) << line.toStdString();
+    EXPECT_TRUE(messenger.all.isEmpty()) << messenger.all.join(u'|').toStdString();
+}
+
+// Opening balances, 30 days each and carry-over for some; the balances
+// provided to PELIN reach up to February.
+TEST_F(DemoFirmTest, ShowsBothAccounts)
+{
+    const std::optional<DemoAccess> access = write(u"firma"_s);
+    ASSERT_TRUE(access);
+    DataFileCodec codec(CodecProgram::Korav, messenger);
+    const EmployeeDirectory names = directory(u"firma"_s);
+    const AccountReport report
+        = RunAccountReport({ root(u"firma"_s), clock, kNow.date(), codec, messenger, {} },
+            { EmployeeOverviewEntries(names), u"00-Alle"_s, u"2026"_s });
+    ASSERT_EQ(report.outcome, AccountReport::Outcome::Built);
+    const QString lead = QString(20, u' ') + u" : "_s;
+    EXPECT_EQ(report.lines.count(lead + u"Urlaubsanspruch          30"_s), 3);
+    EXPECT_EQ(report.lines.filter(lead + u"Übertrag Vorjahr"_s).size(), 3);
+    EXPECT_EQ(report.lines.count(lead + u"Übertrag Vorjahr          0"_s), 1); // the second employee's
+    EXPECT_EQ(report.lines.filter(u"(D)"_s).size(), 6); // January and February of three employees
+
+    StringList provided;
+    codec.LoadDataFile(tmp.path(u"firma/zeit/dkonto.kvd"_s), provided);
+    ASSERT_EQ(provided.size(), 3) << provided.toText().toStdString();
+    for (const DemoAccess::Employee& employee : access->employees) {
+        const std::optional<ProvidedAccount::Record> record
+            = ProvidedAccount::Find(provided, employee.personnelNumber);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(std::pair(record->year, record->month), std::pair(2026, 2));
+        EXPECT_EQ(record->holidayYear, 2026);
+    }
     EXPECT_TRUE(messenger.all.isEmpty()) << messenger.all.join(u'|').toStdString();
 }
 

@@ -1,3 +1,4 @@
+#include "common/data_file_codec.h"
 #include "common/ui/dialog_messenger.h"
 #include "korav/forms/admin_pass_form.h"
 #include "korav/forms/hours_cells_widget.h"
@@ -69,6 +70,8 @@ TEST_F(MainWindowButtons, EachButtonAndMenuItemOpensItsOwnDialog)
         { u"VerbindBtn", u"VerbDatenForm"_s },
         { u"UpdateBtn", u"UpdateForm"_s },
         { u"PruefJahrBtn", u"PruefenForm"_s },
+        { u"KontoBtn", u"KontoForm"_s },
+        { u"MaKontoBtn", u"KontoUeForm"_s },
     };
     QSignalSpy end(form.get(), &TMainForm::programEnd);
     for (const auto& [name, dialog] : cases) {
@@ -145,4 +148,24 @@ TEST_F(MainWindowButtons, EnterAfterAMessageSavesTheTargets)
     EXPECT_EQ(user.texts, (QStringList { u"Hinweis"_s, u" Änderungen für Jahr 2024 speichern ?  "_s }));
     const QByteArray targets = tmp.read(u"daten/zmonsoll2024.kvd"_s);
     EXPECT_TRUE(targets.contains("202401Anna=") && targets.contains("150")) << targets.toStdString();
+}
+
+TEST_F(MainWindowButtons, AccountSettingsAreEditedInTheGridAndSaved)
+{
+    tmp.write(u"daten/zama.kvd"_s, kBom + "Anna\r\nBert\r\n");
+    logIn(u"nuvo"_s);
+    onModal = [&](QDialog& dialog) {
+        auto* grid = dialog.findChild<QTableWidget*>(u"KontoSGrid"_s);
+        ASSERT_EQ(grid->rowCount(), 2);
+        grid->item(1, 2)->setText(u"-3:15"_s);
+        grid->item(1, 3)->setText(u"30"_s);
+        dialog.findChild<QPushButton*>(u"SaveBtn"_s)->click();
+    };
+    button(u"KontoBtn")->click();
+    EXPECT_TRUE(messenger.messages.isEmpty()) << messenger.messages.join(u'|').toStdString();
+    StringList stored;
+    DataFileCodec(CodecProgram::Korav, messenger, [](int) {
+    }).LoadDataFile(tmp.path(u"daten/zkonto.kvd"_s), stored);
+    EXPECT_EQ(
+        stored.lines(), QStringList { QString::number(form->startDate().year()) + u"Bert=-3:15#30##"_s });
 }

@@ -53,6 +53,10 @@ TEST(ReportNamesTest, TextFileHeaderAndPrintTitleOfEveryForm)
             u"vollstaendigkeit_ma_Berg_2016_07032024_09h05.txt",
             u" Vollstaendigkeit Arbeitszeiten Berg   2016   Stand 07.03.2024 09:05",
             u"Arbeitszeiten 2016 auf Vollständigkeit prüfen, Mitarbeiter : Berg" },
+        { Selection(ReportForm::Account, PeriodMode::Year, u"Anna Berg"_s, {}),
+            u"arbeitszeitkonto_ma_Anna_Berg_2016_07032024_09h05.txt",
+            u" Arbeitszeitkonto Mitarbeiter Anna Berg   2016   Stand 07.03.2024 09:05",
+            u"Arbeitszeitkonto 2016   Mitarbeiter : Anna Berg" },
     };
     for (const NameCase& c : cases) {
         EXPECT_EQ(TextFileName(c.selection, kMoment), QString::fromUtf16(c.fileName));

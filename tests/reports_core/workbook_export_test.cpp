@@ -1,5 +1,7 @@
 #include "korav/reports/core/workbook_export.h"
 
+#include "korav/reports/core/account_report.h"
+
 #include "workbook_reader.h"
 
 #include "tests/support/qt_printers.h"
@@ -257,3 +259,31 @@ TEST(NumberFormatTest, GermanNotationBecomesNeutral)
 }
 
 } // namespace
+
+TEST_F(WorkbookExportTest, AccountSheetHasOneRowPerMonthWithItsBalance)
+{
+    const ReportSelection s { ReportForm::Account, PeriodMode::Year, u"00-Alle"_s, {}, u"2016"_s };
+    const ExportBuffer buffer {
+        AccountExportLine(u"Berg"_s, 2016, u"Übertrag"_s,
+            { std::nullopt, std::nullopt, std::nullopt, -76, std::nullopt }, {}),
+        AccountExportLine(u"Berg"_s, 2016, u"01"_s, { 18, 80, -62, -138, 1.5 }, u"D"_s),
+        AccountExportLine(u"Cord"_s, 2016, u"01"_s, { 0, 0, 0, 0, 0 }, u"-"_s),
+    };
+    const QJsonObject book = exportAndRead(s, buffer);
+    EXPECT_EQ(book.value(u"sheets"_s).toArray(), QJsonArray { u"Arbeitszeitkonto_2016"_s });
+    EXPECT_EQ(value(u"C2"_s).toString(), u"Arbeitszeitkonto 2016"_s);
+    const QStringList heads { u"Mitarbeiter"_s, u"Jahr"_s, u"Monat"_s, u"Arbeitszeit"_s, u"Sollzeit"_s,
+        u"Diff A-S"_s, u"Kontostand"_s, u"Urlaubstage"_s, u"Quelle"_s };
+    for (int i = 0; i < heads.size(); ++i)
+        EXPECT_EQ(value(QString(QChar(u'C' + i)) + u'4').toString(), heads[i]);
+    EXPECT_EQ(value(u"H6"_s).toString(), u"(4)-(5)"_s);
+    EXPECT_EQ(value(u"E7"_s).toString(), u"Übertrag"_s);
+    EXPECT_EQ(value(u"F7"_s).toString(), u"---"_s);
+    EXPECT_DOUBLE_EQ(value(u"I7"_s).toDouble(), -76);
+    EXPECT_EQ(value(u"E8"_s).toString(), u"01"_s);
+    const double values[] = { 18, 80, -62, -138, 1.5 };
+    for (int k = 0; k < 5; ++k)
+        EXPECT_DOUBLE_EQ(value(QString(QChar(u'F' + k)) + u'8').toDouble(), values[k]);
+    EXPECT_EQ(value(u"K8"_s).toString(), u"(D)"_s);
+    EXPECT_EQ(value(u"C10"_s).toString(), u"Cord"_s); // a new employee after an empty row
+}

@@ -126,6 +126,8 @@ EmployeeMonth EmployeeMonthReader::read(const QString& personnelNumber, int year
         const StringList lines = KoravMonthFile::LoadLines(koravPath);
         m.hasData = !lines.isEmpty();
         EvaluateKoravFile(m, lines, personnelNumber, year, month, target);
+        for (const ActivityMinutes::Item& item : m.activities.items())
+            m.holidayMinutes[0] += holidays_.contains(item.key) ? item.minutes : 0;
     }
     return m;
 }
@@ -136,21 +138,24 @@ void EmployeeMonthReader::readPelinFile(
     const MonthFile::MonthRecords records(text, year, month, personnelNumber);
     MonthActivities seen;
     for (int day = 1; day <= records.days(); ++day)
-        addPelinDay(m, records.dayValue(day), records.activityValue(day), seen);
+        addPelinDay(m, day, records.dayValue(day), records.activityValue(day), seen);
 }
 
 void EmployeeMonthReader::addPelinDay(
-    EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen)
+    EmployeeMonth& m, int day, QStringView dayValue, QStringView activityValue, MonthActivities& seen)
 {
     int pause = 0;
     for (const MonthFile::ActivityEntryView& entry :
         MonthFile::ActivityEntryViews(activityValue.left(kActivityReadWidth))) {
         const int minutes = DurationTextMinutes(entry.duration);
         const MonthActivity& kind = monthActivity(m, entry.activity, seen);
-        if (kind.pause)
+        if (kind.kind == Kind::Pause) {
             pause += minutes;
-        else
-            m.activities.addAt(kind.item, minutes);
+            continue;
+        }
+        m.activities.addAt(kind.item, minutes);
+        if (kind.kind == Kind::Holiday)
+            m.holidayMinutes[std::size_t(day)] += minutes;
     }
     m.attendance += DayAttendance(dayValue);
     m.pause += pause;
@@ -166,7 +171,7 @@ const EmployeeMonthReader::MonthActivity& EmployeeMonthReader::monthActivity(
     const Activities::const_iterator kind = activity(text);
     // Taking the item now, with no minutes yet, keeps the order and the
     // spelling of first appearance.
-    const qsizetype item = kind.value() ? -1 : m.activities.add(kind.key(), 0);
+    const qsizetype item = kind.value() == Kind::Pause ? -1 : m.activities.add(kind.key(), 0);
     seen.append({ text, kind.value(), item });
     return seen.last();
 }
@@ -178,5 +183,8 @@ EmployeeMonthReader::Activities::const_iterator EmployeeMonthReader::activity(QS
         = activities_.constFind(QString::fromRawData(key.data(), key.size()));
     if (found != activities_.cend())
         return found;
-    return activities_.insert(key.toString(), pauses_.contains(key));
+    const Kind kind = pauses_.contains(key) ? Kind::Pause
+        : holidays_.contains(key)           ? Kind::Holiday
+                                            : Kind::Other;
+    return activities_.insert(key.toString(), kind);
 }

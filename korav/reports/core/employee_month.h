@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/account_rules.h"
 #include "common/string_list.h"
 #include "common/working_time.h"
 
@@ -7,6 +8,8 @@
 #include <QList>
 #include <QString>
 #include <QVarLengthArray>
+
+#include <array>
 
 // Minutes per activity key in the order of first appearance; keys match
 // without regard to letter case, as the list lookups of the files do.
@@ -39,6 +42,9 @@ struct EmployeeMonth {
     int attendance = 0;
     int pause = 0;
     ActivityMinutes activities; // every entry but the pause, listed or not
+    // Minutes booked on holiday per day of the month, when the reader counts
+    // them; a KORAV month file has no days and keeps its holiday at index 0.
+    std::array<int, 32> holidayMinutes {};
 
     int working() const { return attendance - pause; }
     int assigned() const { return activities.total(); }
@@ -51,20 +57,25 @@ class EmployeeMonthReader {
 public:
     EmployeeMonthReader(QString dataRoot, const StringList& projects);
 
+    // From now on the months also count the minutes booked on these
+    // activities per day.
+    void countHolidays(AccountRules::HolidayActivities holidays) { holidays_ = std::move(holidays); }
+
     // From "auswtg/YYYYMM/" below the data root: the collected PELIN time
     // file, failing that the KORAV month file, failing both a month without
     // data.
     EmployeeMonth read(const QString& personnelNumber, int year, int month, int target);
 
 private:
-    using Activities = QHash<QString, bool>; // key → is the pause
+    enum class Kind : char { Other, Pause, Holiday };
+    using Activities = QHash<QString, Kind>;
 
     // An activity spelling met in the month being read, with the item its
     // minutes go to (none for a pause). A month uses few spellings: a look
     // through them is cheaper than the hash.
     struct MonthActivity {
         QStringView text;
-        bool pause = false;
+        Kind kind = Kind::Other;
         qsizetype item = -1;
     };
     using MonthActivities = QVarLengthArray<MonthActivity, 16>;
@@ -72,11 +83,12 @@ private:
     void readPelinFile(
         EmployeeMonth& m, QStringView text, const QString& personnelNumber, int year, int month);
     void addPelinDay(
-        EmployeeMonth& m, QStringView dayValue, QStringView activityValue, MonthActivities& seen);
+        EmployeeMonth& m, int day, QStringView dayValue, QStringView activityValue, MonthActivities& seen);
     const MonthActivity& monthActivity(EmployeeMonth& m, QStringView text, MonthActivities& seen);
     Activities::const_iterator activity(QStringView key);
 
     QString dataRoot_;
     PauseActivities pauses_;
+    AccountRules::HolidayActivities holidays_;
     Activities activities_;
 };

@@ -156,12 +156,8 @@ YearTargets OverviewBuilder::fullTargets(const QString& name, const QString& num
         = targetRecords_->value(EmployeeFile::TargetRecordKey(number)).value_or(QString()).left(kTargetRead);
     const std::optional<QString> shortName = shortNames_.value(name);
     YearTargets targets;
-    for (int m = 1; m <= 12; ++m) {
-        Target& target = targets[std::size_t(m - 1)];
-        target = UnitFullTime(record, m, year_);
-        if (!target && shortName)
-            target = yearTargets_.fullTime(*shortName, year_, m);
-    }
+    for (int m = 1; m <= 12; ++m)
+        targets[std::size_t(m - 1)] = MonthFullTime(record, yearTargets_, shortName, year_, m);
     if (std::none_of(targets.begin(), targets.end(), [](Target t) { return t.has_value(); }))
         c_.messenger.show(u"Für Mitarbeiter "_s + name + u" sind für das Jahr "_s + FourDigits(year_)
             + u" keine Monats-Sollzeiten vorhanden !  "_s);

@@ -42,6 +42,8 @@ int YearNumber(const ReportSelection& selection)
 
 QString TextFileStem(const ReportSelection& s)
 {
+    if (s.form == ReportForm::Account)
+        return u"arbeitszeitkonto_ma_"_s + s.subject + u'_' + s.year;
     if (s.form == ReportForm::Check)
         return u"vollstaendigkeit_ma_"_s + s.subject + u'_' + s.year;
     const QString word = FileWord(s.form);
@@ -71,6 +73,8 @@ QString TextFileName(const ReportSelection& selection, const OutputMoment& momen
 
 QString TextHeaderLine(const ReportSelection& s, const OutputMoment& moment)
 {
+    if (s.form == ReportForm::Account)
+        return u" Arbeitszeitkonto Mitarbeiter "_s + s.subject + u"   "_s + s.year + StandText(moment);
     if (s.form == ReportForm::Check)
         return u" Vollstaendigkeit Arbeitszeiten "_s + s.subject + u"   "_s + s.year + StandText(moment);
     const QString word = HeaderWord(s.form);
@@ -94,7 +98,7 @@ QString TextFooterLine(const OutputMoment& moment, QStringView applicationTitle)
 
 QString TextSavedMessage(ReportForm form, const QString& fileName)
 {
-    if (form == ReportForm::Employee)
+    if (form == ReportForm::Employee || form == ReportForm::Account)
         return u"Daten sind in Datei\n\n"_s + fileName + u"\n\ngespeichert."_s;
     return SavedMessage(u"Daten sind in Datei  ", fileName);
 }
@@ -103,6 +107,7 @@ QString PrintJobTitle(const ReportSelection& selection, const OutputMoment& mome
 {
     switch (selection.form) {
     case ReportForm::Employee:
+    case ReportForm::Account:
         return TextFileName(selection, moment).chopped(4);
     case ReportForm::Project:
         return TextFileName(selection, moment);
@@ -114,6 +119,8 @@ QString PrintJobTitle(const ReportSelection& selection, const OutputMoment& mome
 
 QString PrintTitle(const ReportSelection& s)
 {
+    if (s.form == ReportForm::Account)
+        return u"Arbeitszeitkonto "_s + s.year + u"   Mitarbeiter : "_s + s.subject;
     if (s.form == ReportForm::Check)
         return u"Arbeitszeiten "_s + s.year + u" auf Vollständigkeit prüfen, Mitarbeiter : "_s + s.subject;
     const QString who = u"   "_s + HeaderWord(s.form) + u" : "_s + s.subject;
@@ -132,6 +139,8 @@ QString WorkbookFileName(const ReportSelection& s, const OutputMoment& moment)
 {
     const QString prefix = u"korav_"_s + FileWord(s.form) + u'_';
     const QString year = FourDigits(YearNumber(s));
+    if (s.form == ReportForm::Account)
+        return prefix + u"konto_"_s + year + u'_' + StampDigits(moment) + u".xlsx"_s;
     QString stem;
     switch (s.mode) {
     case PeriodMode::Month:
@@ -150,6 +159,8 @@ QString WorkbookFileName(const ReportSelection& s, const OutputMoment& moment)
 QString WorksheetName(const ReportSelection& s)
 {
     const QString year = FourDigits(YearNumber(s));
+    if (s.form == ReportForm::Account)
+        return u"Arbeitszeitkonto_"_s + year;
     switch (s.mode) {
     case PeriodMode::Month:
         return u"Monatsübersicht_"_s + s.period + u'_' + year;
@@ -165,6 +176,8 @@ QString WorkbookTitle(const ReportSelection& s)
 {
     const QString hours = s.form == ReportForm::Project ? u" Projektstunden "_s : u" Arbeitsstunden "_s;
     const QString year = FourDigits(YearNumber(s));
+    if (s.form == ReportForm::Account)
+        return u"Arbeitszeitkonto "_s + year;
     switch (s.mode) {
     case PeriodMode::Month:
         return u"Monatsübersicht"_s + hours + s.period + u'/' + year;

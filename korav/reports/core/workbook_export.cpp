@@ -117,6 +117,33 @@ void FormatProjectColumns(SheetModel& sheet, int lastRow)
     sheet.SetRangeNumberFormat({ kFirstDataRow, 7, lastRow + 3, 7 }, u"#.##0,00 €"_s);
 }
 
+// Account layout, columns C to K.
+
+void WriteAccountRow(SheetModel& sheet, int row, const QString& line, const StringList&)
+{
+    sheet.SetCellText(row, 3, TrimRight(ExportField(line, 6, 30)));
+    sheet.SetCellValue(row, 4, TrimRight(ExportField(line, 37, 4)));
+    sheet.SetCellText(row, 5, TrimRight(ExportField(line, 42, 9)));
+    for (int k = 0; k < 5; ++k)
+        sheet.SetCellValue(row, 6 + k, WithoutBlanks(ExportField(line, 52 + 11 * k, 10)));
+    sheet.SetCellValue(row, 11, line.size() > 110 ? line.mid(108, 3) : QString());
+}
+
+void FormatAccountColumns(SheetModel& sheet, int lastRow)
+{
+    sheet.SetRangeNumberFormat({ kFirstDataRow, 6, lastRow + 3, 10 }, u"####0,00"_s);
+    sheet.AlignRangeRight({ kFirstDataRow, 4, lastRow + 3, 5 });
+}
+
+Layout AccountLayout()
+{
+    return { 11,
+        { u"Mitarbeiter"_s, u"Jahr"_s, u"Monat"_s, u"Arbeitszeit"_s, u"Sollzeit"_s, u"Diff A-S"_s,
+            u"Kontostand"_s, u"Urlaubstage"_s, u"Quelle"_s },
+        NumberedHeads(9).split(u'|'), { { 8, u"(4)-(5)"_s } }, EmployeeGroupKey, WriteAccountRow,
+        FormatAccountColumns };
+}
+
 Layout EmployeeLayout()
 {
     return { 14,
@@ -201,7 +228,9 @@ void WriteTitle(SheetModel& sheet, const ReportSelection& selection, const Outpu
 SheetModel BuildReportSheet(const ReportSelection& selection, const ExportBuffer& buffer,
     const StringList& projects, const OutputMoment& moment, const ExportProgress& progress)
 {
-    const Layout layout = selection.form == ReportForm::Project ? ProjectLayout() : EmployeeLayout();
+    const Layout layout = selection.form == ReportForm::Project ? ProjectLayout()
+        : selection.form == ReportForm::Account                 ? AccountLayout()
+                                                                : EmployeeLayout();
     SheetModel sheet(WorksheetName(selection));
     sheet.SetPaletteColor(kHeaderColourIndex, kHeaderGrey);
     WriteHeaderRows(sheet, layout);

@@ -3,6 +3,7 @@
 #include "common/fixed_width.h"
 #include "common/number_parse.h"
 #include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/core/month_target.h"
 #include "korav/reports/core/report_names.h"
 
 using namespace Qt::StringLiterals;
@@ -31,6 +32,15 @@ std::optional<int> YearTargetMinutes(QStringView value)
     const QStringView decimals = word.mid(point + 1, kMaxDecimals);
     const int hundredths = ParseDecimalInt(decimals) * (decimals.size() == 1 ? 10 : 1);
     return ParseDecimalInt(word.left(point)) * 60 + hundredths * 60 / 100;
+}
+
+std::optional<int> MonthFullTime(QStringView targetRecord, YearTargetFiles& yearFiles,
+    const std::optional<QString>& shortName, int year, int month)
+{
+    const std::optional<int> unit = UnitFullTime(targetRecord, month, year);
+    if (unit || !shortName)
+        return unit;
+    return yearFiles.fullTime(*shortName, year, month);
 }
 
 std::optional<int> YearFileFullTime(

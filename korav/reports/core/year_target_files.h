@@ -25,6 +25,12 @@ private:
     QHash<int, KeyIndex> years_;
 };
 
+// A month's full-time target: the one PELIN was given for that month and
+// year (a unit of the "msz" record value), else the one of the year's
+// target file; none when neither holds one.
+std::optional<int> MonthFullTime(QStringView targetRecord, YearTargetFiles& yearFiles,
+    const std::optional<QString>& shortName, int year, int month);
+
 // One month's full-time target from its year's file; none without a short
 // name.
 std::optional<int> YearFileFullTime(
