@@ -184,7 +184,7 @@ bool Parser::checkRequired()
     if (options_.report == u"viewer" && !options_.month)
         return fail(u"Es fehlt der Monat ( --month MONAT )"_s);
     if (options_.format.isEmpty())
-        return fail(u"Es fehlt das Format ( --format txt|pdf|xlsx )"_s);
+        return fail(u"Es fehlt das Format ( --format txt|pdf|xlsx|csv )"_s);
     if (options_.out.isEmpty())
         return fail(u"Es fehlt die Ausgabedatei ( --out DATEI )"_s);
     return true;

@@ -32,9 +32,9 @@ const QList<ReportKind>& ReportKinds()
 {
     static const QList<ReportKind> kinds = {
         { u"employee"_s, u"Die Mitarbeiter-Übersicht"_s,
-            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
         { u"project"_s, u"Die Projekt-Übersicht"_s,
-            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
         { u"check"_s, u"Die Übersicht der Arbeitszeit-Dateien"_s, { OutputFormat::Text, OutputFormat::Pdf } },
         { u"viewer"_s, u"Die PELIN-Monatsübersicht"_s, { OutputFormat::Text } },
     };
@@ -49,6 +49,8 @@ std::optional<OutputFormat> FormatNamed(const QString& name)
         return OutputFormat::Pdf;
     if (name == u"xlsx")
         return OutputFormat::Workbook;
+    if (name == u"csv")
+        return OutputFormat::Csv;
     return std::nullopt;
 }
 

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
         UsageCase { "report employee --data DATA --year 2023 --month 1 --quarter 1 --format txt --out x",
             "Nur eines von --month und --quarter ist möglich" },
         UsageCase { "report employee --data DATA --year 2023 --out x",
-            "Es fehlt das Format ( --format txt|pdf|xlsx )" },
+            "Es fehlt das Format ( --format txt|pdf|xlsx|csv )" },
         UsageCase { "report employee --data DATA --year 2023 --format txt",
             "Es fehlt die Ausgabedatei ( --out DATEI )" },
         UsageCase { "report check --data DATA --year 2023 --month 3 --format txt --out x",
@@ -120,8 +120,10 @@ INSTANTIATE_TEST_SUITE_P(Reports, Format,
                           "Die PELIN-Monatsübersicht kann nicht im Format 'pdf' ausgegeben werden !  " },
         FormatCase {
             "viewer", "xlsx", "Die PELIN-Monatsübersicht kann nicht im Format 'xlsx' ausgegeben werden !  " },
-        FormatCase { "employee", "csv",
-            "Die Mitarbeiter-Übersicht kann nicht im Format 'csv' ausgegeben werden !  " }));
+        FormatCase {
+            "viewer", "csv", "Die PELIN-Monatsübersicht kann nicht im Format 'csv' ausgegeben werden !  " },
+        FormatCase { "employee", "ods",
+            "Die Mitarbeiter-Übersicht kann nicht im Format 'ods' ausgegeben werden !  " }));
 
 TEST_F(CliFixture, CheckOffersNoWorkbook)
 {

@@ -94,6 +94,8 @@ TEST_P(EmployeeReport, EqualsWhatTheFormWrites)
         form.SaveUeBtnClick();
     else if (format == u"pdf")
         form.PdfSaveBtnClick();
+    else if (format == u"csv")
+        form.CsvSaveBtnClick();
     else
         form.ExcelSaveBtnClick();
 
@@ -112,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(ModesAndFormats, EmployeeReport,
     ::testing::Values(EmployeeCase { PeriodMode::Month, "3", "Erika Sommer", "txt", "Zeitdaten 03/2023" },
         EmployeeCase { PeriodMode::Quarter, "1", "00-Alle", "xlsx", "Max Winter" },
         EmployeeCase { PeriodMode::Year, "", "00-Alle", "txt", "Gelistete Mitarbeiter" },
-        EmployeeCase { PeriodMode::Year, "", "Max Winter", "pdf", "Jahresübersicht 2023" }));
+        EmployeeCase { PeriodMode::Year, "", "Max Winter", "pdf", "Jahresübersicht 2023" },
+        EmployeeCase { PeriodMode::Quarter, "1", "Erika Sommer", "csv", "AZeit;Erika Sommer;2023;03;" }));
 
 struct ProjectCase {
     PeriodMode mode;
@@ -143,6 +146,8 @@ TEST_P(ProjectReport, EqualsWhatTheFormWrites)
     form.AnzeigenBtnClick();
     if (format == u"txt")
         form.SaveUeBtnClick();
+    else if (format == u"csv")
+        form.CsvSaveBtnClick();
     else
         form.ExcelSaveBtnClick();
 
@@ -162,7 +167,8 @@ TEST_P(ProjectReport, EqualsWhatTheFormWrites)
 INSTANTIATE_TEST_SUITE_P(ModesAndFormats, ProjectReport,
     ::testing::Values(ProjectCase { PeriodMode::Month, "3", "P100", " Messe", false, "txt" },
         ProjectCase { PeriodMode::Quarter, "1-2", "00-Alle", " Alle Tätigkeiten", true, "txt" },
-        ProjectCase { PeriodMode::Year, "", "00-Alle", " Alle Tätigkeiten", false, "xlsx" }));
+        ProjectCase { PeriodMode::Year, "", "00-Alle", " Alle Tätigkeiten", false, "xlsx" },
+        ProjectCase { PeriodMode::Quarter, "1", "P100", " Messe", false, "csv" }));
 
 TEST_F(ReportsFixture, UnknownActivityOrEmployeeIsRefused)
 {
@@ -260,3 +266,48 @@ TEST_F(ReportsFixture, AFolderAsOutputTakesTheProposedName)
 }
 
 } // namespace
+
+// Python's csv module reads the file as the header and data rows of the
+// workbook, numbers with a decimal comma.
+TEST_F(ReportsFixture, CsvReadsBackAsTheRowsOfTheWorkbook)
+{
+    const QString script = uR"(
+import csv, io, sys, openpyxl
+sheet = openpyxl.load_workbook(sys.argv[1]).active
+def shown(cell, header):
+    v = cell.value
+    if v is None:
+        return ''
+    if isinstance(v, str):
+        return v.strip() if header else v
+    if '0.00' in cell.number_format:
+        return f'{v:.2f}'.replace('.', ',')
+    return str(int(v)) if float(v).is_integer() else str(v).replace('.', ',')
+rows = []
+for r in [4] + list(range(7, sheet.max_row + 1)):
+    row = [shown(sheet.cell(r, c), r == 4) for c in range(3, sheet.max_column + 1)]
+    if r == 4 or any(row):
+        rows.append(row)
+data = open(sys.argv[2], 'rb').read()
+assert data.startswith(b'\xef\xbb\xbf'), 'byte-order mark'
+text = data.decode('utf-8-sig')
+assert text.endswith('\r\n') and text.count('\n') == text.count('\r\n'), 'CR LF'
+read = list(csv.reader(io.StringIO(text, newline=''), delimiter=';'))
+if read != rows:
+    print(read, rows, sep='\n')
+    sys.exit(1)
+print(len(read))
+)"_s;
+    for (const QString& format : { u"xlsx"_s, u"csv"_s })
+        ASSERT_EQ(run({ u"report"_s, u"employee"_s, u"--year"_s, u"2023"_s, u"--quarter"_s, u"1-4"_s,
+                      u"--format"_s, format, u"--out"_s, root.path(u"liste."_s + format) }),
+            0);
+    QProcess python;
+    python.start(
+        u"/usr/bin/python3"_s, { u"-c"_s, script, root.path(u"liste.xlsx"_s), root.path(u"liste.csv"_s) });
+    ASSERT_TRUE(python.waitForFinished());
+    EXPECT_EQ(python.exitCode(), 0) << python.readAll().toStdString()
+                                    << python.readAllStandardError().toStdString();
+    // The header, twelve months, the total and the activities of two employees.
+    EXPECT_GT(python.readAllStandardOutput().trimmed().toInt(), 20);
+}
