@@ -4,8 +4,8 @@
 #include <QString>
 #include <QTime>
 
-// The three report forms that put their text out.
-enum class ReportForm { Employee, Project, Check };
+// The report forms that put their text out.
+enum class ReportForm { Employee, Project, Check, Law };
 
 // The period mode codes of the overviews; the annual check always covers a
 // year.
