@@ -8,9 +8,11 @@
 #include "korav/cli/exit_codes.h"
 #include "korav/cli/report_output.h"
 #include "korav/core/activity_chooser.h"
+#include "korav/core/korav_config.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/core/law_report.h"
 #include "korav/reports/core/pelin_month_viewer.h"
 #include "korav/reports/core/project_overview.h"
 #include "korav/reports/core/project_overview_start.h"
@@ -37,6 +39,8 @@ const QList<ReportKind>& ReportKinds()
             { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
         { u"check"_s, u"Die Übersicht der Arbeitszeit-Dateien"_s, { OutputFormat::Text, OutputFormat::Pdf } },
         { u"viewer"_s, u"Die PELIN-Monatsübersicht"_s, { OutputFormat::Text } },
+        { u"law"_s, u"Der Bericht Arbeitszeitgesetz"_s,
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
     };
     return kinds;
 }
@@ -97,6 +101,7 @@ public:
     int projectOverview();
     int annualCheck();
     int monthViewer();
+    int lawReport();
 
 private:
     Messenger& messenger() const { return session_.messenger(); }
@@ -205,6 +210,24 @@ int ReportRun::monthViewer()
     return ExitFor(viewer.SaveText(CommandFileChooser(options_.out)));
 }
 
+int ReportRun::lawReport()
+{
+    const EmployeeDirectory directory = LoadEmployeeDirectory(root_);
+    const QStringList entries = EmployeeOverviewEntries(directory);
+    const QString employee = options_.employee.value_or(kAllEmployees.toString());
+    if (!Offered(entries, employee, messenger()))
+        return kExitRefused;
+    const StringList projects = KoravMonthFile::LoadLines(root_ + u"dprojekte.kvd"_s);
+    const LawReportContext context { root_, directory, projects,
+        HolidaySettings::FromConfig(KoravConfig::Load(session_.store())), messenger() };
+    const LawReportRequest request { ModeOf(options_), entries, employee, PeriodText(options_), yearText() };
+    const std::optional<LawReport> report = RunLawReport(context, request);
+    if (!report)
+        return kExitRefused;
+    const ReportSelection selection { ReportForm::Law, request.mode, employee, request.period, yearText() };
+    return ExitFor(write(selection, report->lines, report->exportLines, projects));
+}
+
 } // namespace
 
 bool CheckReportFormat(const CommandOptions& options, Messenger& messenger)
@@ -228,5 +251,7 @@ int RunReportCommand(const AdminSession& session, const CommandOptions& options)
         return run.projectOverview();
     if (options.report == u"check")
         return run.annualCheck();
+    if (options.report == u"law")
+        return run.lawReport();
     return run.monthViewer();
 }

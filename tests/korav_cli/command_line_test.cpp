@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
         UsageCase { "backup --data", "Zu --data fehlt der Wert" },
         UsageCase { "backup --now=ja --data DATA", "Angabe --now erwartet keinen Wert" },
         UsageCase { "report month --data DATA",
-            "Unbekannte Übersicht : month  ( employee, project, check, viewer )" },
+            "Unbekannte Übersicht : month  ( employee, project, check, viewer, law )" },
         UsageCase { "report employee --data DATA --format txt --out x", "Es fehlt das Jahr ( --year JAHR )" },
         UsageCase {
             "report employee --data DATA --year 20x3 --format txt --out x", "Ungültiges Jahr : 20x3" },

@@ -2,6 +2,7 @@
 
 #include "common/data_file_codec.h"
 #include "korav/reports/core/pelin_month_viewer.h"
+#include "korav/reports/forms/arb_zeit_gesetz_form.h"
 #include "korav/reports/forms/pel_ue_monat_form.h"
 #include "korav/reports/forms/pruefen_form.h"
 #include "korav/reports/forms/ue_monat_ma_form.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QProcess>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -311,3 +313,56 @@ print(len(read))
     // The header, twelve months, the total and the activities of two employees.
     EXPECT_GT(python.readAllStandardOutput().trimmed().toInt(), 20);
 }
+
+class LawReportFixture : public ReportsFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Max worked over ten hours on Friday, 3 March, and came on Sunday, 5 March.
+    LawReportFixture()
+    {
+        QStringList lines;
+        for (const auto& [day, go] : { std::pair { 3, u"1805"_s }, std::pair { 5, u"1000"_s } }) {
+            const QDate date(2023, 3, day);
+            lines << MonthFile::RecordLine(MonthFile::DayKey(date, u"4712"_s),
+                MonthFile::FormatDayValue(
+                    { u"20230306"_s, u"07"_s, u"00"_s, go.left(2), go.mid(2), QString() }));
+        }
+        lines << MonthFile::RecordLine(MonthFile::ActivityKey(QDate(2023, 3, 3), u"4712"_s),
+            MonthFile::FormatActivityValue({ { u"20230306"_s, u"00100"_s, u"Pause"_s } }));
+        root.write(u"daten/auswtg/202303/az2023034712.kvd"_s, (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
+    }
+};
+
+TEST_P(LawReportFixture, EqualsWhatTheFormWrites)
+{
+    const QString format = QString::fromUtf8(GetParam());
+    TArbZeitGesetzForm form(
+        [this] { return dataRoot(); }, [] { return HolidaySettings {}; }, messenger, clock, kNow.date());
+    form.output().chooseFile = chooser(u"form."_s + format);
+    form.FormShow();
+    Select(form, u"ZeitraumCBox"_s, u"Quartal"_s);
+    Select(form, u"MonatCBox"_s, u"1"_s);
+    Select(form, u"JahrCBox"_s, u"2023"_s);
+    form.AnzeigenBtnClick();
+    const std::map<QString, void (TArbZeitGesetzForm::*)()> buttons
+        = { { u"txt"_s, &TArbZeitGesetzForm::SaveUeBtnClick },
+              { u"pdf"_s, &TArbZeitGesetzForm::PdfSaveBtnClick },
+              { u"xlsx"_s, &TArbZeitGesetzForm::ExcelSaveBtnClick },
+              { u"csv"_s, &TArbZeitGesetzForm::CsvSaveBtnClick } };
+    (form.*buttons.at(format))();
+
+    const QByteArray written
+        = command({ u"report"_s, u"law"_s, u"--year"_s, u"2023"_s, u"--quarter"_s, u"1"_s }, format);
+    EXPECT_TRUE(written.contains("Max Winter")) << written.toStdString();
+    EXPECT_TRUE(written.contains("Arbeit am Sonntag (ArbZG ")) << written.toStdString();
+    EXPECT_EQ(written, formFile(format));
+    if (format == u"txt") {
+        const QString text = QString::fromUtf8(written);
+        EXPECT_TRUE(text.contains(u"   03.03.2023  Fr   07:00   18:05      10:05    1:00            "
+                                  u"Arbeitszeit über 10 Stunden (ArbZG §3)"_s))
+            << written.toStdString();
+        EXPECT_TRUE(
+            text.contains(u" Arbeitszeitgesetz Mitarbeiter 00-Alle   1Q/2023   Stand 15.03.2023 17:30"_s));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, LawReportFixture, ::testing::Values("txt", "pdf", "xlsx", "csv"));
