@@ -69,6 +69,7 @@ TEST_F(MainWindowButtons, EachButtonAndMenuItemOpensItsOwnDialog)
         { u"VerbindBtn", u"VerbDatenForm"_s },
         { u"UpdateBtn", u"UpdateForm"_s },
         { u"PruefJahrBtn", u"PruefenForm"_s },
+        { u"ArbZGBtn", u"ArbZeitGesetzForm"_s },
     };
     QSignalSpy end(form.get(), &TMainForm::programEnd);
     for (const auto& [name, dialog] : cases) {
