@@ -29,16 +29,23 @@ bool LooksLikeFormula(const QString& text)
     return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front());
 }
 
-QString Field(const SheetCell* cell)
+QString Quoted(QString text)
 {
-    if (!cell)
-        return QString();
-    QString text = cell->number ? NumberText(*cell->number, cell->style.numberFormat) : cell->text;
-    if (!cell->number && LooksLikeFormula(text))
-        text.prepend(u'\'');
     if (text.contains(u';') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r'))
         return u'"' + text.replace(u"\""_s, u"\"\""_s) + u'"';
     return text;
+}
+
+QString Field(const SheetCell* cell, bool header)
+{
+    if (!cell)
+        return QString();
+    if (cell->number && !header)
+        return NumberText(*cell->number, cell->style.numberFormat);
+    QString text = header ? cell->text.trimmed() : cell->text;
+    if (LooksLikeFormula(text))
+        text.prepend(u'\'');
+    return Quoted(text);
 }
 
 int LastColumn(const SheetModel& sheet)
@@ -71,16 +78,8 @@ bool HasText(const SheetModel& sheet, int row, int lastColumn)
 QString Line(const SheetModel& sheet, int row, int lastColumn, bool header)
 {
     QStringList fields;
-    for (int column = kFirstColumn; column <= lastColumn; ++column) {
-        const SheetCell* cell = sheet.cell(row, column);
-        if (header && cell) {
-            SheetCell trimmed;
-            trimmed.text = cell->text.trimmed();
-            fields.append(Field(&trimmed));
-        } else {
-            fields.append(Field(cell));
-        }
-    }
+    for (int column = kFirstColumn; column <= lastColumn; ++column)
+        fields.append(Field(sheet.cell(row, column), header));
     return fields.join(u';');
 }
 
@@ -91,7 +90,8 @@ QString CsvText(const SheetModel& sheet)
     const int lastColumn = LastColumn(sheet);
     StringList lines;
     lines.append(Line(sheet, kHeaderRow, lastColumn, true));
-    for (int row = kFirstDataRow; row <= LastRow(sheet); ++row)
+    const int lastRow = LastRow(sheet);
+    for (int row = kFirstDataRow; row <= lastRow; ++row)
         if (HasText(sheet, row, lastColumn))
             lines.append(Line(sheet, row, lastColumn, false));
     return lines.toText();
