@@ -1,6 +1,7 @@
 // Any bytes as a collected month: once as the employee's PELIN month file,
 // once as the administration's own month file. The employee overview, the
-// project overview, the month viewer and the month completion read it.
+// project overview, the month viewer, the working-time law report and the
+// month completion read it.
 
 #include "common/clock.h"
 #include "common/data_file_codec.h"
@@ -8,6 +9,8 @@
 #include "korav/reports/core/employee_month.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/core/law_days.h"
+#include "korav/reports/core/law_report.h"
 #include "korav/reports/core/month_entries.h"
 #include "korav/reports/core/month_sums.h"
 #include "korav/reports/core/pelin_month_viewer.h"
@@ -85,6 +88,13 @@ void RunOverviews(const Firm& firm, Fuzz::SilentMessenger& messenger)
         return CollectedBookings(firm.root, number, year, month);
     };
     BuildProjectOverview(data, input);
+
+    const std::optional<QList<LawDay>> days = CollectedLawDays(firm.root, kNumber, kYear, kMonth);
+    Fuzz::Require(!days || days->size() == QDate(kYear, kMonth, 1).daysInMonth(),
+        "the working-time law checks see every day of the month");
+    RunLawReport({ firm.root, directory, firm.projects, HolidaySettings {}, messenger },
+        { PeriodMode::Month, EmployeeOverviewEntries(directory), kName, QString::number(kMonth),
+            QString::number(kYear) });
 
     PelinMonthViewer viewer(firm.root, messenger, codec, clock, kStartDate);
     viewer.Open();

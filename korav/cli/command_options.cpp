@@ -15,7 +15,7 @@ const QStringList& CommandWords()
 
 const QStringList& ReportKinds()
 {
-    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s, u"account"_s };
+    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s, u"account"_s, u"law"_s };
     return kinds;
 }
 
@@ -36,7 +36,7 @@ QSet<QString> AllowedOptions(const CommandOptions& options)
     if (options.command != u"report")
         return allowed;
     allowed << u"--year"_s << u"--format"_s << u"--out"_s;
-    if (options.report == u"employee" || options.report == u"project")
+    if (options.report == u"employee" || options.report == u"project" || options.report == u"law")
         allowed << u"--month"_s << u"--quarter"_s;
     if (options.report == u"viewer")
         allowed << u"--month"_s;
@@ -101,7 +101,7 @@ bool Parser::readWords()
     if (options_.command != u"report")
         return true;
     if (next_ >= arguments_.size() || !ReportKinds().contains(arguments_.at(next_)))
-        return fail(u"Unbekannte Übersicht : %1  ( employee, project, check, viewer, account )"_s.arg(
+        return fail(u"Unbekannte Übersicht : %1  ( employee, project, check, viewer, account, law )"_s.arg(
             arguments_.value(next_)));
     options_.report = arguments_.at(next_++);
     return true;
@@ -195,7 +195,7 @@ bool Parser::checkRequired()
     if (options_.report == u"viewer" && !options_.month)
         return fail(u"Es fehlt der Monat ( --month MONAT )"_s);
     if (options_.format.isEmpty())
-        return fail(u"Es fehlt das Format ( --format txt|pdf|xlsx )"_s);
+        return fail(u"Es fehlt das Format ( --format txt|pdf|xlsx|csv )"_s);
     if (options_.out.isEmpty())
         return fail(u"Es fehlt die Ausgabedatei ( --out DATEI )"_s);
     return true;

@@ -9,9 +9,11 @@
 #include "korav/cli/report_output.h"
 #include "korav/core/activity_chooser.h"
 #include "korav/reports/core/account_report.h"
+#include "korav/core/korav_config.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/core/law_report.h"
 #include "korav/reports/core/pelin_month_viewer.h"
 #include "korav/reports/core/project_overview.h"
 #include "korav/reports/core/project_overview_start.h"
@@ -33,13 +35,15 @@ const QList<ReportKind>& ReportKinds()
 {
     static const QList<ReportKind> kinds = {
         { u"employee"_s, u"Die Mitarbeiter-Übersicht"_s,
-            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
         { u"project"_s, u"Die Projekt-Übersicht"_s,
-            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
         { u"check"_s, u"Die Übersicht der Arbeitszeit-Dateien"_s, { OutputFormat::Text, OutputFormat::Pdf } },
         { u"viewer"_s, u"Die PELIN-Monatsübersicht"_s, { OutputFormat::Text } },
         { u"account"_s, u"Das Arbeitszeitkonto"_s,
-            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
+        { u"law"_s, u"Der Bericht Arbeitszeitgesetz"_s,
+            { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
     };
     return kinds;
 }
@@ -52,6 +56,8 @@ std::optional<OutputFormat> FormatNamed(const QString& name)
         return OutputFormat::Pdf;
     if (name == u"xlsx")
         return OutputFormat::Workbook;
+    if (name == u"csv")
+        return OutputFormat::Csv;
     return std::nullopt;
 }
 
@@ -99,6 +105,7 @@ public:
     int annualCheck();
     int monthViewer();
     int accountReport();
+    int lawReport();
 
 private:
     Messenger& messenger() const { return session_.messenger(); }
@@ -220,6 +227,23 @@ int ReportRun::accountReport()
         return kExitRefused;
     return ExitFor(write({ ReportForm::Account, PeriodMode::Year, employee, QString(), yearText() },
         report.lines, report.exportLines));
+
+int ReportRun::lawReport()
+{
+    const EmployeeDirectory directory = LoadEmployeeDirectory(root_);
+    const QStringList entries = EmployeeOverviewEntries(directory);
+    const QString employee = options_.employee.value_or(kAllEmployees.toString());
+    if (!Offered(entries, employee, messenger()))
+        return kExitRefused;
+    const StringList projects = KoravMonthFile::LoadLines(root_ + u"dprojekte.kvd"_s);
+    const LawReportContext context { root_, directory, projects,
+        HolidaySettings::FromConfig(KoravConfig::Load(session_.store())), messenger() };
+    const LawReportRequest request { ModeOf(options_), entries, employee, PeriodText(options_), yearText() };
+    const std::optional<LawReport> report = RunLawReport(context, request);
+    if (!report)
+        return kExitRefused;
+    const ReportSelection selection { ReportForm::Law, request.mode, employee, request.period, yearText() };
+    return ExitFor(write(selection, report->lines, report->exportLines, projects));
 }
 
 } // namespace
@@ -247,5 +271,7 @@ int RunReportCommand(const AdminSession& session, const CommandOptions& options)
         return run.annualCheck();
     if (options.report == u"account")
         return run.accountReport();
+    if (options.report == u"law")
+        return run.lawReport();
     return run.monthViewer();
 }

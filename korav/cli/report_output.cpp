@@ -28,6 +28,8 @@ bool WriteReport(OutputFormat format, ReportOutputContext& context, const Report
         return SaveReportAsPdf(context, selection, lines);
     case OutputFormat::Workbook:
         return SaveReportAsWorkbook(context, selection, buffer, projects);
+    case OutputFormat::Csv:
+        return SaveReportAsCsv(context, selection, buffer, projects);
     }
     return false;
 }

@@ -5,7 +5,7 @@
 class AdminSession;
 
 // The output formats of the command line.
-enum class OutputFormat { Text, Pdf, Workbook };
+enum class OutputFormat { Text, Pdf, Workbook, Csv };
 
 // The report forms' output context with the save dialog answered by the
 // command line: the named file, or the proposed name inside a named folder.

@@ -110,6 +110,7 @@ public:
     void MaJahrBtnClick();
     void PruefJahrBtnClick();
     void MonatKomplettBtnClick();
+    void ArbZGBtnClick();
 
     // Notes, help, information and style (main_form_help.cpp).
     void InfoImageClick();

@@ -68,6 +68,8 @@ constexpr std::array<MainControl, kMainCommandCount> kControls { {
         SystemAdmin, &M::ProjQuartaBtnClick },
     { ProjJahr, u"ProjJahrBtn", u"Projekte", u"MenuProjJahr", u"Jahresübersicht - Projekte", Overview,
         SystemAdmin, &M::ProjJahrBtnClick },
+    { ArbZG, u"ArbZGBtn", u"Arbeitszeitgesetz", u"MenuArbZG", u"Arbeitszeitgesetz prüfen", Report, Admin,
+        &M::ArbZGBtnClick },
     { Close, u"CloseBtn", u"Beenden", u"MenuClose", u"Programm schließen", Bottom, Anyone,
         &M::CloseBtnClick },
 } };

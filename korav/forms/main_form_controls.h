@@ -46,6 +46,7 @@ enum class MainCommand {
     ProjMonat,
     ProjQuarta,
     ProjJahr,
+    ArbZG,
     Close,
 };
 inline constexpr std::size_t kMainCommandCount = std::size_t(MainCommand::Close) + 1;

@@ -65,3 +65,9 @@ void TMainForm::MonatKomplettBtnClick()
     OpenMonthCompletion(environment_, *auswMonatStdForm_, *auswProjekteForm_, programSettings_.backupFolder,
         startDate_, this);
 }
+
+void TMainForm::ArbZGBtnClick()
+{
+    errLabel_->clear();
+    OpenLawReport(environment_, startDate_, this);
+}

@@ -3,11 +3,13 @@
 #include "common/data_file_codec.h"
 #include "common/ui/bemerk_form.h"
 #include "korav/core/base_data_store.h"
+#include "korav/core/korav_config.h"
 #include "korav/core/korav_help.h"
 #include "korav/forms/ausw_monat_std_form.h"
 #include "korav/forms/ausw_projekte_form.h"
 #include "korav/forms/help_window.h"
 #include "korav/forms/korav_environment.h"
+#include "korav/reports/forms/arb_zeit_gesetz_form.h"
 #include "korav/reports/forms/monat_komplett_form.h"
 #include "korav/reports/forms/pel_ue_monat_form.h"
 #include "korav/reports/forms/ue_monat_pro_form.h"
@@ -103,6 +105,15 @@ void OpenProjectOverview(
         [&environment] { environment.help.OpenHelp(KoravHelp::kReportTopic); }, parent);
     form.SetMode(PeriodMode(modeCode));
     form.FormShow();
+    environment.runModal(form);
+}
+
+void OpenLawReport(KoravEnvironment& environment, QDate startDate, QWidget* parent)
+{
+    TArbZeitGesetzForm form([&environment] { return environment.store.folder().root(); },
+        [&environment] { return HolidaySettings::FromConfig(KoravConfig::Load(environment.store)); },
+        environment.messenger, environment.clock, startDate, parent);
+    form.setHelpHandler([&environment] { environment.help.OpenHelp(KoravHelp::kReportTopic); });
     environment.runModal(form);
 }
 

@@ -9,6 +9,7 @@
 #include "common/messenger.h"
 #include "common/number_parse.h"
 #include "common/safe_question.h"
+#include "common/working_time_law.h"
 
 #include <algorithm>
 
@@ -158,6 +159,7 @@ void DaySheet::ComputeDayValues()
     values_.dayTexts = FormatDayValues(day);
     values_.dayColours = DayOpenColoursOf(day);
     values_.limitExceeded = ExceedsOpenTimeLimit(day);
+    values_.lawHint = LawHintText(DayLawFindings(workingDay(), LawActivities(state_.activityList)));
     if (values_.limitExceeded) {
         values_.dayTexts.open = previousOpen;
         messenger_.show(OpenTimeLimitMessage());

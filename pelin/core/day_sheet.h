@@ -37,6 +37,9 @@ struct DaySheetValues {
     MonthTexts monthTexts;
     Rgb monthColour;
     bool limitExceeded = false; // open time and month values were not refreshed
+    // The day's breaches of the working-time law's daily limits; a hint
+    // only, saving goes on.
+    QString lawHint;
 };
 
 // The day sheet of the displayed day: its fields, its entry list and every

@@ -43,6 +43,9 @@ QString Css(const Rgb& rgb)
     return u"background-color: rgb(%1,%2,%3);"_s.arg(rgb.red).arg(rgb.green).arg(rgb.blue);
 }
 
+// The yellow of a day with attendance but no working time.
+constexpr Rgb kLawHintYellow { 255, 221, 140 };
+
 } // namespace
 
 DaySheetPanel::DaySheetPanel(
@@ -185,6 +188,12 @@ QWidget* DaySheetPanel::buildDayValues()
     offenLabelFarbe_->setObjectName(u"OffenLabelFarbe"_s);
     offenLabelFarbe_->setFixedHeight(4);
     grid->addWidget(offenLabelFarbe_, 2, column - 1);
+    arbZGHinweisLabel_ = new QLabel(box);
+    arbZGHinweisLabel_->setObjectName(u"ArbZGHinweisLabel"_s);
+    arbZGHinweisLabel_->setWordWrap(true);
+    arbZGHinweisLabel_->setStyleSheet(Css(kLawHintYellow));
+    arbZGHinweisLabel_->hide();
+    grid->addWidget(arbZGHinweisLabel_, 3, 0, 1, column);
     return box;
 }
 
@@ -300,6 +309,8 @@ void DaySheetPanel::refresh()
     valueLabels_.last()->setStyleSheet(loggedIn_ ? Css(values.dayColours.background) : QString());
     offenLabelFarbe_->setStyleSheet(
         loggedIn_ && values.dayColours.stripe ? Css(*values.dayColours.stripe) : QString());
+    arbZGHinweisLabel_->setText(values.lawHint);
+    arbZGHinweisLabel_->setVisible(loggedIn_ && !values.lawHint.isEmpty());
 
     einfgEintragBtn_->setEnabled(loggedIn_ && sheet_.enterEnabled());
     chgEintragBtn_->setEnabled(loggedIn_ && sheet_.changeEnabled());

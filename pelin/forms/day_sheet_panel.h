@@ -85,6 +85,7 @@ private:
     QList<QWidget*> loginButtons_;
     QList<QLabel*> valueLabels_;
     QLabel* offenLabelFarbe_ = nullptr;
+    QLabel* arbZGHinweisLabel_ = nullptr;
 
     TAuswZeitForm* zeitForm_;
     TAuswStdForm* stdForm_;

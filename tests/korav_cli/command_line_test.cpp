@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
             "Unbekannte oder hier nicht erlaubte Angabe : --now" },
         UsageCase { "backup --data DATA zama.kvd", "Unbekannte oder hier nicht erlaubte Angabe : zama.kvd" },
         UsageCase { "report month --data DATA",
-            "Unbekannte Übersicht : month  ( employee, project, check, viewer, account )" },
+            "Unbekannte Übersicht : month  ( employee, project, check, viewer, account, law )" },
         UsageCase { "report employee --data DATA --format txt --out x", "Es fehlt das Jahr ( --year JAHR )" },
         UsageCase {
             "report employee --data DATA --year 20x3 --format txt --out x", "Ungültiges Jahr : 20x3" },
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
         UsageCase { "report employee --data DATA --year 2023 --month 1 --quarter 1 --format txt --out x",
             "Nur eines von --month und --quarter ist möglich" },
         UsageCase { "report employee --data DATA --year 2023 --out x",
-            "Es fehlt das Format ( --format txt|pdf|xlsx )" },
+            "Es fehlt das Format ( --format txt|pdf|xlsx|csv )" },
         UsageCase { "report employee --data DATA --year 2023 --format txt",
             "Es fehlt die Ausgabedatei ( --out DATEI )" },
         UsageCase { "report check --data DATA --year 2023 --month 3 --format txt --out x",
@@ -124,8 +124,10 @@ INSTANTIATE_TEST_SUITE_P(Reports, Format,
                           "Die PELIN-Monatsübersicht kann nicht im Format 'pdf' ausgegeben werden !  " },
         FormatCase {
             "viewer", "xlsx", "Die PELIN-Monatsübersicht kann nicht im Format 'xlsx' ausgegeben werden !  " },
-        FormatCase { "employee", "csv",
-            "Die Mitarbeiter-Übersicht kann nicht im Format 'csv' ausgegeben werden !  " }));
+        FormatCase {
+            "viewer", "csv", "Die PELIN-Monatsübersicht kann nicht im Format 'csv' ausgegeben werden !  " },
+        FormatCase { "employee", "ods",
+            "Die Mitarbeiter-Übersicht kann nicht im Format 'ods' ausgegeben werden !  " }));
 
 TEST_F(CliFixture, CheckOffersNoWorkbook)
 {

@@ -2,6 +2,7 @@
 
 #include "common/data_file_codec.h"
 #include "korav/reports/core/pelin_month_viewer.h"
+#include "korav/reports/forms/arb_zeit_gesetz_form.h"
 #include "korav/reports/forms/pel_ue_monat_form.h"
 #include "korav/reports/forms/pruefen_form.h"
 #include "korav/reports/forms/ue_monat_ma_form.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QProcess>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +96,8 @@ TEST_P(EmployeeReport, EqualsWhatTheFormWrites)
         form.SaveUeBtnClick();
     else if (format == u"pdf")
         form.PdfSaveBtnClick();
+    else if (format == u"csv")
+        form.CsvSaveBtnClick();
     else
         form.ExcelSaveBtnClick();
 
@@ -112,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(ModesAndFormats, EmployeeReport,
     ::testing::Values(EmployeeCase { PeriodMode::Month, "3", "Erika Sommer", "txt", "Zeitdaten 03/2023" },
         EmployeeCase { PeriodMode::Quarter, "1", "00-Alle", "xlsx", "Max Winter" },
         EmployeeCase { PeriodMode::Year, "", "00-Alle", "txt", "Gelistete Mitarbeiter" },
-        EmployeeCase { PeriodMode::Year, "", "Max Winter", "pdf", "Jahresübersicht 2023" }));
+        EmployeeCase { PeriodMode::Year, "", "Max Winter", "pdf", "Jahresübersicht 2023" },
+        EmployeeCase { PeriodMode::Quarter, "1", "Erika Sommer", "csv", "AZeit;Erika Sommer;2023;03;" }));
 
 struct ProjectCase {
     PeriodMode mode;
@@ -143,6 +148,8 @@ TEST_P(ProjectReport, EqualsWhatTheFormWrites)
     form.AnzeigenBtnClick();
     if (format == u"txt")
         form.SaveUeBtnClick();
+    else if (format == u"csv")
+        form.CsvSaveBtnClick();
     else
         form.ExcelSaveBtnClick();
 
@@ -162,7 +169,8 @@ TEST_P(ProjectReport, EqualsWhatTheFormWrites)
 INSTANTIATE_TEST_SUITE_P(ModesAndFormats, ProjectReport,
     ::testing::Values(ProjectCase { PeriodMode::Month, "3", "P100", " Messe", false, "txt" },
         ProjectCase { PeriodMode::Quarter, "1-2", "00-Alle", " Alle Tätigkeiten", true, "txt" },
-        ProjectCase { PeriodMode::Year, "", "00-Alle", " Alle Tätigkeiten", false, "xlsx" }));
+        ProjectCase { PeriodMode::Year, "", "00-Alle", " Alle Tätigkeiten", false, "xlsx" },
+        ProjectCase { PeriodMode::Quarter, "1", "P100", " Messe", false, "csv" }));
 
 TEST_F(ReportsFixture, UnknownActivityOrEmployeeIsRefused)
 {
@@ -285,3 +293,101 @@ TEST_F(ReportsFixture, AccountReportInEveryFormat)
 }
 
 } // namespace
+
+// Python's csv module reads the file as the header and data rows of the
+// workbook, numbers with a decimal comma.
+TEST_F(ReportsFixture, CsvReadsBackAsTheRowsOfTheWorkbook)
+{
+    const QString script = uR"(
+import csv, io, sys, openpyxl
+sheet = openpyxl.load_workbook(sys.argv[1]).active
+def shown(cell, header):
+    v = cell.value
+    if v is None:
+        return ''
+    if isinstance(v, str):
+        return v.strip() if header else v
+    if '0.00' in cell.number_format:
+        return f'{v:.2f}'.replace('.', ',')
+    return str(int(v)) if float(v).is_integer() else str(v).replace('.', ',')
+rows = []
+for r in [4] + list(range(7, sheet.max_row + 1)):
+    row = [shown(sheet.cell(r, c), r == 4) for c in range(3, sheet.max_column + 1)]
+    if r == 4 or any(row):
+        rows.append(row)
+data = open(sys.argv[2], 'rb').read()
+assert data.startswith(b'\xef\xbb\xbf'), 'byte-order mark'
+text = data.decode('utf-8-sig')
+assert text.endswith('\r\n') and text.count('\n') == text.count('\r\n'), 'CR LF'
+read = list(csv.reader(io.StringIO(text, newline=''), delimiter=';'))
+if read != rows:
+    print(read, rows, sep='\n')
+    sys.exit(1)
+print(len(read))
+)"_s;
+    for (const QString& format : { u"xlsx"_s, u"csv"_s })
+        ASSERT_EQ(run({ u"report"_s, u"employee"_s, u"--year"_s, u"2023"_s, u"--quarter"_s, u"1-4"_s,
+                      u"--format"_s, format, u"--out"_s, root.path(u"liste."_s + format) }),
+            0);
+    QProcess python;
+    python.start(
+        u"/usr/bin/python3"_s, { u"-c"_s, script, root.path(u"liste.xlsx"_s), root.path(u"liste.csv"_s) });
+    ASSERT_TRUE(python.waitForFinished());
+    EXPECT_EQ(python.exitCode(), 0) << python.readAll().toStdString()
+                                    << python.readAllStandardError().toStdString();
+    // The header, twelve months, the total and the activities of two employees.
+    EXPECT_GT(python.readAllStandardOutput().trimmed().toInt(), 20);
+}
+
+class LawReportFixture : public ReportsFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Max worked over ten hours on Friday, 3 March, and came on Sunday, 5 March.
+    LawReportFixture()
+    {
+        QStringList lines;
+        for (const auto& [day, go] : { std::pair { 3, u"1805"_s }, std::pair { 5, u"1000"_s } }) {
+            const QDate date(2023, 3, day);
+            lines << MonthFile::RecordLine(MonthFile::DayKey(date, u"4712"_s),
+                MonthFile::FormatDayValue(
+                    { u"20230306"_s, u"07"_s, u"00"_s, go.left(2), go.mid(2), QString() }));
+        }
+        lines << MonthFile::RecordLine(MonthFile::ActivityKey(QDate(2023, 3, 3), u"4712"_s),
+            MonthFile::FormatActivityValue({ { u"20230306"_s, u"00100"_s, u"Pause"_s } }));
+        root.write(u"daten/auswtg/202303/az2023034712.kvd"_s, (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
+    }
+};
+
+TEST_P(LawReportFixture, EqualsWhatTheFormWrites)
+{
+    const QString format = QString::fromUtf8(GetParam());
+    TArbZeitGesetzForm form(
+        [this] { return dataRoot(); }, [] { return HolidaySettings {}; }, messenger, clock, kNow.date());
+    form.output().chooseFile = chooser(u"form."_s + format);
+    form.FormShow();
+    Select(form, u"ZeitraumCBox"_s, u"Quartal"_s);
+    Select(form, u"MonatCBox"_s, u"1"_s);
+    Select(form, u"JahrCBox"_s, u"2023"_s);
+    form.AnzeigenBtnClick();
+    const std::map<QString, void (TArbZeitGesetzForm::*)()> buttons
+        = { { u"txt"_s, &TArbZeitGesetzForm::SaveUeBtnClick },
+              { u"pdf"_s, &TArbZeitGesetzForm::PdfSaveBtnClick },
+              { u"xlsx"_s, &TArbZeitGesetzForm::ExcelSaveBtnClick },
+              { u"csv"_s, &TArbZeitGesetzForm::CsvSaveBtnClick } };
+    (form.*buttons.at(format))();
+
+    const QByteArray written
+        = command({ u"report"_s, u"law"_s, u"--year"_s, u"2023"_s, u"--quarter"_s, u"1"_s }, format);
+    EXPECT_TRUE(written.contains("Max Winter")) << written.toStdString();
+    EXPECT_TRUE(written.contains("Arbeit am Sonntag (ArbZG ")) << written.toStdString();
+    EXPECT_EQ(written, formFile(format));
+    if (format == u"txt") {
+        const QString text = QString::fromUtf8(written);
+        EXPECT_TRUE(text.contains(u"   03.03.2023  Fr   07:00   18:05      10:05    1:00            "
+                                  u"Arbeitszeit über 10 Stunden (ArbZG §3)"_s))
+            << written.toStdString();
+        EXPECT_TRUE(
+            text.contains(u" Arbeitszeitgesetz Mitarbeiter 00-Alle   1Q/2023   Stand 15.03.2023 17:30"_s));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, LawReportFixture, ::testing::Values("txt", "pdf", "xlsx", "csv"));

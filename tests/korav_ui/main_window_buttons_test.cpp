@@ -72,6 +72,7 @@ TEST_F(MainWindowButtons, EachButtonAndMenuItemOpensItsOwnDialog)
         { u"PruefJahrBtn", u"PruefenForm"_s },
         { u"KontoBtn", u"KontoForm"_s },
         { u"MaKontoBtn", u"KontoUeForm"_s },
+        { u"ArbZGBtn", u"ArbZeitGesetzForm"_s },
     };
     QSignalSpy end(form.get(), &TMainForm::programEnd);
     for (const auto& [name, dialog] : cases) {

@@ -121,3 +121,32 @@ TEST_F(WorkingDayFlow, EntryTakenForChangingSurvivesAnotherDayAndTheLogOut)
         QByteArray("az202303064711=2023030707301615----------------\r\n"
                    "pz202303064711=2023030700400P100####\r\n"));
 }
+
+TEST_F(WorkingDayFlow, LawHintNamesTheBrokenRuleAndSavingGoesOn)
+{
+    logIn();
+    auto* hint = form->daySheet()->findChild<QLabel*>(u"ArbZGHinweisLabel"_s);
+    ASSERT_NE(hint, nullptr);
+    form->ShowDate(QDate(2023, 3, 6));
+    DaySheet& sheet = form->daySheet()->sheet();
+    sheet.TimesPicked(u"08"_s, u"00"_s, u"14"_s, u"00"_s);
+    form->daySheet()->LoadDisplayedDay();
+    EXPECT_TRUE(hint->isHidden());
+
+    sheet.TimesPicked(u"08"_s, u"00"_s, u"14"_s, u"05"_s);
+    form->daySheet()->LoadDisplayedDay();
+    EXPECT_FALSE(hint->isHidden());
+    EXPECT_EQ(hint->text(), u"Pause unter 30 Minuten bei mehr als 6 Stunden Arbeitszeit (ArbZG §4)"_s);
+
+    // A sick day of eight hours is exempt.
+    form->ShowDate(QDate(2023, 3, 7));
+    form->daySheet()->findChild<QPushButton*>(u"KrankBtn"_s)->click();
+    EXPECT_TRUE(hint->isHidden());
+    form->ShowDate(QDate(2023, 3, 6));
+    EXPECT_FALSE(hint->isHidden());
+
+    messenger.answerNext(kAnswerYes);
+    form->LoginBtnClick();
+    EXPECT_TRUE(root.read(u"zeit/az2023034711.kvd"_s).startsWith("az202303064711=2023030708001405"));
+    EXPECT_TRUE(hint->isHidden());
+}

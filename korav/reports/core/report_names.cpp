@@ -27,7 +27,23 @@ QString StandText(const OutputMoment& moment)
 
 QString FileWord(ReportForm form)
 {
+    if (form == ReportForm::Law)
+        return u"arbzg"_s;
     return form == ReportForm::Project ? u"proj"_s : u"ma"_s;
+}
+
+// The period of the working-time law report: "3/2023", "1-2Q/2023", "2023".
+QString LawPeriodText(const ReportSelection& s, const QString& year)
+{
+    switch (s.mode) {
+    case PeriodMode::Month:
+        return s.period + u'/' + year;
+    case PeriodMode::Quarter:
+        return s.period + u"Q/"_s + year;
+    case PeriodMode::Year:
+        break;
+    }
+    return year;
 }
 
 QString HeaderWord(ReportForm form)
@@ -46,6 +62,9 @@ QString TextFileStem(const ReportSelection& s)
         return u"arbeitszeitkonto_ma_"_s + s.subject + u'_' + s.year;
     if (s.form == ReportForm::Check)
         return u"vollstaendigkeit_ma_"_s + s.subject + u'_' + s.year;
+    if (s.form == ReportForm::Law)
+        return u"arbeitszeitgesetz_"_s + s.subject + u'_'
+            + QString(LawPeriodText(s, s.year)).replace(u'/', u'_');
     const QString word = FileWord(s.form);
     switch (s.mode) {
     case PeriodMode::Month:
@@ -77,6 +96,9 @@ QString TextHeaderLine(const ReportSelection& s, const OutputMoment& moment)
         return u" Arbeitszeitkonto Mitarbeiter "_s + s.subject + u"   "_s + s.year + StandText(moment);
     if (s.form == ReportForm::Check)
         return u" Vollstaendigkeit Arbeitszeiten "_s + s.subject + u"   "_s + s.year + StandText(moment);
+    if (s.form == ReportForm::Law)
+        return u" Arbeitszeitgesetz Mitarbeiter "_s + s.subject + u"   "_s + LawPeriodText(s, s.year)
+            + StandText(moment);
     const QString word = HeaderWord(s.form);
     switch (s.mode) {
     case PeriodMode::Month:
@@ -108,6 +130,7 @@ QString PrintJobTitle(const ReportSelection& selection, const OutputMoment& mome
     switch (selection.form) {
     case ReportForm::Employee:
     case ReportForm::Account:
+    case ReportForm::Law:
         return TextFileName(selection, moment).chopped(4);
     case ReportForm::Project:
         return TextFileName(selection, moment);
@@ -123,6 +146,8 @@ QString PrintTitle(const ReportSelection& s)
         return u"Arbeitszeitkonto "_s + s.year + u"   Mitarbeiter : "_s + s.subject;
     if (s.form == ReportForm::Check)
         return u"Arbeitszeiten "_s + s.year + u" auf Vollständigkeit prüfen, Mitarbeiter : "_s + s.subject;
+    if (s.form == ReportForm::Law)
+        return u"Arbeitszeitgesetz "_s + LawPeriodText(s, s.year) + u"   Mitarbeiter : "_s + s.subject;
     const QString who = u"   "_s + HeaderWord(s.form) + u" : "_s + s.subject;
     switch (s.mode) {
     case PeriodMode::Month:
@@ -161,6 +186,8 @@ QString WorksheetName(const ReportSelection& s)
     const QString year = FourDigits(YearNumber(s));
     if (s.form == ReportForm::Account)
         return u"Arbeitszeitkonto_"_s + year;
+    if (s.form == ReportForm::Law)
+        return u"Arbeitszeitgesetz_"_s + (s.mode == PeriodMode::Year ? QString() : s.period + u'_') + year;
     switch (s.mode) {
     case PeriodMode::Month:
         return u"Monatsübersicht_"_s + s.period + u'_' + year;
@@ -178,6 +205,8 @@ QString WorkbookTitle(const ReportSelection& s)
     const QString year = FourDigits(YearNumber(s));
     if (s.form == ReportForm::Account)
         return u"Arbeitszeitkonto "_s + year;
+    if (s.form == ReportForm::Law)
+        return u"Arbeitszeitgesetz "_s + LawPeriodText(s, year);
     switch (s.mode) {
     case PeriodMode::Month:
         return u"Monatsübersicht"_s + hours + s.period + u'/' + year;

@@ -5,7 +5,7 @@
 #include <QTime>
 
 // The report forms that put their text out.
-enum class ReportForm { Employee, Project, Check, Account };
+enum class ReportForm { Employee, Project, Check, Account, Law };
 
 // The period mode codes of the overviews; the annual check always covers a
 // year.

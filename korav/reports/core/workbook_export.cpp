@@ -2,6 +2,7 @@
 
 #include "common/messenger.h"
 #include "korav/reports/core/report_names.h"
+#include "korav/reports/core/sheet_layout.h"
 #include "korav/reports/core/workbook_file.h"
 
 using namespace Qt::StringLiterals;
@@ -42,15 +43,7 @@ QString Description(const StringList& projects, const QString& key)
     return i < 0 ? u"???"_s : StringList::ValueOf(projects.at(i)).left(100);
 }
 
-struct Layout {
-    int lastColumn;
-    QStringList row4; // from column C on
-    QStringList row5;
-    QMap<int, QString> row6;
-    QString (*groupKey)(const QString& line);
-    void (*writeRow)(SheetModel& sheet, int row, const QString& line, const StringList& projects);
-    void (*formatColumns)(SheetModel& sheet, int lastRow);
-};
+using Layout = SheetLayout;
 
 QString NumberedHeads(int count)
 {
@@ -162,6 +155,15 @@ Layout ProjectLayout()
         NumberedHeads(6).split(u'|'), {}, ProjectGroupKey, WriteProjectRow, FormatProjectColumns };
 }
 
+Layout LayoutOf(ReportForm form)
+{
+    if (form == ReportForm::Law)
+        return LawSheetLayout();
+    if (form == ReportForm::Account)
+        return AccountLayout();
+    return form == ReportForm::Project ? ProjectLayout() : EmployeeLayout();
+}
+
 void WriteHeaderRows(SheetModel& sheet, const Layout& layout)
 {
     const int x = layout.lastColumn;
@@ -228,9 +230,7 @@ void WriteTitle(SheetModel& sheet, const ReportSelection& selection, const Outpu
 SheetModel BuildReportSheet(const ReportSelection& selection, const ExportBuffer& buffer,
     const StringList& projects, const OutputMoment& moment, const ExportProgress& progress)
 {
-    const Layout layout = selection.form == ReportForm::Project ? ProjectLayout()
-        : selection.form == ReportForm::Account                 ? AccountLayout()
-                                                                : EmployeeLayout();
+    const Layout layout = LayoutOf(selection.form);
     SheetModel sheet(WorksheetName(selection));
     sheet.SetPaletteColor(kHeaderColourIndex, kHeaderGrey);
     WriteHeaderRows(sheet, layout);

@@ -4,6 +4,7 @@
 #include "common/messenger.h"
 #include "common/ui/busy_cursor.h"
 #include "common/ui/progress_display.h"
+#include "korav/reports/core/csv_export.h"
 #include "korav/reports/core/report_names.h"
 #include "korav/reports/core/text_report.h"
 #include "korav/reports/core/workbook_export.h"
@@ -109,4 +110,15 @@ bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& s
     if (progressBar1)
         ShowProgressIdle(progressBar1);
     return saved;
+}
+
+bool SaveReportAsCsv(ReportOutputContext& context, const ReportSelection& selection,
+    const ExportBuffer& buffer, const StringList& projects)
+{
+    const OutputMoment moment = MomentOf(context);
+    const QString path = context.chooseFile(u" Speichern als"_s, CsvFileName(selection, moment));
+    if (path.isEmpty())
+        return false;
+    const BusyCursor wait;
+    return ExportCsv(path, selection, buffer, projects, moment, context.messenger);
 }

@@ -50,3 +50,6 @@ bool SaveReportAsPdf(
 // export and is back at 0 afterwards.
 bool SaveReportAsWorkbook(ReportOutputContext& context, const ReportSelection& selection,
     const ExportBuffer& buffer, const StringList& projects, QProgressBar* progressBar1 = nullptr);
+// "in CSV-Datei speichern": the workbook's columns as a CSV file.
+bool SaveReportAsCsv(ReportOutputContext& context, const ReportSelection& selection,
+    const ExportBuffer& buffer, const StringList& projects);

@@ -53,6 +53,7 @@ void TUeMonatMaForm::buildControls()
     druckenUeBtn_ = MakeButton(this, u"DruckenUeBtn"_s, u"Drucken"_s);
     pdfSaveBtn_ = MakeButton(this, u"PdfSaveBtn"_s, u"als PDF speichern"_s);
     excelSaveBtn_ = MakeButton(this, u"ExcelSaveBtn"_s, u"in Exceldatei speichern"_s);
+    csvSaveBtn_ = MakeButton(this, u"CsvSaveBtn"_s, u"in CSV-Datei speichern"_s);
     closeBtn_ = MakeButton(this, u"CloseBtn"_s, u"Schließen"_s);
     progressBar2_ = Named(new QProgressBar(this), u"ProgressBar2"_s);
     progressBar2_->setTextVisible(false);
@@ -79,7 +80,7 @@ void TUeMonatMaForm::buildControls()
     bars->addWidget(progressBar2_);
     bars->addWidget(progressBar1_);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_ })
+    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_, csvSaveBtn_ })
         buttons->addWidget(button);
     buttons->addLayout(bars, 1);
     buttons->addWidget(closeBtn_);
@@ -95,6 +96,7 @@ void TUeMonatMaForm::buildControls()
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::DruckenUeBtnClick);
     connect(pdfSaveBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::PdfSaveBtnClick);
     connect(excelSaveBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::ExcelSaveBtnClick);
+    connect(csvSaveBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::CsvSaveBtnClick);
     connect(closeBtn_, &QPushButton::clicked, this, &TUeMonatMaForm::CloseBtnClick);
     connect(hilfeImage, &QToolButton::clicked, this, &TUeMonatMaForm::HilfeImageClick);
 }
@@ -153,7 +155,7 @@ void TUeMonatMaForm::MaLCBoxChange()
 
 void TUeMonatMaForm::setOutputEnabled(bool enabled)
 {
-    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_ })
+    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_, csvSaveBtn_ })
         button->setEnabled(enabled);
 }
 
@@ -220,6 +222,12 @@ void TUeMonatMaForm::ExcelSaveBtnClick()
                 KoravMonthFile::LoadLines(dataRoot_() + u"dprojekte.kvd"_s), progressBar1_);
         }))
         excelSaveBtn_->setEnabled(false);
+}
+
+void TUeMonatMaForm::CsvSaveBtnClick()
+{
+    SaveReportAsCsv(
+        output_, selection(), exportBuffer_, KoravMonthFile::LoadLines(dataRoot_() + u"dprojekte.kvd"_s));
 }
 
 void TUeMonatMaForm::CloseBtnClick()

@@ -42,6 +42,7 @@ public:
     void DruckenUeBtnClick();
     void PdfSaveBtnClick();
     void ExcelSaveBtnClick();
+    void CsvSaveBtnClick();
     void CloseBtnClick();
     void HilfeImageClick();
 
@@ -74,6 +75,7 @@ private:
     QPushButton* druckenUeBtn_;
     QPushButton* pdfSaveBtn_;
     QPushButton* excelSaveBtn_;
+    QPushButton* csvSaveBtn_;
     QPushButton* closeBtn_;
     QProgressBar* progressBar2_;
     QProgressBar* progressBar1_;

@@ -79,6 +79,7 @@ void TUeMonatProForm::buildControls()
     druckenUeBtn_ = Named(new QPushButton(u"Drucken"_s), u"DruckenUeBtn"_s);
     pdfSaveBtn_ = Named(new QPushButton(u"als PDF speichern"_s), u"PdfSaveBtn"_s);
     excelSaveBtn_ = Named(new QPushButton(u"in Exceldatei speichern"_s), u"ExcelSaveBtn"_s);
+    csvSaveBtn_ = Named(new QPushButton(u"in CSV-Datei speichern"_s), u"CsvSaveBtn"_s);
     auto* closeBtn = Named(new QPushButton(u"&Schließen"_s), u"CloseBtn"_s);
     auto* hilfeImage = Named(new QToolButton, u"HilfeImage"_s);
     hilfeImage->setText(u"?"_s);
@@ -107,6 +108,7 @@ void TUeMonatProForm::buildControls()
     buttons->addWidget(druckenUeBtn_);
     buttons->addWidget(pdfSaveBtn_);
     buttons->addWidget(excelSaveBtn_);
+    buttons->addWidget(csvSaveBtn_);
     auto* bars = new QVBoxLayout;
     bars->addWidget(progressBar2_);
     bars->addWidget(progressBar1_);
@@ -128,6 +130,7 @@ void TUeMonatProForm::buildControls()
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TUeMonatProForm::DruckenUeBtnClick);
     connect(pdfSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::PdfSaveBtnClick);
     connect(excelSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::ExcelSaveBtnClick);
+    connect(csvSaveBtn_, &QPushButton::clicked, this, &TUeMonatProForm::CsvSaveBtnClick);
     connect(hilfeImage, &QToolButton::clicked, this, &TUeMonatProForm::HilfeImageClick);
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -198,6 +201,7 @@ void TUeMonatProForm::setOutputEnabled(bool enabled)
     druckenUeBtn_->setEnabled(enabled);
     pdfSaveBtn_->setEnabled(enabled);
     excelSaveBtn_->setEnabled(enabled);
+    csvSaveBtn_->setEnabled(enabled);
 }
 
 void TUeMonatProForm::AnzeigenBtnClick()
@@ -266,6 +270,11 @@ void TUeMonatProForm::ExcelSaveBtnClick()
                 output_, selection(), overview_.exportLines, data_.projects, progressBar1_);
         }))
         excelSaveBtn_->setEnabled(false);
+}
+
+void TUeMonatProForm::CsvSaveBtnClick()
+{
+    SaveReportAsCsv(output_, selection(), overview_.exportLines, data_.projects);
 }
 
 void TUeMonatProForm::HilfeImageClick()

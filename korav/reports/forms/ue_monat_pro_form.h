@@ -40,6 +40,7 @@ public:
     void DruckenUeBtnClick();
     void PdfSaveBtnClick();
     void ExcelSaveBtnClick();
+    void CsvSaveBtnClick();
     void HilfeImageClick();
 
     const ExportBuffer& exportBuffer() const { return overview_.exportLines; }
@@ -70,6 +71,7 @@ private:
     QPushButton* druckenUeBtn_;
     QPushButton* pdfSaveBtn_;
     QPushButton* excelSaveBtn_;
+    QPushButton* csvSaveBtn_;
     QProgressBar* progressBar2_;
     QProgressBar* progressBar1_;
 };
