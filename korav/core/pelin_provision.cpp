@@ -1,5 +1,6 @@
 #include "korav/core/pelin_provision.h"
 
+#include "common/closed_months.h"
 #include "common/file_store.h"
 #include "common/fixed_width.h"
 #include "common/ftp_transfer.h"
@@ -66,8 +67,10 @@ bool PelinProvision::ProvideFile(const QString& name, Kind kind) const
 
 QStringList PelinProvision::uploadToFtp() const
 {
-    const QStringList names { QString::fromUtf16(KoravFile::kPelinEmployees),
+    QStringList names { QString::fromUtf16(KoravFile::kPelinEmployees),
         QString::fromUtf16(KoravFile::kPelinActivities) };
+    if (store_.exists(ClosedMonthsFile::kProvided))
+        names.append(QString::fromUtf16(ClosedMonthsFile::kProvided));
     FtpTransfer ftp(connection_.ftpSettings(), store_.messenger(), wait_);
     if (!ftp.connect())
         return names;
@@ -101,6 +104,13 @@ PelinProvision::Result PelinProvision::provideBaseData(BaseDataStaleness& stale,
             result.failed.append(name);
             return result;
         }
+    }
+    // Closed months exist only once a month has been closed; until then
+    // providing is as it always was.
+    if (store_.exists(ClosedMonthsFile::kProvided)
+        && !ProvideFile(QString::fromUtf16(ClosedMonthsFile::kProvided), Kind::TimeFolder)) {
+        result.failed.append(QString::fromUtf16(ClosedMonthsFile::kProvided));
+        return result;
     }
     if (connection_.fields().ftpActive) {
         result.failed = uploadToFtp();
