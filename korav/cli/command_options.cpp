@@ -14,7 +14,7 @@ const QStringList& CommandWords()
 
 const QStringList& ReportKinds()
 {
-    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s };
+    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s, u"timesheet"_s };
     return kinds;
 }
 
@@ -36,6 +36,8 @@ QSet<QString> AllowedOptions(const CommandOptions& options)
     if (options.report == u"employee" || options.report == u"project")
         allowed << u"--month"_s << u"--quarter"_s;
     if (options.report == u"viewer")
+        allowed << u"--month"_s;
+    if (options.report == u"timesheet")
         allowed << u"--month"_s;
     if (options.report != u"project")
         allowed << u"--employee"_s;
@@ -182,6 +184,8 @@ bool Parser::checkRequired()
     if (!options_.year)
         return fail(u"Es fehlt das Jahr ( --year JAHR )"_s);
     if (options_.report == u"viewer" && !options_.month)
+        return fail(u"Es fehlt der Monat ( --month MONAT )"_s);
+    if (options_.report == u"timesheet" && !options_.month)
         return fail(u"Es fehlt der Monat ( --month MONAT )"_s);
     if (options_.format.isEmpty())
         return fail(u"Es fehlt das Format ( --format txt|pdf|xlsx )"_s);

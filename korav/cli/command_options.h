@@ -8,7 +8,7 @@
 // What one headless call of KORAV asks for, read from its command line.
 struct CommandOptions {
     QString command; // "build", "provide", "collect", "backup", "report"
-    QString report; // "employee", "project", "check", "viewer"
+    QString report; // "employee", "project", "check", "viewer", "timesheet"
     QString dataFolder;
     std::optional<QString> password;
     bool now = false; // backup: the manual start instead of the automatic step

@@ -14,7 +14,10 @@
 #include "korav/reports/core/pelin_month_viewer.h"
 #include "korav/reports/core/project_overview.h"
 #include "korav/reports/core/project_overview_start.h"
+#include "korav/reports/core/timesheet.h"
+#include "korav/reports/forms/timesheet_output.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -37,6 +40,7 @@ const QList<ReportKind>& ReportKinds()
             { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook } },
         { u"check"_s, u"Die Übersicht der Arbeitszeit-Dateien"_s, { OutputFormat::Text, OutputFormat::Pdf } },
         { u"viewer"_s, u"Die PELIN-Monatsübersicht"_s, { OutputFormat::Text } },
+        { u"timesheet"_s, u"Der Stundenzettel"_s, { OutputFormat::Pdf } },
     };
     return kinds;
 }
@@ -95,6 +99,7 @@ public:
     int projectOverview();
     int annualCheck();
     int monthViewer();
+    int timesheet();
 
 private:
     Messenger& messenger() const { return session_.messenger(); }
@@ -203,6 +208,38 @@ int ReportRun::monthViewer()
     return ExitFor(viewer.SaveText(CommandFileChooser(options_.out)));
 }
 
+// One employee's sheet into the file of "--out", or with 00-Alle every
+// employee's sheet into the folder of "--out".
+int ReportRun::timesheet()
+{
+    const TimesheetSource source = TimesheetSource::Load(root_, codec_);
+    const QString employee = options_.employee.value_or(kAllEmployees.toString());
+    if (!Offered(EmployeeOverviewEntries(source.directory), employee, messenger()))
+        return kExitRefused;
+    ReportOutputContext context = CommandOutputContext(session_, options_.out);
+    const int year = *options_.year;
+    const int month = *options_.month;
+    if (employee == kAllEmployees) {
+        if (!QFileInfo(options_.out).isDir()) {
+            messenger().show(u"Ordner %1 ist nicht vorhanden !  "_s.arg(options_.out));
+            return kExitRefused;
+        }
+        const TimesheetFolderResult result
+            = SaveTimesheetsToFolder(context, source, year, month, options_.out);
+        return ExitFor(result.written > 0 && result.failed.isEmpty());
+    }
+    const std::optional<Timesheet> sheet = ReadTimesheet(source, employee, year, month);
+    if (!sheet) {
+        messenger().show(u"Für Mitarbeiter %1 ist keine Personalnummer vorhanden !  "_s.arg(employee));
+        return kExitRefused;
+    }
+    if (!sheet->hasData()) {
+        messenger().show(NoTimesheetDataMessage(employee, year, month));
+        return kExitRefused;
+    }
+    return ExitFor(SaveTimesheetAsPdf(context, *sheet));
+}
+
 } // namespace
 
 bool CheckReportFormat(const CommandOptions& options, Messenger& messenger)
@@ -226,5 +263,7 @@ int RunReportCommand(const AdminSession& session, const CommandOptions& options)
         return run.projectOverview();
     if (options.report == u"check")
         return run.annualCheck();
+    if (options.report == u"timesheet")
+        return run.timesheet();
     return run.monthViewer();
 }
