@@ -228,15 +228,9 @@ int ReportRun::timesheet()
             = SaveTimesheetsToFolder(context, source, year, month, options_.out);
         return ExitFor(result.written > 0 && result.failed.isEmpty());
     }
-    const std::optional<Timesheet> sheet = ReadTimesheet(source, employee, year, month);
-    if (!sheet) {
-        messenger().show(u"Für Mitarbeiter %1 ist keine Personalnummer vorhanden !  "_s.arg(employee));
+    const std::optional<Timesheet> sheet = TimesheetToSign(messenger(), source, employee, year, month);
+    if (!sheet)
         return kExitRefused;
-    }
-    if (!sheet->hasData()) {
-        messenger().show(NoTimesheetDataMessage(employee, year, month));
-        return kExitRefused;
-    }
     return ExitFor(SaveTimesheetAsPdf(context, *sheet));
 }
 

@@ -103,6 +103,10 @@ public:
     void PruefJahrBtnClick();
     void MonatKomplettBtnClick();
 
+    // Closed months and timesheets (main_form_closing.cpp).
+    void MonatAbschlussBtnClick();
+    void StundenzettelBtnClick();
+
     // Notes, help, information and style (main_form_help.cpp).
     void InfoImageClick();
     void MenuHilfeDateiClick();

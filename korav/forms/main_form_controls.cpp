@@ -64,6 +64,10 @@ constexpr std::array<MainControl, kMainCommandCount> kControls { {
         SystemAdmin, &M::ProjQuartaBtnClick },
     { ProjJahr, u"ProjJahrBtn", u"Projekte", u"MenuProjJahr", u"Jahresübersicht - Projekte", Overview,
         SystemAdmin, &M::ProjJahrBtnClick },
+    { MonatAbschluss, u"MonatAbschlussBtn", u"Monate abschließen bis", u"MenuMonatAbschluss", nullptr, Check,
+        Admin, &M::MonatAbschlussBtnClick },
+    { Stundenzettel, u"StundenzettelBtn", u"Stundenzettel", u"MenuStundenzettel", nullptr, Report, Admin,
+        &M::StundenzettelBtnClick },
     { Close, u"CloseBtn", u"Beenden", u"MenuClose", u"Programm schließen", Bottom, Anyone,
         &M::CloseBtnClick },
 } };

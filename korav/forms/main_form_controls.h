@@ -44,6 +44,8 @@ enum class MainCommand {
     ProjMonat,
     ProjQuarta,
     ProjJahr,
+    MonatAbschluss,
+    Stundenzettel,
     Close,
 };
 inline constexpr std::size_t kMainCommandCount = std::size_t(MainCommand::Close) + 1;

@@ -10,6 +10,7 @@
 #include "korav/forms/korav_environment.h"
 #include "korav/reports/forms/monat_komplett_form.h"
 #include "korav/reports/forms/pel_ue_monat_form.h"
+#include "korav/reports/forms/stundenzettel_form.h"
 #include "korav/reports/forms/ue_monat_pro_form.h"
 
 #include <QFileDialog>
@@ -102,6 +103,20 @@ void OpenProjectOverview(
         environment.store.folder().root(), codec, output, chooseActivity,
         [&environment] { environment.help.OpenHelp(KoravHelp::kReportTopic); }, parent);
     form.SetMode(PeriodMode(modeCode));
+    form.FormShow();
+    environment.runModal(form);
+}
+
+void OpenTimesheets(KoravEnvironment& environment, QDate startDate, QWidget* parent)
+{
+    DataFileCodec codec(CodecProgram::Korav, environment.messenger);
+    ReportOutputContext output(parent, environment.messenger, environment.clock, startDate);
+    const auto chooseFolder = [parent](const QString& title) {
+        return QFileDialog::getExistingDirectory(
+            parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    };
+    TStundenzettelForm form(
+        TimesheetSource::Load(environment.store.folder().root(), codec), output, chooseFolder, parent);
     form.FormShow();
     environment.runModal(form);
 }

@@ -14,6 +14,9 @@ void OpenPelinMonthViewer(KoravEnvironment& environment, QDate startDate, QWidge
 void OpenProjectOverview(KoravEnvironment& environment, TAuswProjekteForm& chooser, int modeCode,
     QDate startDate, QWidget* parent);
 
+// The timesheets of a month, for one employee or all.
+void OpenTimesheets(KoravEnvironment& environment, QDate startDate, QWidget* parent);
+
 // The month completion with KORAV's hours picker and activity chooser.
 // `backupFolder`: the data folder is a backup, where nothing is saved.
 void OpenMonthCompletion(KoravEnvironment& environment, TAuswMonatStdForm& hoursPicker,

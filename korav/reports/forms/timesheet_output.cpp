@@ -19,12 +19,27 @@ bool WritePdf(Messenger& messenger, const QString& path, const Timesheet& sheet,
     return false;
 }
 
-} // namespace
-
 QString NoTimesheetDataMessage(const QString& name, int year, int month)
 {
     return u"Für %1 sind im Monat %2/%3 keine Arbeitszeiten vorhanden !  "_s.arg(
         name, FixedWidth::TwoDigits(month), FixedWidth::FourDigits(year));
+}
+
+} // namespace
+
+std::optional<Timesheet> TimesheetToSign(
+    Messenger& messenger, const TimesheetSource& source, const QString& name, int year, int month)
+{
+    const std::optional<Timesheet> sheet = ReadTimesheet(source, name, year, month);
+    if (!sheet) {
+        messenger.show(u"Für Mitarbeiter %1 ist keine Personalnummer vorhanden !  "_s.arg(name));
+        return std::nullopt;
+    }
+    if (!sheet->hasData()) {
+        messenger.show(NoTimesheetDataMessage(name, year, month));
+        return std::nullopt;
+    }
+    return sheet;
 }
 
 PrintoutContent TimesheetPrintout(const Timesheet& sheet, const QDateTime& now)

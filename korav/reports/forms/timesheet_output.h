@@ -20,5 +20,7 @@ struct TimesheetFolderResult {
 TimesheetFolderResult SaveTimesheetsToFolder(
     ReportOutputContext& context, const TimesheetSource& source, int year, int month, const QString& folder);
 
-// Shown for a month without working times, for one employee or for all.
-QString NoTimesheetDataMessage(const QString& name, int year, int month);
+// One employee's sheet; nothing, after the message, for an employee without
+// personnel number or without working times in the month.
+std::optional<Timesheet> TimesheetToSign(
+    Messenger& messenger, const TimesheetSource& source, const QString& name, int year, int month);
