@@ -1,7 +1,9 @@
 // Any bytes as the employee's personal settings and as the activity list:
 // the filter pool is read from "projfilter", written back unchanged, and
-// filters the list the activity chooser offers.
+// filters the list the activity chooser offers. The same bytes serve as the
+// closed months provided beside them, which read back as written.
 
+#include "common/closed_months.h"
 #include "common/file_store.h"
 #include "fuzz/fuzz_support.h"
 #include "pelin/core/filter_pool.h"
@@ -56,5 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RowMatchesSearch(ChooserRowText(number, description), search);
     }
     EditPool(pool, lines, messenger);
+
+    const ClosedMonths closed = ClosedMonths::FromLines(lines);
+    Fuzz::Require(ClosedMonths::FromLines(closed.toLines()) == closed, "closed months read back as written");
+    Fuzz::Require(
+        !closed.any() || (closed.month() >= 1 && closed.month() <= 12), "a closed month is a month");
     return 0;
 }

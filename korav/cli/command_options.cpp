@@ -15,7 +15,8 @@ const QStringList& CommandWords()
 
 const QStringList& ReportKinds()
 {
-    static const QStringList kinds = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s, u"account"_s, u"law"_s };
+    static const QStringList kinds
+        = { u"employee"_s, u"project"_s, u"check"_s, u"viewer"_s, u"account"_s, u"law"_s, u"timesheet"_s };
     return kinds;
 }
 
@@ -39,6 +40,8 @@ QSet<QString> AllowedOptions(const CommandOptions& options)
     if (options.report == u"employee" || options.report == u"project" || options.report == u"law")
         allowed << u"--month"_s << u"--quarter"_s;
     if (options.report == u"viewer")
+        allowed << u"--month"_s;
+    if (options.report == u"timesheet")
         allowed << u"--month"_s;
     if (options.report != u"project")
         allowed << u"--employee"_s;
@@ -101,8 +104,9 @@ bool Parser::readWords()
     if (options_.command != u"report")
         return true;
     if (next_ >= arguments_.size() || !ReportKinds().contains(arguments_.at(next_)))
-        return fail(u"Unbekannte Übersicht : %1  ( employee, project, check, viewer, account, law )"_s.arg(
-            arguments_.value(next_)));
+        return fail(
+            u"Unbekannte Übersicht : %1  ( employee, project, check, viewer, account, law, timesheet )"_s.arg(
+                arguments_.value(next_)));
     options_.report = arguments_.at(next_++);
     return true;
 }
@@ -193,6 +197,8 @@ bool Parser::checkRequired()
     if (!options_.year)
         return fail(u"Es fehlt das Jahr ( --year JAHR )"_s);
     if (options_.report == u"viewer" && !options_.month)
+        return fail(u"Es fehlt der Monat ( --month MONAT )"_s);
+    if (options_.report == u"timesheet" && !options_.month)
         return fail(u"Es fehlt der Monat ( --month MONAT )"_s);
     if (options_.format.isEmpty())
         return fail(u"Es fehlt das Format ( --format txt|pdf|xlsx|csv )"_s);

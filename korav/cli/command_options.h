@@ -8,7 +8,7 @@
 // What one headless call of KORAV asks for, read from its command line.
 struct CommandOptions {
     QString command; // "build", "provide", "collect", "backup", "restore", "report"
-    QString report; // "employee", "project", "check", "viewer", "account", "law"
+    QString report; // "employee", "project", "check", "viewer", "account", "law", "timesheet"
     QString dataFolder;
     std::optional<QString> password;
     bool now = false; // backup: the manual start instead of the automatic step

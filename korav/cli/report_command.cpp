@@ -8,8 +8,8 @@
 #include "korav/cli/exit_codes.h"
 #include "korav/cli/report_output.h"
 #include "korav/core/activity_chooser.h"
-#include "korav/reports/core/account_report.h"
 #include "korav/core/korav_config.h"
+#include "korav/reports/core/account_report.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
@@ -17,7 +17,10 @@
 #include "korav/reports/core/pelin_month_viewer.h"
 #include "korav/reports/core/project_overview.h"
 #include "korav/reports/core/project_overview_start.h"
+#include "korav/reports/core/timesheet.h"
+#include "korav/reports/forms/timesheet_output.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -44,6 +47,7 @@ const QList<ReportKind>& ReportKinds()
             { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
         { u"law"_s, u"Der Bericht Arbeitszeitgesetz"_s,
             { OutputFormat::Text, OutputFormat::Pdf, OutputFormat::Workbook, OutputFormat::Csv } },
+        { u"timesheet"_s, u"Der Stundenzettel"_s, { OutputFormat::Pdf } },
     };
     return kinds;
 }
@@ -106,6 +110,7 @@ public:
     int monthViewer();
     int accountReport();
     int lawReport();
+    int timesheet();
 
 private:
     Messenger& messenger() const { return session_.messenger(); }
@@ -227,6 +232,7 @@ int ReportRun::accountReport()
         return kExitRefused;
     return ExitFor(write({ ReportForm::Account, PeriodMode::Year, employee, QString(), yearText() },
         report.lines, report.exportLines));
+}
 
 int ReportRun::lawReport()
 {
@@ -244,6 +250,32 @@ int ReportRun::lawReport()
         return kExitRefused;
     const ReportSelection selection { ReportForm::Law, request.mode, employee, request.period, yearText() };
     return ExitFor(write(selection, report->lines, report->exportLines, projects));
+}
+
+// One employee's sheet into the file of "--out", or with 00-Alle every
+// employee's sheet into the folder of "--out".
+int ReportRun::timesheet()
+{
+    const TimesheetSource source = TimesheetSource::Load(root_, codec_);
+    const QString employee = options_.employee.value_or(kAllEmployees.toString());
+    if (!Offered(EmployeeOverviewEntries(source.directory), employee, messenger()))
+        return kExitRefused;
+    ReportOutputContext context = CommandOutputContext(session_, options_.out);
+    const int year = *options_.year;
+    const int month = *options_.month;
+    if (employee == kAllEmployees) {
+        if (!QFileInfo(options_.out).isDir()) {
+            messenger().show(u"Ordner %1 ist nicht vorhanden !  "_s.arg(options_.out));
+            return kExitRefused;
+        }
+        const TimesheetFolderResult result
+            = SaveTimesheetsToFolder(context, source, year, month, options_.out);
+        return ExitFor(result.written > 0 && result.failed.isEmpty());
+    }
+    const std::optional<Timesheet> sheet = TimesheetToSign(messenger(), source, employee, year, month);
+    if (!sheet)
+        return kExitRefused;
+    return ExitFor(SaveTimesheetAsPdf(context, *sheet));
 }
 
 } // namespace
@@ -273,5 +305,7 @@ int RunReportCommand(const AdminSession& session, const CommandOptions& options)
         return run.accountReport();
     if (options.report == u"law")
         return run.lawReport();
+    if (options.report == u"timesheet")
+        return run.timesheet();
     return run.monthViewer();
 }

@@ -1,7 +1,6 @@
 #include "korav/core/pelin_provision.h"
 
-#include "common/provided_account.h"
-
+#include "common/closed_months.h"
 #include "common/file_store.h"
 #include "common/fixed_width.h"
 #include "common/ftp_transfer.h"
@@ -73,6 +72,8 @@ QStringList PelinProvision::uploadToFtp() const
         QString::fromUtf16(KoravFile::kPelinActivities) };
     if (store_.exists(ProvidedAccount::kFileName))
         names.append(QString::fromUtf16(ProvidedAccount::kFileName));
+    if (store_.exists(ClosedMonthsFile::kProvided))
+        names.append(QString::fromUtf16(ClosedMonthsFile::kProvided));
     FtpTransfer ftp(connection_.ftpSettings(), store_.messenger(), wait_);
     if (!ftp.connect())
         return names;
@@ -110,6 +111,13 @@ PelinProvision::Result PelinProvision::provideBaseData(BaseDataStaleness& stale,
     if (store_.exists(ProvidedAccount::kFileName)
         && !ProvideFile(QString::fromUtf16(ProvidedAccount::kFileName), Kind::TimeFolder)) {
         result.failed.append(QString::fromUtf16(ProvidedAccount::kFileName));
+        return result;
+    }
+    // Closed months exist only once a month has been closed; until then
+    // providing is as it always was.
+    if (store_.exists(ClosedMonthsFile::kProvided)
+        && !ProvideFile(QString::fromUtf16(ClosedMonthsFile::kProvided), Kind::TimeFolder)) {
+        result.failed.append(QString::fromUtf16(ClosedMonthsFile::kProvided));
         return result;
     }
     if (connection_.fields().ftpActive) {

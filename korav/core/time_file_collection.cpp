@@ -1,5 +1,6 @@
 #include "korav/core/time_file_collection.h"
 
+#include "common/closed_months.h"
 #include "common/file_store.h"
 #include "common/fixed_width.h"
 #include "common/key_index.h"
@@ -72,6 +73,20 @@ QString StatusText(int found, int updated, const QDateTime& now)
         .arg(updated);
 }
 
+// A late upload changes a month that payroll has already closed: the
+// status line says so, so that it is not taken for a routine collection.
+QString LateText(const QStringList& late)
+{
+    if (late.isEmpty())
+        return {};
+    return u" - davon %1 nach Monatsabschluss: %2"_s.arg(late.size()).arg(late.join(u", "_s));
+}
+
+bool OfClosedMonth(const QString& name, const ClosedMonths& closed)
+{
+    return closed.closes(name.mid(2, 4).toInt(), name.mid(6, 2).toInt());
+}
+
 } // namespace
 
 TimeFileCollection::TimeFileCollection(const BaseDataStore& store, QString timeFolder)
@@ -88,6 +103,7 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
     }
     const QList<FoundFile> found = FindTimeFiles(timeFolder_);
     const KeyIndex previous(store_.load(KoravFile::kCollectionStamps));
+    const ClosedMonths closed = ClosedMonths::FromLines(store_.load(ClosedMonthsFile::kRecord));
     Result result;
     result.found = int(found.size());
     StringList stamps;
@@ -102,13 +118,15 @@ std::optional<TimeFileCollection::Result> TimeFileCollection::CollectTimeFiles(
         }
         if (changed && copy)
             ++result.updated;
+        if (changed && copy && OfClosedMonth(file.name, closed))
+            result.late.append(file.name);
         stamps.append(file.line);
     }
     if (!copy)
         return result;
     if (!store_.save(KoravFile::kCollectionStamps, stamps))
         result.failed.append(QString::fromUtf16(KoravFile::kCollectionStamps));
-    result.statusText = StatusText(result.found, result.updated, now);
+    result.statusText = StatusText(result.found, result.updated, now) + LateText(result.late);
     result.collectionText = PelinBaseFiles::CollectionText(now);
     if (result.collectionText != KoravState::CollectionText(store_)
         && !KoravState::SaveCollectionText(store_, result.collectionText))

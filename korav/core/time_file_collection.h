@@ -22,6 +22,8 @@ public:
         // Files that could not be fetched, copied or recorded; each has been
         // shown, and the rest was collected.
         QStringList failed;
+        // Collected files of closed months: uploaded after the closing.
+        QStringList late;
     };
 
     TimeFileCollection(const BaseDataStore& store, QString timeFolder);

@@ -112,6 +112,10 @@ public:
     void MonatKomplettBtnClick();
     void ArbZGBtnClick();
 
+    // Closed months and timesheets (main_form_closing.cpp).
+    void MonatAbschlussBtnClick();
+    void StundenzettelBtnClick();
+
     // Notes, help, information and style (main_form_help.cpp).
     void InfoImageClick();
     void MenuHilfeDateiClick();

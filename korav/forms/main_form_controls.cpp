@@ -70,6 +70,10 @@ constexpr std::array<MainControl, kMainCommandCount> kControls { {
         SystemAdmin, &M::ProjJahrBtnClick },
     { ArbZG, u"ArbZGBtn", u"Arbeitszeitgesetz", u"MenuArbZG", u"Arbeitszeitgesetz prüfen", Report, Admin,
         &M::ArbZGBtnClick },
+    { MonatAbschluss, u"MonatAbschlussBtn", u"Monate abschließen bis", u"MenuMonatAbschluss", nullptr, Check,
+        Admin, &M::MonatAbschlussBtnClick },
+    { Stundenzettel, u"StundenzettelBtn", u"Stundenzettel", u"MenuStundenzettel", nullptr, Report, Admin,
+        &M::StundenzettelBtnClick },
     { Close, u"CloseBtn", u"Beenden", u"MenuClose", u"Programm schließen", Bottom, Anyone,
         &M::CloseBtnClick },
 } };

@@ -47,6 +47,8 @@ enum class MainCommand {
     ProjQuarta,
     ProjJahr,
     ArbZG,
+    MonatAbschluss,
+    Stundenzettel,
     Close,
 };
 inline constexpr std::size_t kMainCommandCount = std::size_t(MainCommand::Close) + 1;

@@ -12,6 +12,7 @@
 #include "korav/reports/forms/arb_zeit_gesetz_form.h"
 #include "korav/reports/forms/monat_komplett_form.h"
 #include "korav/reports/forms/pel_ue_monat_form.h"
+#include "korav/reports/forms/stundenzettel_form.h"
 #include "korav/reports/forms/ue_monat_pro_form.h"
 
 #include <QFileDialog>
@@ -114,6 +115,20 @@ void OpenLawReport(KoravEnvironment& environment, QDate startDate, QWidget* pare
         [&environment] { return HolidaySettings::FromConfig(KoravConfig::Load(environment.store)); },
         environment.messenger, environment.clock, startDate, parent);
     form.setHelpHandler([&environment] { environment.help.OpenHelp(KoravHelp::kReportTopic); });
+    environment.runModal(form);
+}
+
+void OpenTimesheets(KoravEnvironment& environment, QDate startDate, QWidget* parent)
+{
+    DataFileCodec codec(CodecProgram::Korav, environment.messenger);
+    ReportOutputContext output(parent, environment.messenger, environment.clock, startDate);
+    const auto chooseFolder = [parent](const QString& title) {
+        return QFileDialog::getExistingDirectory(
+            parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    };
+    TStundenzettelForm form(
+        TimesheetSource::Load(environment.store.folder().root(), codec), output, chooseFolder, parent);
+    form.FormShow();
     environment.runModal(form);
 }
 

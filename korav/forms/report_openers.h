@@ -17,6 +17,9 @@ void OpenProjectOverview(KoravEnvironment& environment, TAuswProjekteForm& choos
 // The report "Arbeitszeitgesetz" with the holiday settings of the data folder.
 void OpenLawReport(KoravEnvironment& environment, QDate startDate, QWidget* parent);
 
+// The timesheets of a month, for one employee or all.
+void OpenTimesheets(KoravEnvironment& environment, QDate startDate, QWidget* parent);
+
 // The month completion with KORAV's hours picker and activity chooser.
 // `backupFolder`: the data folder is a backup, where nothing is saved.
 void OpenMonthCompletion(KoravEnvironment& environment, TAuswMonatStdForm& hoursPicker,

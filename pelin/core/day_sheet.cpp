@@ -85,6 +85,16 @@ void DaySheet::clear()
     values_ = {};
 }
 
+bool DaySheet::DayMayBeChanged()
+{
+    if (!state_.closedMonths.closes(dates_.displayedDay))
+        return true;
+    messenger_.show(u"Der Monat %1 ist abgeschlossen !\n\nSeine Tage können angesehen, aber nicht mehr "
+                    "geändert werden."_s.arg(FixedWidth::TwoDigits(dates_.displayedDay.month()) + u'/'
+                        + FixedWidth::FourDigits(dates_.displayedDay.year())));
+    return false;
+}
+
 void DaySheet::LoadDisplayedDay()
 {
     clear();
@@ -185,6 +195,8 @@ void DaySheet::modified()
 
 void DaySheet::TimesPicked(const QString& ch, const QString& cm, const QString& gh, const QString& gm)
 {
+    if (!DayMayBeChanged())
+        return;
     fields_.comeHour = ch;
     fields_.comeMinute = cm;
     fields_.goHour = gh;
@@ -203,6 +215,8 @@ bool DaySheet::RemarkMayBeEdited()
 
 void DaySheet::RemarkTaken(const QString& text)
 {
+    if (!DayMayBeChanged())
+        return;
     fields_.remark = text;
     modified();
     StoreDisplayedDay();
@@ -252,6 +266,8 @@ void DaySheet::OffeneZeitBtnClick()
 
 void DaySheet::EinfgEintragBtnClick()
 {
+    if (!DayMayBeChanged())
+        return;
     if (entries_.size() >= kMaxHandEntries) {
         messenger_.show(u"Es können maximal 20 Projekte pro Tag erfasst werden!"_s);
         return;
@@ -310,6 +326,8 @@ qsizetype DaySheet::entryIndexOfSelection()
 
 void DaySheet::ChgEintragBtnClick()
 {
+    if (!DayMayBeChanged())
+        return;
     if (!entryFieldsEmpty() || changed_) {
         const QString held
             = fields_.projectNumber.isEmpty() && changed_ ? changed_->entry.activity : fields_.projectNumber;
@@ -342,6 +360,8 @@ void DaySheet::ChgEintragBtnClick()
 
 void DaySheet::DelEintragBtnClick()
 {
+    if (!DayMayBeChanged())
+        return;
     const qsizetype index = entryIndexOfSelection();
     if (index < 0) {
         messenger_.show(u"Projekt nicht gefunden"_s);
@@ -357,6 +377,8 @@ void DaySheet::DelEintragBtnClick()
 
 void DaySheet::QuickEntry(const QString& caption)
 {
+    if (!DayMayBeChanged())
+        return;
     // The quick entry fills the entry fields: an entry being changed goes
     // back into the list first instead of being overwritten.
     putBackChangedEntry();
@@ -409,6 +431,8 @@ void DaySheet::CopyTagBtnClick()
 
 void DaySheet::EinfgBtnClick()
 {
+    if (!DayMayBeChanged())
+        return;
     MonthList& month = displayedMonth();
     const QDate shown = dates_.displayedDay;
     if (!month.dayValue(shown.day()).isEmpty()) {
@@ -425,6 +449,8 @@ void DaySheet::EinfgBtnClick()
 
 void DaySheet::ResetTagBtnClick()
 {
+    if (!DayMayBeChanged())
+        return;
     MonthList& month = displayedMonth();
     const int day = dates_.displayedDay.day();
     // An entry taken out for changing still belongs to the day.

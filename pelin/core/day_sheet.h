@@ -66,6 +66,11 @@ public:
     const QStringList& clipboard() const { return clipboard_; }
     QString pasteHint() const { return pasteHint_; }
 
+    // False after the refusal while the displayed day lies in a closed
+    // month: such a day is shown, never changed. Every action that changes
+    // the day asks here first; the form asks before it opens a picker.
+    bool DayMayBeChanged();
+
     // Empties the sheet and reads the displayed day from its month list.
     void LoadDisplayedDay();
     // Stores the day when modified, then computes day and month values.

@@ -10,6 +10,7 @@
 #include "common/password_hash.h"
 #include "common/provided_account.h"
 #include "common/working_time.h"
+#include "pelin/core/closed_months_fetch.h"
 #include "pelin/core/month_sync.h"
 #include "pelin/core/personal_settings.h"
 #include "pelin/core/recovery_copy.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -164,6 +166,8 @@ void LoginSession::loadEmployeeData()
     loadAccounts();
     state_.activityList = ReadPlainList(baseDataPath(kActivityFile));
     state_.filteredActivities = FilteredActivityList(state_.activityList, state_.filterPool);
+    state_.closedMonths = FetchClosedMonths(*transfer_, state_.personalFolder,
+        settings_.folders.startedByKorav ? settings_.folders.executableFolder : state_.personalFolder);
     loadMonths();
     readTargets();
     if (!state_.dailyTargetDefined)
@@ -408,6 +412,18 @@ bool LoginSession::logout()
     return true;
 }
 
+// Rewritten unchanged, a closed month would reach the store as a late
+// upload. It is written only when it holds what its file does not, such as
+// an accepted recovery copy, which must never be lost.
+bool LoginSession::unchangedClosedMonth(const MonthList& month) const
+{
+    if (!state_.closedMonths.closes(month.year(), month.month()))
+        return false;
+    const std::optional<TextFile> file
+        = FileStore::ReadText(QDir(state_.personalFolder).filePath(month.fileName()));
+    return file ? StringList::FromText(file->text) == month.lines() : month.lines().isEmpty();
+}
+
 bool LoginSession::writeMonth(MonthList& month)
 {
     if (!month.writable() || month.save(state_.personalFolder))
@@ -442,14 +458,18 @@ LoginSession::SaveResult LoginSession::save()
     }
     if (state_.changes.dayPending() && storeDisplayedDay_)
         storeDisplayedDay_();
-    if (!writeMonth(state_.currentMonth) || !writeMonth(state_.previousMonth))
+    const bool keepCurrent = unchangedClosedMonth(state_.currentMonth);
+    const bool keepPrevious = unchangedClosedMonth(state_.previousMonth);
+    if (!(keepCurrent || writeMonth(state_.currentMonth))
+        || !(keepPrevious || writeMonth(state_.previousMonth)))
         return SaveResult::NotSaved;
     discardRecoveryCopies();
     MonthSync sync(*transfer_, messenger_, state_.personalFolder);
     bool allUploaded = true;
-    for (const auto& [month, link] : { std::pair { &state_.currentMonth, &state_.currentLink },
-             std::pair { &state_.previousMonth, &state_.previousLink } }) {
-        if (!month->writable())
+    for (const auto& [month, link, keep] :
+        { std::tuple { &state_.currentMonth, &state_.currentLink, keepCurrent },
+            std::tuple { &state_.previousMonth, &state_.previousLink, keepPrevious } }) {
+        if (!month->writable() || keep)
             continue;
         sync.markPending(*month, *link);
         if (!link->uploadAllowed) {
@@ -461,10 +481,12 @@ LoginSession::SaveResult LoginSession::save()
         fail(u"Speichern nicht möglich! (Verbindungsfehler)"_s);
         return SaveResult::KeptLocally;
     }
-    if (!uploadMonth(sync, state_.currentMonth, state_.currentLink,
-            u"Aktueller Monat : Upload nicht möglich! (Verbindungsfehler) "_s)
-        || !uploadMonth(sync, state_.previousMonth, state_.previousLink,
-            u"Vorheriger Monat : Upload nicht möglich! (Verbindungsfehler) "_s))
+    if (!(keepCurrent
+            || uploadMonth(sync, state_.currentMonth, state_.currentLink,
+                u"Aktueller Monat : Upload nicht möglich! (Verbindungsfehler) "_s))
+        || !(keepPrevious
+            || uploadMonth(sync, state_.previousMonth, state_.previousLink,
+                u"Vorheriger Monat : Upload nicht möglich! (Verbindungsfehler) "_s)))
         return SaveResult::KeptLocally;
     const QString settingsFile = PersonalSettings::FileName(state_.personnelNumber);
     if (FileStore::Exists(QDir(state_.personalFolder).filePath(settingsFile))

@@ -74,6 +74,7 @@ private:
     void discardRecoveryCopies();
     void readTargets();
     SaveResult save();
+    bool unchangedClosedMonth(const MonthList& month) const;
     bool writeMonth(MonthList& month);
     bool uploadMonth(MonthSync& sync, const MonthList& month, MonthLink& link, const QString& failureText);
 

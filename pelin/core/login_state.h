@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/closed_months.h"
 #include "common/employee_file_records.h"
 #include "common/file_store.h"
 #include "common/month_list.h"
@@ -39,6 +40,8 @@ struct LoginState {
     TextEncoding personalSettingsEncoding = TextEncoding::Windows1252;
     FilterPool filterPool;
     StringList filteredActivities;
+    // Days of these months are shown but never changed.
+    ClosedMonths closedMonths;
     MonthList currentMonth;
     MonthList previousMonth;
     MonthLink currentLink;

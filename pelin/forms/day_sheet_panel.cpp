@@ -322,7 +322,7 @@ void DaySheetPanel::refresh()
 
 void DaySheetPanel::ZeitFieldClick()
 {
-    if (!requireLogin())
+    if (!requireLogin() || !sheet_.DayMayBeChanged())
         return;
     for (QLineEdit* field : timeFields_)
         field->setStyleSheet(u"background-color: rgb(192,192,192);"_s);
@@ -344,7 +344,7 @@ void DaySheetPanel::ZeitFieldClick()
 
 void DaySheetPanel::BemerkungLabel1Click()
 {
-    if (!requireLogin())
+    if (!requireLogin() || !sheet_.DayMayBeChanged())
         return;
     if (!sheet_.RemarkMayBeEdited()) {
         ZeitFieldClick();
@@ -359,7 +359,7 @@ void DaySheetPanel::BemerkungLabel1Click()
 
 void DaySheetPanel::ProjektNrEditClick()
 {
-    if (!requireLogin() || !sheet_.AttendancePresent())
+    if (!requireLogin() || !sheet_.DayMayBeChanged() || !sheet_.AttendancePresent())
         return;
     anzeigeListView_->clearSelection();
     projekteForm_->prepare(
@@ -373,7 +373,7 @@ void DaySheetPanel::ProjektNrEditClick()
 
 void DaySheetPanel::TagProjZeitClick()
 {
-    if (!requireLogin() || !sheet_.AttendancePresent())
+    if (!requireLogin() || !sheet_.DayMayBeChanged() || !sheet_.AttendancePresent())
         return;
     stdForm_->start(state_.freeMinutes);
     stdForm_->placeBelow(stdEdit_);

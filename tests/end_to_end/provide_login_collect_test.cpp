@@ -4,9 +4,11 @@
 #include "korav/core/base_data_store.h"
 #include "korav/core/connection_settings.h"
 #include "korav/core/ftp_time_files.h"
+#include "korav/core/month_closing.h"
 #include "korav/core/pelin_base_builder.h"
 #include "korav/core/pelin_provision.h"
 #include "korav/core/time_file_collection.h"
+#include "pelin/core/day_sheet.h"
 #include "pelin/core/login_session.h"
 #include "pelin/core/pelin_config.h"
 #include "tests/end_to_end/firm_files.h"
@@ -165,6 +167,44 @@ TEST_P(EndToEnd, ProvidedAccountsReachPelin)
     ASSERT_TRUE(pelin->login(u"sommer"_s, {}).loggedIn) << pelinMessenger.all.join(u'|').toStdString();
     EXPECT_EQ(pelin->state().accountFile.lines(), QStringList { u"kto4711=202302#-18960#2023#60#0#0#"_s });
     EXPECT_TRUE(pelinMessenger.all.isEmpty()) << pelinMessenger.all.join(u'|').toStdString();
+}
+
+// KORAV closes February: PELIN learns it with the base data, refuses its
+// days, and its save brings only March to the collection.
+TEST_P(EndToEnd, ClosedMonthReachesPelinAndOnlyOpenMonthsComeBack)
+{
+    buildAndProvide();
+    ASSERT_TRUE(
+        MonthClosing(store, clock, kToday).CloseUpTo(ClosedMonths(2023, 2), AdminPasswords::kDataAdmin));
+    koravMessenger.answerNext(kAnswerYes);
+    ASSERT_TRUE(PelinProvision(store, connection).provideBaseData(stale, kNow).complete())
+        << koravMessenger.all.join(u'|').toStdString();
+    if (ftp) {
+        EXPECT_EQ(ftp->read(u"zeit/dabschluss.kvd"_s), root.read(u"daten/dabschluss.kvd"_s));
+    }
+
+    std::unique_ptr<LoginSession> pelin = startPelin();
+    ASSERT_TRUE(pelin->login(u"sommer"_s, {}).loggedIn) << pelinMessenger.all.join(u'|').toStdString();
+    LoginState& state = pelin->state();
+    EXPECT_EQ(state.closedMonths, ClosedMonths(2023, 2));
+    PelinDates dates = PelinDates::FromToday(kToday);
+    DaySheet sheet(state, dates, clock, pelinMessenger);
+    dates.displayedDay = QDate(2023, 2, 27);
+    sheet.LoadDisplayedDay();
+    sheet.TimesPicked(u"08"_s, u"00"_s, u"16"_s, u"00"_s);
+    EXPECT_EQ(pelinMessenger.messages.size(), 1);
+    dates.displayedDay = QDate(2023, 3, 14);
+    sheet.LoadDisplayedDay();
+    sheet.TimesPicked(u"08"_s, u"00"_s, u"16"_s, u"00"_s);
+    pelinMessenger.answerNext(kAnswerYes);
+    ASSERT_TRUE(pelin->logout());
+
+    const std::optional<TimeFileCollection::Result> result = collect();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->updated, 1);
+    EXPECT_TRUE(result->late.isEmpty());
+    EXPECT_TRUE(root.exists(u"daten/auswtg/202303/"_s + kMonthFile));
+    EXPECT_FALSE(root.exists(u"daten/auswtg/202302/az2023024711.kvd"_s));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModes, EndToEnd, ::testing::Values(Mode::Lan, Mode::Ftp),

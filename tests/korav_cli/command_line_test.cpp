@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, Usage,
             "Unbekannte oder hier nicht erlaubte Angabe : --now" },
         UsageCase { "backup --data DATA zama.kvd", "Unbekannte oder hier nicht erlaubte Angabe : zama.kvd" },
         UsageCase { "report month --data DATA",
-            "Unbekannte Übersicht : month  ( employee, project, check, viewer, account, law )" },
+            "Unbekannte Übersicht : month  ( employee, project, check, viewer, account, law, timesheet )" },
         UsageCase { "report employee --data DATA --format txt --out x", "Es fehlt das Jahr ( --year JAHR )" },
         UsageCase {
             "report employee --data DATA --year 20x3 --format txt --out x", "Ungültiges Jahr : 20x3" },

@@ -391,3 +391,33 @@ TEST_P(LawReportFixture, EqualsWhatTheFormWrites)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, LawReportFixture, ::testing::Values("txt", "pdf", "xlsx", "csv"));
+
+namespace {
+
+TEST_F(ReportsFixture, TimesheetOfOneEmployeeAndOfAllIntoOneFolder)
+{
+    const QByteArray one = command({ u"report"_s, u"timesheet"_s, u"--year"_s, u"2023"_s, u"--month"_s,
+                                       u"3"_s, u"--employee"_s, u"Erika Sommer"_s },
+        u"pdf"_s);
+    EXPECT_TRUE(one.contains("Stundenzettel 03/2023 Mitarbeiter : Erika Sommer")) << one.toStdString();
+    EXPECT_TRUE(one.contains("Unterschrift Vorgesetzte(r):"));
+
+    root.write(u"alle/.keep"_s, {});
+    EXPECT_EQ(run({ u"report"_s, u"timesheet"_s, u"--year"_s, u"2023"_s, u"--month"_s, u"3"_s,
+                  u"--employee"_s, u"00-Alle"_s, u"--format"_s, u"pdf"_s, u"--out"_s, root.path(u"alle"_s) }),
+        0)
+        << messenger.all.join(u'|').toStdString();
+    EXPECT_EQ(Comparable(root.path(u"alle/stundenzettel_Erika_Sommer_2023_03.pdf"_s), u"pdf"_s), one);
+    EXPECT_FALSE(root.exists(u"alle/stundenzettel_Max_Winter_2023_03.pdf"_s)) << "no times in March";
+
+    messenger.all.clear();
+    EXPECT_EQ(
+        run({ u"report"_s, u"timesheet"_s, u"--year"_s, u"2023"_s, u"--month"_s, u"3"_s, u"--employee"_s,
+            u"Max Winter"_s, u"--format"_s, u"pdf"_s, u"--out"_s, root.path(u"max.pdf"_s) }),
+        1);
+    EXPECT_EQ(messenger.all,
+        QStringList { u"Für Max Winter sind im Monat 03/2023 keine Arbeitszeiten vorhanden !  "_s });
+    EXPECT_FALSE(root.exists(u"max.pdf"_s));
+}
+
+} // namespace

@@ -369,6 +369,20 @@ TEST_F(ProvisionFixture, AccountsAreBuiltAndProvidedBesideTheEmployeeFile)
     EXPECT_FALSE(QFileInfo::exists(f.path(u"dkonto.kvd"_s)));
 }
 
+TEST_F(ProvisionFixture, ClosedMonthsGoWithTheBaseDataOnlyOnceAMonthWasClosed)
+{
+    ASSERT_TRUE(build());
+    f.write(u"pelin"_s, "#!/bin/sh\n");
+    PelinProvision provision(f.store, connection);
+    ASSERT_TRUE(provision.provideBaseData(stale, kNow).complete());
+    EXPECT_FALSE(f.tmp.exists(u"zeit/dabschluss.kvd"_s));
+
+    f.write(u"dabschluss.kvd"_s, Lines({ u"abschluss=202402"_s }));
+    f.messenger.answerNext(kAnswerYes);
+    ASSERT_TRUE(provision.provideBaseData(stale, kNow).complete());
+    EXPECT_EQ(f.tmp.read(u"zeit/dabschluss.kvd"_s), Lines({ u"abschluss=202402"_s }));
+}
+
 TEST_F(ProvisionFixture, MissingBuiltFileStopsProvidingWithoutMarker)
 {
     PelinProvision provision(f.store, connection);
@@ -427,6 +441,24 @@ TEST_F(CollectionFixture, CollectsNewAndGrownFilesIntoTheirMonth)
     QFile::remove(f.tmp.path(u"zeit/az202304P1.kvd"_s));
     EXPECT_EQ(collect().found, 1);
     EXPECT_EQ(f.read(u"landatum.kv2"_s), Lines({ u"az202305P1.kvd=2023_05_20_10_00_02"_s }));
+}
+
+TEST_F(CollectionFixture, UploadsIntoClosedMonthsAreCollectedAndReportedAsLate)
+{
+    put(u"az202304P1.kvd"_s, "april", t0);
+    put(u"az202305P1.kvd"_s, "mai", t0);
+    EXPECT_TRUE(collect().late.isEmpty());
+    f.write(u"zabschluss.kvd"_s, Lines({ u"abschluss=202304"_s }));
+    EXPECT_EQ(collect().statusText, u"09:07 - 2 Arbeitszeit-Dateien vorhanden - keine Dateien geändert"_s);
+
+    put(u"az202304P1.kvd"_s, "april spät", t0.addSecs(2));
+    put(u"az202305P1.kvd"_s, "mai 2", t0.addSecs(2));
+    const TimeFileCollection::Result r = collect();
+    EXPECT_EQ(r.statusText,
+        u"09:07 - 2 Arbeitszeit-Dateien vorhanden - 2 geänderte Dateien aktualisiert - davon 1 nach "
+        "Monatsabschluss: az202304P1.kvd"_s);
+    EXPECT_EQ(r.late, QStringList { u"az202304P1.kvd"_s });
+    EXPECT_EQ(f.read(u"auswtg/202304/az202304P1.kvd"_s), "april spät");
 }
 
 TEST_F(CollectionFixture, AfterMidnightTheTextTakesTheMomentOfTheCollection)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -363,4 +365,81 @@ TEST_F(DaySheetFixture, EnteringTimesOnADayWithoutDayRecordKeepsItsEntries)
     sheet.StoreDisplayedDay();
     EXPECT_EQ(state.currentMonth.activityValue(6), u"2023030600130P100####"_s);
     EXPECT_EQ(state.currentMonth.dayValue(6).left(16), u"2023030708001000"_s);
+}
+
+namespace {
+
+// February is closed; the displayed day is 6 February with one entry, and
+// the clipboard holds a day of March.
+struct ClosedDayFixture : DaySheetFixture {
+    const QString closedRefusal = u"Der Monat 02/2023 ist abgeschlossen !\n\nSeine Tage können angesehen, "
+                                  "aber nicht mehr geändert werden."_s;
+
+    ClosedDayFixture()
+    {
+        sheet.TimesPicked(u"08"_s, u"00"_s, u"12"_s, u"00"_s);
+        sheet.CopyTagBtnClick();
+        state.previousMonth.pasteDay(6, u"2023020108001600----------------alt"_s, u"2023020100800P100####"_s);
+        state.closedMonths = ClosedMonths(2023, 2);
+        dates.displayedDay = QDate(2023, 2, 6);
+        sheet.LoadDisplayedDay();
+        state.changes = {};
+        messenger.all.clear();
+        messenger.messages.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(ClosedDayFixture, EveryChangeOfADayInAClosedMonthIsRefusedWhileItStaysVisible)
+{
+    using Action = std::function<void(DaySheet&)>;
+    const std::pair<const char*, Action> actions[] = {
+        { "times", [](DaySheet& s) { s.TimesPicked(u"07"_s, u"00"_s, u"15"_s, u"00"_s); } },
+        { "remark", [](DaySheet& s) { s.RemarkTaken(u"neu"_s); } },
+        { "enter",
+            [](DaySheet& s) {
+                s.ActivityChosen(u"P200"_s, {});
+                s.HoursPicked(u"1"_s, u"00"_s);
+                s.EinfgEintragBtnClick();
+            } },
+        { "change",
+            [](DaySheet& s) {
+                s.Select(0);
+                s.ChgEintragBtnClick();
+            } },
+        { "remove",
+            [](DaySheet& s) {
+                s.Select(0);
+                s.DelEintragBtnClick();
+            } },
+        { "quick entry", [](DaySheet& s) { s.QuickEntry(u"Pause"_s); } },
+        { "paste", [](DaySheet& s) { s.EinfgBtnClick(); } },
+        { "delete day", [](DaySheet& s) { s.ResetTagBtnClick(); } },
+    };
+    const StringList before = state.previousMonth.lines();
+    for (const auto& [name, action] : actions) {
+        messenger.messages.clear();
+        messenger.answerNext(kAnswerYes);
+        action(sheet);
+        EXPECT_EQ(messenger.messages, QStringList { closedRefusal }) << name;
+        EXPECT_EQ(state.previousMonth.lines(), before) << name;
+        EXPECT_EQ(sheet.rows().size(), 1) << name;
+        EXPECT_EQ(sheet.fields().remark, u"alt"_s) << name;
+        EXPECT_FALSE(state.changes.any()) << name;
+        sheet.LoadDisplayedDay();
+    }
+    EXPECT_FALSE(sheet.DayMayBeChanged());
+}
+
+TEST_F(ClosedDayFixture, CopyingFromAClosedDayAndChangingAnOpenMonthStillWork)
+{
+    sheet.CopyTagBtnClick();
+    EXPECT_TRUE(messenger.messages.isEmpty());
+    dates.displayedDay = QDate(2023, 3, 7);
+    sheet.LoadDisplayedDay();
+    EXPECT_TRUE(sheet.DayMayBeChanged());
+    sheet.EinfgBtnClick();
+    EXPECT_EQ(state.currentMonth.dayValue(7), u"2023020108001600----------------alt"_s);
+    EXPECT_TRUE(messenger.messages.isEmpty());
 }

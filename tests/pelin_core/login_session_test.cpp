@@ -202,6 +202,40 @@ TEST_P(LoginTest, RecordedMonthArrivesByteForByteAfterTheSaveQuestion)
     EXPECT_FALSE(session().transfer().online());
 }
 
+// February is closed: it is read and shown, but a save neither rewrites
+// nor uploads it, which the collection would take for a late upload.
+TEST_P(LoginTest, ClosedMonthsArriveWithTheBaseDataAndAClosedMonthIsNotUploadedAgain)
+{
+    const QByteArray february("az202302284711=2023022807301615----------------Letzter\r\n");
+    putCentral(kPrevious, february);
+    putCentral(u"dabschluss.kvd"_s,
+        "\xEF\xBB\xBF"
+        "abschluss=202302\r\n");
+    ASSERT_TRUE(session().login(u"sommer"_s, {}).loggedIn);
+    LoginState& state = session().state();
+    EXPECT_EQ(state.closedMonths, ClosedMonths(2023, 2));
+    EXPECT_EQ(state.previousMonth.readDay(28).record->remark, u"Letzter"_s);
+
+    const QString centralPrevious
+        = ftp ? ftp->root(u"zeit/"_s + kPrevious) : root.path(u"lan/zeit/"_s + kPrevious);
+    const QDateTime old(QDate(2023, 3, 1), QTime(8, 0));
+    QFile file(centralPrevious);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    file.close();
+    state.currentMonth.storeDay(6, { {}, u"07"_s, u"30"_s, u"16"_s, u"15"_s, {} }, {}, kToday);
+    state.changes.dataChanged();
+    messenger.answerNext(kAnswerYes);
+    ASSERT_TRUE(session().logout());
+    EXPECT_EQ(central(kPrevious), february);
+    EXPECT_EQ(QFileInfo(centralPrevious).lastModified(), old);
+    EXPECT_EQ(central(kCurrent), QByteArray("az202303064711=2023031507301615----------------\r\n"));
+
+    QFile::remove(ftp ? ftp->root(u"zeit/dabschluss.kvd"_s) : root.path(u"lan/zeit/dabschluss.kvd"_s));
+    ASSERT_TRUE(session().login(u"sommer"_s, {}).loggedIn);
+    EXPECT_FALSE(session().state().closedMonths.any()) << "the store has no closed months any more";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothModes, LoginTest, ::testing::Values(Mode::Lan, Mode::Ftp),
     [](const auto& info) { return info.param == Mode::Lan ? "Lan" : "Ftp"; });
 

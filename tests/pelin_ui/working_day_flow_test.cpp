@@ -150,3 +150,35 @@ TEST_F(WorkingDayFlow, LawHintNamesTheBrokenRuleAndSavingGoesOn)
     EXPECT_TRUE(root.read(u"zeit/az2023034711.kvd"_s).startsWith("az202303064711=2023030708001405"));
     EXPECT_TRUE(hint->isHidden());
 }
+
+// February is closed: its days are shown, the fields refuse before any
+// picker opens, and March can still be recorded.
+TEST_F(WorkingDayFlow, DaysOfAClosedMonthAreShownButRefuseEveryChange)
+{
+    root.write(u"zeit/az2023024711.kvd"_s, "az202302064711=2023020607301615----------------alt\r\n");
+    root.write(u"zeit/dabschluss.kvd"_s,
+        "\xEF\xBB\xBF"
+        "abschluss=202302\r\n");
+    logIn();
+    ASSERT_TRUE(messenger.messages.isEmpty()) << messenger.messages.join(u'|').toStdString();
+    form->ShowDate(QDate(2023, 2, 6));
+    DaySheetPanel& panel = *form->daySheet();
+    EXPECT_EQ(panel.findChild<QLineEdit*>(u"ZKomStdEdit"_s)->text(), u"07"_s);
+
+    const QString refusal
+        = u"Der Monat 02/2023 ist abgeschlossen !\n\nSeine Tage können angesehen, aber nicht "
+          "mehr geändert werden."_s;
+    panel.ZeitFieldClick();
+    panel.BemerkungLabel1Click();
+    panel.ProjektNrEditClick();
+    panel.TagProjZeitClick();
+    panel.findChild<QPushButton*>(u"KrankBtn"_s)->click();
+    EXPECT_EQ(messenger.messages, QStringList(5, refusal));
+    EXPECT_EQ(panel.findChild<QLineEdit*>(u"ZKomStdEdit"_s)->text(), u"07"_s);
+
+    messenger.messages.clear();
+    form->ShowDate(QDate(2023, 3, 6));
+    panel.findChild<QPushButton*>(u"KrankBtn"_s)->click();
+    EXPECT_TRUE(messenger.messages.isEmpty()) << messenger.messages.join(u'|').toStdString();
+    EXPECT_EQ(panel.findChild<QLineEdit*>(u"ZKomStdEdit"_s)->text(), u"08"_s);
+}

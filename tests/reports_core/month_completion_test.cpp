@@ -228,6 +228,57 @@ TEST_F(MonthCompletionTest, BackupFolderIsNeverWritten)
     EXPECT_FALSE(folder.exists(monthFile()));
 }
 
+TEST_F(MonthCompletionTest, ClosedMonthIsShownButNeverSavedAndCanStillBeLeft)
+{
+    const QByteArray saved("\xEF\xBB\xBF"
+                           "az2024034711=2024032016000----------------alt\r\n");
+    folder.write(monthFile(), saved);
+    folder.write(u"zabschluss.kvd"_s,
+        "\xEF\xBB\xBF"
+        "abschluss=202403\r\n");
+    const QString refusal
+        = u"Der Monat 03/2024 ist abgeschlossen !\n\nÄnderungen können nicht mehr gespeichert werden.  "_s;
+    showMarch();
+    EXPECT_EQ(completion.record().remark, u"alt"_s);
+
+    completion.SetWorkingTime(u"170"_s, u"00"_s);
+    EXPECT_FALSE(completion.Save());
+    EXPECT_EQ(messenger.messages, QStringList { refusal });
+    messenger.messages.clear();
+    EXPECT_TRUE(completion.ConfirmClose(false)) << "the dialog must not hold the user in a closed month";
+    EXPECT_TRUE(completion.Show(u"Anna Berg"_s, 2, 2024, false));
+    EXPECT_EQ(messenger.messages.first(), refusal);
+    EXPECT_TRUE(messenger.questions.isEmpty());
+    EXPECT_EQ(folder.read(monthFile()), saved);
+
+    // The month after the closed ones is saved as before.
+    folder.write(u"zabschluss.kvd"_s,
+        "\xEF\xBB\xBF"
+        "abschluss=202402\r\n");
+    EXPECT_TRUE(completion.Show(u"Anna Berg"_s, 3, 2024, false));
+    completion.SetWorkingTime(u"170"_s, u"00"_s);
+    EXPECT_TRUE(completion.Save());
+    EXPECT_NE(folder.read(monthFile()), saved);
+}
+
+TEST_F(MonthCompletionTest, ExportOfAClosedMonthLeavesItsFileAlone)
+{
+    const QByteArray saved("\xEF\xBB\xBF"
+                           "az2024034711=2024032016000----------------alt\r\n");
+    folder.write(monthFile(), saved);
+    folder.write(u"zabschluss.kvd"_s,
+        "\xEF\xBB\xBF"
+        "abschluss=202403\r\n");
+    showMarch();
+    messenger.messages.clear();
+    ASSERT_TRUE(
+        completion.ExportText([&](const QString&, const QString&) { return folder.path(u"e.txt"_s); }));
+    EXPECT_TRUE(
+        messenger.messages.size() == 1 && messenger.messages[0].startsWith(u"Monatswerte sind in Datei"_s))
+        << messenger.messages.join(u'|').toStdString();
+    EXPECT_EQ(folder.read(monthFile()), saved);
+}
+
 TEST_F(MonthCompletionTest, ExportSavesFirstAndProposesTheName)
 {
     EXPECT_FALSE(completion.ExportText([](const QString&, const QString&) { return QString(); }));

@@ -1,6 +1,7 @@
 #include "korav/reports/core/month_completion.h"
 
 #include "common/clock.h"
+#include "common/closed_months.h"
 #include "common/data_file_codec.h"
 #include "common/file_store.h"
 #include "common/fixed_width.h"
@@ -61,12 +62,33 @@ QString MonthCompletion::monthFilePath() const
     return folder_ + KoravMonthFile::FileName(year_, month_, personnelNumber_);
 }
 
+// Read at every save, so that a month closed while the dialog is open is
+// closed here too.
+bool MonthCompletion::shownMonthClosed() const
+{
+    return shown_
+        && ClosedMonths::FromFile(dataRoot_ + QString::fromUtf16(ClosedMonthsFile::kRecord))
+               .closes(year_, month_);
+}
+
+void MonthCompletion::RefuseClosedMonth() const
+{
+    messenger_.show(u"Der Monat %1/%2 ist abgeschlossen !\n\nÄnderungen können nicht mehr gespeichert "
+                    "werden.  "_s.arg(FixedWidth::TwoDigits(month_), FixedWidth::FourDigits(year_)));
+}
+
 bool MonthCompletion::OfferSave(bool entryLinePending)
 {
     if (!shown_ || !modified_)
         return true;
     if (backupFolder_) {
         messenger_.show(kBackupFolderMessage.toString());
+        return true;
+    }
+    // Like a backup folder: the changes cannot be kept, and the user must
+    // still be able to leave the month.
+    if (shownMonthClosed()) {
+        RefuseClosedMonth();
         return true;
     }
     if (messenger_.ask(u"Änderungen speichern ?  "_s) != kAnswerYes)
@@ -238,6 +260,10 @@ bool MonthCompletion::Save()
         messenger_.show(kBackupFolderMessage.toString());
         return false;
     }
+    if (shownMonthClosed()) {
+        RefuseClosedMonth();
+        return false;
+    }
     if (record_.hoursText.isEmpty()) {
         messenger_.show(u"Es ist keine Arbeitszeit erfasst!"_s);
         return false;
@@ -260,14 +286,7 @@ bool MonthCompletion::ConfirmClose(bool entryLinePending)
         messenger_.show(kBackupFolderMessage.toString());
         return true;
     }
-    if (!shown_ || !modified_)
-        return true;
-    if (messenger_.ask(u"Änderungen speichern ?  "_s) != kAnswerYes)
-        return true;
-    if (entryLinePending
-        && messenger_.ask(u"Soll der Inhalt der Erfassungszeile verworfen werden ?  "_s) != kAnswerYes)
-        return false;
-    return Save();
+    return OfferSave(entryLinePending);
 }
 
 QString MonthCompletion::headingText() const
@@ -288,7 +307,9 @@ bool MonthCompletion::ExportText(const FileChooser& choose)
         return false;
     }
     const QTime began = clock_.now().time();
-    Save();
+    // A closed month that was only looked at is exported as it stands.
+    if (modified_ || !shownMonthClosed())
+        Save();
     const OutputMoment moment { startDate_, began };
     const QString monthNumber = QString::number(month_);
     const QString yearNumber = QString::number(year_);

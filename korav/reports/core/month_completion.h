@@ -76,6 +76,7 @@ public:
     std::optional<EntryFields> TakeEntryBack(const std::optional<QString>& rowKey, bool entryLinePending);
     bool RemoveEntry(const QString& rowKey);
 
+    // Refused in a backup folder and for a closed month.
     bool Save();
     // Offers to save a modified month; false when the user keeps the dialog.
     bool ConfirmClose(bool entryLinePending);
@@ -91,6 +92,8 @@ public:
 private:
     void Reset();
     bool OfferSave(bool entryLinePending);
+    bool shownMonthClosed() const;
+    void RefuseClosedMonth() const;
     qsizetype FindRowEntry(const QString& rowKey);
 
     QString dataRoot_;
