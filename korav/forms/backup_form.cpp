@@ -1,5 +1,6 @@
 #include "korav/forms/backup_form.h"
 
+#include "common/ui/fitting_scroll_area.h"
 #include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -55,7 +58,9 @@ void TBackupForm::setDataFolder(const QString& dataFolder)
 
 void TBackupForm::buildControls()
 {
-    auto* grid = new QGridLayout(this);
+    // The controls scroll on a small screen; help and close stay in sight.
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
     bkpIntervallCBox_ = Named(new QComboBox(this), u"BkpIntervallCBox"_s);
     for (int hours : BackupChoices::kIntervalHours)
         bkpIntervallCBox_->addItem(QString::number(hours));
@@ -79,10 +84,6 @@ void TBackupForm::buildControls()
     progressBar1_->setRange(0, 1);
     ShowProgressIdle(progressBar1_);
     backupLBox_ = Named(new QListWidget(this), u"BackupLBox"_s);
-    hilfeImage_ = Named(new QToolButton(this), u"HilfeImage"_s);
-    hilfeImage_->setText(u"?"_s);
-    hilfeImage_->setIcon(HelpIcon());
-    closeBtn_ = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
     restorePanel_ = new BackupRestorePanel(messenger_, progressBar1_, this);
 
     grid->addWidget(
@@ -105,9 +106,19 @@ void TBackupForm::buildControls()
     grid->addWidget(new QLabel(u"Vorhandene Datensicherung(en)"_s, this), 9, 0, 1, 3);
     grid->addWidget(backupLBox_, 10, 0, 1, 3);
     grid->addWidget(restorePanel_, 11, 0, 1, 3);
-    grid->addWidget(hilfeImage_, 12, 0, Qt::AlignLeft);
-    grid->addWidget(closeBtn_, 12, 2);
-    grid->addWidget(bkpDialogEdit_, 13, 0);
+    grid->addWidget(bkpDialogEdit_, 12, 0);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(Named(new FittingScrollArea(content, this), u"ControlsScroll"_s), 1);
+    // Made after the scrolled controls, so that Tab reaches them last.
+    hilfeImage_ = Named(new QToolButton(this), u"HilfeImage"_s);
+    hilfeImage_->setText(u"?"_s);
+    hilfeImage_->setIcon(HelpIcon());
+    closeBtn_ = Named(new QPushButton(u"&Schließen"_s, this), u"CloseBtn"_s);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(hilfeImage_, 0, Qt::AlignLeft);
+    bottom->addStretch(1);
+    bottom->addWidget(closeBtn_);
+    column->addLayout(bottom);
 
     connect(bkpIntervallCBox_, &QComboBox::activated, this, &TBackupForm::BkpIntervallCBoxChange);
     connect(backupCBox_, &QCheckBox::clicked, this, &TBackupForm::BkpIntervallCBoxChange);

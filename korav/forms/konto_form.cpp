@@ -1,5 +1,6 @@
 #include "korav/forms/konto_form.h"
 
+#include "common/ui/tab_order.h"
 #include "korav/core/korav_help.h"
 #include "korav/forms/form_parts.h"
 #include "korav/forms/grid_keys.h"
@@ -59,8 +60,9 @@ TKontoForm::TKontoForm(KoravEnvironment& environment, QDate startDate, BaseDataS
     years->addStretch();
     auto* saveBtn = MakeButton(this, u"SaveBtn"_s, u"&Speichern"_s);
     auto* cancelBtn = MakeButton(this, u"CancelBtn"_s, u"&Abbrechen"_s);
-    saveBtn->setAutoDefault(false);
+    saveBtn->setDefault(true);
     cancelBtn->setAutoDefault(false);
+    SetTabOrder({ yearBtns_[0], yearBtns_[1], yearBtns_[2], kontoSGrid_, saveBtn, cancelBtn });
     auto* grid = new QGridLayout(this);
     grid->addLayout(years, 0, 0, 1, 2);
     grid->addWidget(MakeHelpImage(this, environment.help, KoravHelp::kAccountTopic), 0, 2);

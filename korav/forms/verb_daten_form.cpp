@@ -166,7 +166,7 @@ QWidget* TVerbDatenForm::buildFtpPanel(QWidget* parent)
         = MakeSpeedButton(panel, u"FtpVerbindungPruefenSBtn"_s, u"&FTP - Verbindung prüfen"_s, {});
     connect(pruefenBtn, &QToolButton::clicked, this, &TVerbDatenForm::FtpVerbindungPruefenSBtnClick);
     grid->addWidget(pruefenBtn, 5, 2);
-    SetTabOrder({ ftpOrdnerEdit_, vorhFtpOrdnerLBox_, ftpAktivCBox_, pruefenBtn });
+    SetTabOrder({ ftpOrdnerEdit_, vorhFtpOrdnerLBox_, ftpAktivCBox_, ftpTlsCBox_, pruefenBtn });
     const QString names[] = { u"Err_Label"_s, u"Err1_Label"_s, u"Err2_Label"_s };
     for (int i = 0; i < 3; ++i) {
         errLabels_[i] = MakeLabel(panel, names[i], {});
