@@ -256,7 +256,7 @@ int ReportRun::lawReport()
 // employee's sheet into the folder of "--out".
 int ReportRun::timesheet()
 {
-    const TimesheetSource source = TimesheetSource::Load(root_, codec_);
+    const TimesheetSource source = TimesheetSource::Load(root_, codec_, session_.clock().today());
     const QString employee = options_.employee.value_or(kAllEmployees.toString());
     if (!Offered(EmployeeOverviewEntries(source.directory), employee, messenger()))
         return kExitRefused;

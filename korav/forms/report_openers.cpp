@@ -127,7 +127,8 @@ void OpenTimesheets(KoravEnvironment& environment, QDate startDate, QWidget* par
             parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     };
     TStundenzettelForm form(
-        TimesheetSource::Load(environment.store.folder().root(), codec), output, chooseFolder, parent);
+        TimesheetSource::Load(environment.store.folder().root(), codec, environment.clock.today()), output,
+        chooseFolder, parent);
     form.FormShow();
     environment.runModal(form);
 }

@@ -98,6 +98,24 @@ TEST_F(TimesheetTest, AccountLinesStandBetweenTheMonthValuesAndTheSignatures)
     EXPECT_EQ(lines[36], QString());
 }
 
+// Anna's 2024 opens at 10:00 with 30 days and 2 carried over; January and
+// February passed without data and owe their targets.
+TEST_F(TimesheetTest, AccountSettingsBringTheBalanceAfterTheMonthAndTheHolidays)
+{
+    DataFileCodec codec(CodecProgram::Korav, messenger, [](int) {});
+    EXPECT_TRUE(read(u"Anna Berg"_s).accountLines.isEmpty());
+    StringList settings({ u"2024Berg=10:00#30#2#"_s });
+    ASSERT_TRUE(codec.SaveDataFile(folder.path(u"zkonto.kvd"_s), settings));
+    const std::optional<Timesheet> sheet = ReadTimesheet(
+        TimesheetSource::Load(folder.path() + u'/', codec, QDate(2024, 4, 10)), u"Anna Berg"_s, 2024, 3);
+    ASSERT_TRUE(sheet);
+    // 10:00 - 134:24 - 134:24 - (134:24 - 12:00)
+    EXPECT_EQ(sheet->accountLines,
+        QStringList {
+            u" Arbeitszeitkonto   Stand nach 03/2024 -381:12   Urlaub 2024: Anspruch 30  Übertrag 2  "
+            u"genommen 0  Rest 32"_s });
+}
+
 TEST_F(TimesheetTest, NoSheetWithoutPersonnelNumberAndNoDataWithoutFile)
 {
     DataFileCodec codec(CodecProgram::Korav, messenger, [](int) {});

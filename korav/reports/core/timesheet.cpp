@@ -1,5 +1,6 @@
 #include "korav/reports/core/timesheet.h"
 
+#include "common/account_rules.h"
 #include "common/calendar_dates.h"
 #include "common/calendar_names.h"
 #include "common/data_file_codec.h"
@@ -7,6 +8,7 @@
 #include "common/month_list.h"
 #include "common/time_format.h"
 #include "common/working_day.h"
+#include "korav/reports/core/account_book.h"
 #include "korav/reports/core/korav_month_file.h"
 #include "korav/reports/core/month_target.h"
 #include "korav/reports/core/year_target_files.h"
@@ -81,15 +83,34 @@ QString Rule()
     return u' ' + QString(90, u'-');
 }
 
+// The balance after the month and the holiday account of its year.
+QStringList AccountLines(const AccountYear& account, int month)
+{
+    const AccountMonth& values = account.months[std::size_t(month - 1)];
+    const QString balance = values.counts ? FixedWidth::PeriodSigned(values.balance).trimmed() : u"---"_s;
+    return {
+        u" Arbeitszeitkonto   Stand nach %1/%2 %3   Urlaub %4: Anspruch %5  Übertrag %6  genommen %7  Rest %8"_s
+            .arg(FixedWidth::TwoDigits(month), QString::number(account.year), balance,
+                QString::number(account.year), AccountRules::DaysText(account.entitlement),
+                AccountRules::DaysText(account.carried), AccountRules::DaysText(account.taken()),
+                AccountRules::DaysText(account.remaining()))
+    };
+}
+
 } // namespace
 
-TimesheetSource TimesheetSource::Load(const QString& dataRoot, DataFileCodec& codec)
+TimesheetSource TimesheetSource::Load(const QString& dataRoot, DataFileCodec& codec, QDate today)
 {
     TimesheetSource source;
     source.dataRoot = dataRoot;
     source.directory = LoadEmployeeDirectory(dataRoot);
     codec.LoadDataFile(dataRoot + u"dama.kvd"_s, source.employeeFile);
     source.activities = KoravMonthFile::LoadLines(dataRoot + u"dprojekte.kvd"_s);
+    if (today.isValid()) {
+        auto accounts = std::make_shared<AccountBook>(dataRoot, codec, today);
+        if (accounts->hasSettings())
+            source.accounts = std::move(accounts);
+    }
     return source;
 }
 
@@ -114,6 +135,9 @@ std::optional<Timesheet> ReadTimesheet(
     const PauseActivities pauses(source.activities);
     for (int day = 1; day <= DaysInMonth(year, month); ++day)
         sheet.days.append(ReadDay(days, day, pauses));
+    if (source.accounts && source.accounts->hasSettings(name, year))
+        if (const std::optional<AccountYear> account = source.accounts->year(name, year))
+            sheet.accountLines = AccountLines(*account, month);
     return sheet;
 }
 

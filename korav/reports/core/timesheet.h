@@ -9,6 +9,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class AccountBook;
 class DataFileCodec;
 
 // One day of a timesheet, as recorded in the employee's PELIN month file.
@@ -46,8 +49,11 @@ struct TimesheetSource {
     EmployeeDirectory directory;
     StringList employeeFile;
     StringList activities;
+    // Only where account settings are kept; `today` decides which months
+    // count toward the balance.
+    std::shared_ptr<AccountBook> accounts;
 
-    static TimesheetSource Load(const QString& dataRoot, DataFileCodec& codec);
+    static TimesheetSource Load(const QString& dataRoot, DataFileCodec& codec, QDate today = {});
 };
 
 // Nothing for a name without a personnel number.
