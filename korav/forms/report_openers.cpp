@@ -1,5 +1,6 @@
 #include "korav/forms/report_openers.h"
 
+#include "common/clock.h"
 #include "common/data_file_codec.h"
 #include "common/ui/bemerk_form.h"
 #include "korav/core/base_data_store.h"
