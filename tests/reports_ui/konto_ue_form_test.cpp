@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 
+#include "tests/reports_ui/queued_click.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_folder.h"
@@ -67,5 +68,29 @@ TEST_F(KontoUeFormTest, RunShowsTheAccountAndSavesItAsText)
     child<QComboBox>(u"JahrCBox"_s)->setCurrentIndex(0);
     EXPECT_TRUE(form.reportLines().isEmpty());
     EXPECT_FALSE(child<QPushButton>(u"SaveUeBtn"_s)->isEnabled());
+    form.close();
+}
+
+// The second half of a double click meets the disabled button: one run,
+// one file each.
+TEST_F(KontoUeFormTest, ASecondClickDuringTheWorkDoesNothing)
+{
+    form.show();
+    child<QComboBox>(u"MaLCBox"_s)->setCurrentIndex(1);
+    int changes = 0;
+    QObject::connect(
+        child<QPlainTextEdit>(u"KontoREdit"_s), &QPlainTextEdit::textChanged, [&changes] { ++changes; });
+    child<QPushButton>(u"AnzeigenBtn"_s)->click();
+    const int changesOfOneRun = changes;
+    ASSERT_GT(changesOfOneRun, 0);
+    changes = 0;
+    DoubleClickDuringWork(child<QPushButton>(u"AnzeigenBtn"_s));
+    EXPECT_EQ(changes, changesOfOneRun);
+    for (const QString& name : { u"SaveUeBtn"_s, u"PdfSaveBtn"_s, u"ExcelSaveBtn"_s, u"CsvSaveBtn"_s }) {
+        SCOPED_TRACE(name.toStdString());
+        const qsizetype before = proposals.size();
+        DoubleClickDuringWork(child<QPushButton>(name));
+        EXPECT_EQ(proposals.size(), before + 1);
+    }
     form.close();
 }

@@ -1,5 +1,6 @@
 #include "korav/reports/forms/arb_zeit_gesetz_form.h"
 
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "korav/reports/core/employee_overview.h"
@@ -91,12 +92,20 @@ void TArbZeitGesetzForm::buildControls()
     connect(zeitraumCBox_, &QComboBox::currentIndexChanged, this, &TArbZeitGesetzForm::ZeitraumCBoxChange);
     for (QComboBox* box : { maLCBox_, monatCBox_, jahrCBox_ })
         connect(box, &QComboBox::currentIndexChanged, this, &TArbZeitGesetzForm::MaLCBoxChange);
-    connect(anzeigenBtn, &QPushButton::clicked, this, &TArbZeitGesetzForm::AnzeigenBtnClick);
+    // A click that arrives while the work runs meets the disabled button.
+    connect(anzeigenBtn, &QPushButton::clicked, this, [this, anzeigenBtn] {
+        const LongWork running { anzeigenBtn };
+        AnzeigenBtnClick();
+    });
     void (TArbZeitGesetzForm::*handlers[])() = { &TArbZeitGesetzForm::SaveUeBtnClick,
         &TArbZeitGesetzForm::DruckenUeBtnClick, &TArbZeitGesetzForm::PdfSaveBtnClick,
         &TArbZeitGesetzForm::ExcelSaveBtnClick, &TArbZeitGesetzForm::CsvSaveBtnClick };
     for (int i = 0; i < outputButtons_.size(); ++i)
-        connect(outputButtons_[i], &QPushButton::clicked, this, handlers[i]);
+        connect(outputButtons_[i], &QPushButton::clicked, this,
+            [this, button = outputButtons_[i], handler = handlers[i]] {
+                const LongWork running { button };
+                (this->*handler)();
+            });
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(hilfeImage, &QToolButton::clicked, this, &TArbZeitGesetzForm::HilfeImageClick);
 }

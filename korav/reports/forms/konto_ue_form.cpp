@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/messenger.h"
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
@@ -56,6 +57,7 @@ void TKontoUeForm::buildControls()
     druckenUeBtn_ = MakeButton(this, u"DruckenUeBtn"_s, u"Drucken"_s);
     pdfSaveBtn_ = MakeButton(this, u"PdfSaveBtn"_s, u"als PDF speichern"_s);
     excelSaveBtn_ = MakeButton(this, u"ExcelSaveBtn"_s, u"in Exceldatei speichern"_s);
+    csvSaveBtn_ = MakeButton(this, u"CsvSaveBtn"_s, u"in CSV-Datei speichern"_s);
     auto* closeBtn = MakeButton(this, u"CloseBtn"_s, u"Schließen"_s);
     progressBar2_ = Named(new QProgressBar(this), u"ProgressBar2"_s);
     progressBar2_->setTextVisible(false);
@@ -79,7 +81,7 @@ void TKontoUeForm::buildControls()
     bars->addWidget(progressBar2_);
     bars->addWidget(progressBar1_);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_ })
+    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_, csvSaveBtn_ })
         buttons->addWidget(button);
     buttons->addLayout(bars, 1);
     buttons->addWidget(closeBtn);
@@ -95,6 +97,7 @@ void TKontoUeForm::buildControls()
     connect(druckenUeBtn_, &QPushButton::clicked, this, &TKontoUeForm::DruckenUeBtnClick);
     connect(pdfSaveBtn_, &QPushButton::clicked, this, &TKontoUeForm::PdfSaveBtnClick);
     connect(excelSaveBtn_, &QPushButton::clicked, this, &TKontoUeForm::ExcelSaveBtnClick);
+    connect(csvSaveBtn_, &QPushButton::clicked, this, &TKontoUeForm::CsvSaveBtnClick);
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(hilfeImage, &QToolButton::clicked, this, [this] {
         if (openHelp_)
@@ -126,7 +129,7 @@ void TKontoUeForm::MaLCBoxChange()
 
 void TKontoUeForm::setOutputEnabled(bool enabled)
 {
-    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_ })
+    for (QPushButton* button : { saveUeBtn_, druckenUeBtn_, pdfSaveBtn_, excelSaveBtn_, csvSaveBtn_ })
         button->setEnabled(enabled);
 }
 
@@ -144,6 +147,7 @@ QStringList TKontoUeForm::reportLines() const
 
 void TKontoUeForm::AnzeigenBtnClick()
 {
+    const LongWork running { anzeigenBtn_ };
     QStringList entries;
     for (int i = 0; i < maLCBox_->count(); ++i)
         entries.append(maLCBox_->itemText(i));
@@ -165,21 +169,31 @@ void TKontoUeForm::AnzeigenBtnClick()
 
 void TKontoUeForm::SaveUeBtnClick()
 {
+    const LongWork running { saveUeBtn_ };
     SaveReportAsText(output_, selection(), reportLines());
 }
 
 void TKontoUeForm::DruckenUeBtnClick()
 {
+    const LongWork running { druckenUeBtn_ };
     PrintReportLines(output_, selection(), reportLines());
 }
 
 void TKontoUeForm::PdfSaveBtnClick()
 {
+    const LongWork running { pdfSaveBtn_ };
     SaveReportAsPdf(output_, selection(), reportLines());
 }
 
 void TKontoUeForm::ExcelSaveBtnClick()
 {
-    if (SaveReportAsWorkbook(output_, selection(), exportBuffer_, {}, progressBar1_))
+    if (AsLongWork(excelSaveBtn_,
+            [this] { return SaveReportAsWorkbook(output_, selection(), exportBuffer_, {}, progressBar1_); }))
         excelSaveBtn_->setEnabled(false);
+}
+
+void TKontoUeForm::CsvSaveBtnClick()
+{
+    const LongWork running { csvSaveBtn_ };
+    SaveReportAsCsv(output_, selection(), exportBuffer_, {});
 }

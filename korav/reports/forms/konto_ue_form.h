@@ -36,6 +36,7 @@ public:
     void DruckenUeBtnClick();
     void PdfSaveBtnClick();
     void ExcelSaveBtnClick();
+    void CsvSaveBtnClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,6 +63,7 @@ private:
     QPushButton* druckenUeBtn_;
     QPushButton* pdfSaveBtn_;
     QPushButton* excelSaveBtn_;
+    QPushButton* csvSaveBtn_;
     QProgressBar* progressBar2_;
     QProgressBar* progressBar1_;
 };

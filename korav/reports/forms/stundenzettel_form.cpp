@@ -1,5 +1,6 @@
 #include "korav/reports/forms/stundenzettel_form.h"
 
+#include "common/ui/long_work.h"
 #include "common/ui/named_widgets.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/forms/timesheet_output.h"
@@ -88,6 +89,7 @@ int TStundenzettelForm::month() const
 
 void TStundenzettelForm::DruckenBtnClick()
 {
+    const LongWork running { druckenBtn_ };
     if (maLCBox_->currentText().isEmpty())
         return;
     if (!allChosen()) {
@@ -105,6 +107,7 @@ void TStundenzettelForm::DruckenBtnClick()
 
 void TStundenzettelForm::PdfSaveBtnClick()
 {
+    const LongWork running { pdfSaveBtn_ };
     if (maLCBox_->currentText().isEmpty())
         return;
     if (!allChosen()) {
