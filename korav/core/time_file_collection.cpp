@@ -7,11 +7,16 @@
 #include "common/messenger.h"
 #include "korav/core/base_data_store.h"
 #include "korav/core/korav_state.h"
+#include "korav/core/local_time_converter.h"
 #include "korav/core/pelin_base_files.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QRegularExpression>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -43,17 +48,37 @@ QString Milliseconds(const QDateTime& modified)
     return ms == 0 ? QString() : u'_' + FixedWidth::Digits(ms, 3);
 }
 
+// Milliseconds since the epoch as the file system keeps them, rounded
+// down as Qt rounds them; nothing for an entry that is no regular file.
+std::optional<qint64> ModifiedMs(const std::filesystem::directory_entry& entry)
+{
+    std::error_code error;
+    if (!entry.is_regular_file(error))
+        return std::nullopt;
+    const auto written = std::filesystem::last_write_time(entry.path(), error);
+    if (error)
+        return std::nullopt;
+    const auto since = std::chrono::file_clock::to_sys(written).time_since_epoch();
+    return std::chrono::floor<std::chrono::milliseconds>(since).count();
+}
+
+// The folder is read without QFileInfo: its times come as local times,
+// and each such conversion checks the zone file again.
 QList<FoundFile> FindTimeFiles(const QString& folder)
 {
     QList<FoundFile> found;
-    QDirIterator it(folder, { u"az20*.kvd"_s }, QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        if (!IsMonthFileName(info.fileName()))
+    LocalTimeConverter local;
+    std::error_code error;
+    std::filesystem::directory_iterator it(QFile::encodeName(folder).toStdString(), error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(it->path().filename().native()));
+        if (!IsMonthFileName(name))
             continue;
-        const QDateTime modified = info.lastModified().toLocalTime();
-        const QString line
-            = PelinBaseFiles::CollectionStampLine(info.fileName(), modified) + Milliseconds(modified);
+        const std::optional<qint64> ms = ModifiedMs(*it);
+        if (!ms)
+            continue;
+        const QDateTime modified = local.toLocal(QDateTime::fromMSecsSinceEpoch(*ms, Qt::UTC));
+        const QString line = PelinBaseFiles::CollectionStampLine(name, modified) + Milliseconds(modified);
         found.append({ StringList::KeyOf(line), line });
     }
     return found;
