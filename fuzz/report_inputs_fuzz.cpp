@@ -114,10 +114,13 @@ void CompleteMonth(const QString& path)
     KoravMonthFile::StoreMonth(lines, kYear, kMonth, kNumber, kStartDate, totals.record);
     const KoravMonthFile::MonthRecord again = KoravMonthFile::ReadMonth(lines, kYear, kMonth, kNumber);
     // An entry whose activity key holds "=" is stored under the part behind
-    // it; only a damaged file holds such a key.
-    const auto keyWithEquals = [](const QString& entry) { return entry.count(u'=') > 1; };
+    // it, and a key holding "#" runs into the entry's end mark; only a
+    // damaged file holds such a key.
+    const auto damagedKey = [](const QString& entry) {
+        return entry.count(u'=') > 1 || StringList::KeyOf(entry).contains(u'#');
+    };
     const QStringList& entries = totals.entries();
-    if (std::any_of(entries.begin(), entries.end(), keyWithEquals))
+    if (std::any_of(entries.begin(), entries.end(), damagedKey))
         return;
     const qsizetype stored = qMin(totals.record.entries.size(), qsizetype(KoravMonthFile::kMaxStoredEntries));
     Fuzz::Require(
