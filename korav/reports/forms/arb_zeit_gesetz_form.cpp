@@ -5,6 +5,7 @@
 #include "common/ui/program_icons.h"
 #include "korav/reports/core/employee_overview.h"
 #include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/forms/report_view_parts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -177,9 +178,7 @@ StringList TArbZeitGesetzForm::projects() const
 void TArbZeitGesetzForm::AnzeigenBtnClick()
 {
     const ReportSelection chosen = selection();
-    QStringList entries;
-    for (int i = 0; i < maLCBox_->count(); ++i)
-        entries.append(maLCBox_->itemText(i));
+    const QStringList entries = ComboItems(*maLCBox_);
     const LawReportContext context { dataRoot_(), directory_, projects(), holidays_(), messenger_ };
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<LawReport> report

@@ -8,6 +8,7 @@
 #include "common/ui/progress_display.h"
 #include "korav/reports/core/account_report.h"
 #include "korav/reports/core/employee_overview.h"
+#include "korav/reports/forms/report_view_parts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -141,16 +142,13 @@ ReportSelection TKontoUeForm::selection() const
 
 QStringList TKontoUeForm::reportLines() const
 {
-    const QString text = kontoREdit_->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
+    return ShownLines(*kontoREdit_);
 }
 
 void TKontoUeForm::AnzeigenBtnClick()
 {
     const LongWork running { anzeigenBtn_ };
-    QStringList entries;
-    for (int i = 0; i < maLCBox_->count(); ++i)
-        entries.append(maLCBox_->itemText(i));
+    const QStringList entries = ComboItems(*maLCBox_);
     const AccountReportRequest request { entries,
         maLCBox_->currentIndex() < 0 ? QString() : maLCBox_->currentText(), jahrCBox_->currentText() };
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -5,6 +5,7 @@
 #include "common/ui/program_icons.h"
 #include "korav/reports/core/annual_check.h"
 #include "korav/reports/core/employee_overview.h"
+#include "korav/reports/forms/report_view_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,17 +126,14 @@ ReportSelection TPruefenForm::selection() const
 
 QStringList TPruefenForm::reportLines() const
 {
-    const QString text = ueMonatREdit_->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
+    return ShownLines(*ueMonatREdit_);
 }
 
 void TPruefenForm::AnzeigenBtnClick()
 {
     const LongWork running { anzeigenBtn_ };
     ueMonatREdit_->clear();
-    QStringList entries;
-    for (int i = 0; i < maLCBox_->count(); ++i)
-        entries.append(maLCBox_->itemText(i));
+    const QStringList entries = ComboItems(*maLCBox_);
     const std::optional<QStringList> lines = RunAnnualCheck(dataRoot_(), directory_, startDate_,
         { entries, maLCBox_->currentIndex() < 0 ? QString() : maLCBox_->currentText(),
             jahrCBox_->currentText(), fehlendMonCBox_->isChecked() },

@@ -7,6 +7,7 @@
 #include "common/ui/program_icons.h"
 #include "common/ui/progress_display.h"
 #include "korav/reports/core/korav_month_file.h"
+#include "korav/reports/forms/report_view_parts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -168,17 +169,14 @@ ReportSelection TUeMonatMaForm::selection() const
 
 QStringList TUeMonatMaForm::reportLines() const
 {
-    const QString text = ueMonatREdit_->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
+    return ShownLines(*ueMonatREdit_);
 }
 
 void TUeMonatMaForm::AnzeigenBtnClick()
 {
     const LongWork running { anzeigenBtn_ };
     const ReportSelection chosen = selection();
-    QStringList entries;
-    for (int i = 0; i < maLCBox_->count(); ++i)
-        entries.append(maLCBox_->itemText(i));
+    const QStringList entries = ComboItems(*maLCBox_);
     const EmployeeOverviewRequest request { mode_, entries,
         maLCBox_->currentIndex() < 0 ? QString() : chosen.subject,
         monatCBox_->currentIndex() < 0 ? QString() : chosen.period, chosen.year };
